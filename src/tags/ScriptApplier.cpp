@@ -1,0 +1,120 @@
+#include "ScriptApplier.h"
+
+#include "KeystrokeScript.h"
+
+void ScriptApplier::apply(const QString& script) {
+    apply(KeystrokeScript::parse(script));
+}
+
+void ScriptApplier::apply(const QList<ScriptToken>& tokens) {
+    for (const ScriptToken& token : tokens)
+        apply(token);
+}
+
+void ScriptApplier::apply(const ScriptToken& token) {
+    if (token.modifiers.alt || token.count <= 0)
+        return;
+    if (token.modifiers.ctrl) {
+        applyControlChord(token);
+        return;
+    }
+    if (token.kind == ScriptToken::Kind::Character)
+        typeCharacter(token);
+    else
+        pressKey(token);
+}
+
+QChar ScriptApplier::shifted(QChar c) {
+    static constexpr char16_t kPlain[] = u"`1234567890-=[]\\;',./";
+    static constexpr char16_t kShifted[] = u"~!@#$%^&*()_+{}|:\"<>?";
+    if (c >= u'a' && c <= u'z')
+        return c.toUpper();
+    for (int i = 0; kPlain[i]; ++i) {
+        if (c == kPlain[i])
+            return QChar(kShifted[i]);
+    }
+    return c;
+}
+
+void ScriptApplier::typeCharacter(const ScriptToken& token) {
+    const QChar c = token.modifiers.shift ? shifted(token.character) : token.character;
+    // One insert for a repeat: the same as typing it count times, and cheap for large counts.
+    m_buffer.insertText(QString(token.count, c));
+}
+
+void ScriptApplier::pressKey(const ScriptToken& token) {
+    const bool shift = token.modifiers.shift;
+    using Move = EditBuffer::Move;
+    switch (token.key) {
+        case ScriptKey::Enter:
+            m_buffer.insertText(QString(token.count, u'\n'));
+            return;
+        case ScriptKey::Tab:
+            m_buffer.insertText(QString(token.count, u'\t'));
+            return;
+        case ScriptKey::Left:
+            return repeatMove(Move::Left, shift, token.count);
+        case ScriptKey::Right:
+            return repeatMove(Move::Right, shift, token.count);
+        case ScriptKey::Up:
+            return repeatMove(Move::LineUp, shift, token.count);
+        case ScriptKey::Down:
+            return repeatMove(Move::LineDown, shift, token.count);
+        case ScriptKey::Home:
+            return repeatMove(Move::LineStart, shift, token.count);
+        case ScriptKey::End:
+            return repeatMove(Move::LineEnd, shift, token.count);
+        case ScriptKey::PageUp:
+            return repeatMove(Move::PageUp, shift, token.count);
+        case ScriptKey::PageDown:
+            return repeatMove(Move::PageDown, shift, token.count);
+        case ScriptKey::Backspace:
+            for (int i = 0; i < token.count && m_buffer.deleteBackward(); ++i) {
+            }
+            return;
+        case ScriptKey::Delete:
+            for (int i = 0; i < token.count && m_buffer.deleteForward(); ++i) {
+            }
+            return;
+        case ScriptKey::Escape:
+        case ScriptKey::Insert:
+        case ScriptKey::Other:
+            return;
+    }
+}
+
+void ScriptApplier::applyControlChord(const ScriptToken& token) {
+    const bool shift = token.modifiers.shift;
+    if (token.kind == ScriptToken::Kind::Key) {
+        if (token.key == ScriptKey::Home)
+            repeatMove(EditBuffer::Move::DocumentStart, shift, 1);
+        else if (token.key == ScriptKey::End)
+            repeatMove(EditBuffer::Move::DocumentEnd, shift, 1);
+        return;
+    }
+    if (shift)
+        return;
+    // The clipboard chords. Only a single character can carry them, so there is no repeat.
+    switch (token.character.toLower().unicode()) {
+        case u'x':
+            m_buffer.cut();
+            break;
+        case u'c':
+            m_buffer.copy();
+            break;
+        case u'v':
+            m_buffer.paste();
+            break;
+        case u'a':
+            m_buffer.selectAll();
+            break;
+        default:
+            break;
+    }
+}
+
+// Presses a movement key up to `count` times; stops once the caret no longer moves.
+void ScriptApplier::repeatMove(EditBuffer::Move move, bool extendSelection, int count) {
+    for (int i = 0; i < count && m_buffer.move(move, extendSelection); ++i) {
+    }
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "EditBuffer.h"
+#include "ScriptToken.h"
+
+#include <QList>
+#include <QString>
+
+// Types keystroke-script tokens into an EditBuffer, giving what typing the keys would give.
+//
+// Characters (plain, escaped, Shift-ed, Enter and Tab) replace the selection or insert at the
+// caret. Shift on a character gives what Shift gives on a US keyboard; Shift on a movement key
+// extends the selection. Escape, Insert and the other inert keys do nothing.
+//
+// Ctrl and Alt: only the editor's own chords do something when applied to the buffer: Ctrl+X
+// cut, Ctrl+C copy, Ctrl+V paste, Ctrl+A select all, Ctrl+Home and Ctrl+End (with Shift:
+// extending the selection). Every other Ctrl or Alt chord is ignored and types nothing, since
+// in the editor they are menu shortcuts or nothing at all, never text.
+class ScriptApplier {
+public:
+    explicit ScriptApplier(EditBuffer& buffer) : m_buffer(buffer) {}
+
+    void apply(const QString& script);
+    void apply(const QList<ScriptToken>& tokens);
+    void apply(const ScriptToken& token);
+
+    // The character Shift gives on the key of `c` on a US keyboard; `c` itself where Shift
+    // changes nothing (already shifted characters, blanks, letters outside ASCII).
+    static QChar shifted(QChar c);
+
+private:
+    void typeCharacter(const ScriptToken& token);
+    void pressKey(const ScriptToken& token);
+    void applyControlChord(const ScriptToken& token);
+    void repeatMove(EditBuffer::Move move, bool extendSelection, int count);
+
+    EditBuffer& m_buffer;
+};
