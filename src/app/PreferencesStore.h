@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QList>
+#include <QPair>
+#include <QSettings>
+#include <QString>
+
+// Sections and keys of the per-user store, in one place.
+namespace Pref {
+inline const QString Size = QStringLiteral("Size");
+inline const QString MainTop = QStringLiteral("main_top");
+inline const QString MainHeight = QStringLiteral("main_height");
+inline const QString MainWidth = QStringLiteral("main_width");
+inline const QString MainLeft = QStringLiteral("main_left");
+inline const QString Tools = QStringLiteral("Tools");
+inline const QString Noform = QStringLiteral("Noform");
+inline const QString Template = QStringLiteral("Template");
+inline const QString Checked = QStringLiteral("Checked");
+inline const QString File = QStringLiteral("File");
+inline const QString Font = QStringLiteral("Font");
+inline const QString Name = QStringLiteral("Name");
+inline const QString FontSize = QStringLiteral("Size");
+inline const QString Bold = QStringLiteral("Bold");
+inline const QString Italic = QStringLiteral("Italic");
+inline const QString Strikethru = QStringLiteral("Strikethru");
+inline const QString Underline = QStringLiteral("Underline");
+inline const QString Color = QStringLiteral("Color");
+inline const QString BackColor = QStringLiteral("BackColor");
+inline const QString ForeColor = QStringLiteral("ForeColor");
+inline const QString RecentFiles = QStringLiteral("Recent Files");
+inline const QString RecentFileKey = QStringLiteral("RecentFile");
+inline const QString Files = QStringLiteral("Files");
+inline const QString Type = QStringLiteral("Type");
+
+inline QString boolText(bool value) {
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
+// Reads a stored boolean: "True" (any case) or a non-zero number is true.
+bool isTrue(const QString& text);
+}  // namespace Pref
+
+// The program's preferences: string values by section and key, kept in an INI file per user.
+// A missing key reads as the empty string, which every reader treats as absent.
+class PreferencesStore {
+public:
+    explicit PreferencesStore(const QString& iniPath);
+
+    QString get(const QString& section, const QString& key) const;
+    void save(const QString& section, const QString& key, const QString& value);
+    void deleteSection(const QString& section);
+    void deleteAll();
+    // The section's pairs in key order; the program names its keys so that this is also the
+    // order in which they are written ("RecentFile1" before "RecentFile2").
+    QList<QPair<QString, QString>> getAll(const QString& section) const;
+
+    QString fileName() const { return m_settings.fileName(); }
+
+private:
+    static QString path(const QString& section, const QString& key);
+
+    mutable QSettings m_settings;
+};

@@ -1,0 +1,46 @@
+#include "app/StatusLine.h"
+
+#include "app/Twips.h"
+
+#include <QLabel>
+#include <QTimer>
+
+namespace {
+
+struct LabelPlace {
+    const char* name;
+    int left;   // twips
+    int width;  // twips
+};
+constexpr LabelPlace kLabels[] = {
+    {"Label1", 0, 2775}, {"Label2", 2760, 3135}, {"Label3", 5880, 6135}};
+constexpr int kHeightTwips = 345;
+constexpr int kTimerMs = 3000;
+
+}  // namespace
+
+StatusLine::StatusLine(QWidget* parent) : QWidget(parent), m_timer(new QTimer(this)) {
+    setObjectName(QStringLiteral("Picture1"));
+    const int height = Twips::toPixels(kHeightTwips);
+    setFixedHeight(height);
+    for (int i = 0; i < 3; ++i) {
+        auto* label = new QLabel(this);
+        label->setObjectName(QLatin1String(kLabels[i].name));
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        label->setGeometry(Twips::toPixels(kLabels[i].left), 0, Twips::toPixels(kLabels[i].width),
+                           height);
+        m_labels[i] = label;
+    }
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(kTimerMs);
+    connect(m_timer, &QTimer::timeout, this, [this] {
+        m_labels[0]->clear();
+        m_timer->stop();
+    });
+    m_timer->start();
+}
+
+void StatusLine::restartTimer() {
+    m_timer->start();
+}

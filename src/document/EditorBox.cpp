@@ -1,0 +1,56 @@
+#include "document/EditorBox.h"
+
+#include <QTextBlock>
+#include <QTextDocument>
+
+EditorBox::EditorBox(QWidget* parent) : QPlainTextEdit(parent), m_hiddenCursor(document()) {
+    setLineWrapMode(WidgetWidth);
+    viewport()->setMouseTracking(true);
+}
+
+void EditorBox::switchBox() {
+    const QTextCursor shown = textCursor();
+    setLineWrapMode(wraps() ? NoWrap : WidgetWidth);
+    if (m_hiddenCursor.document() != document())
+        m_hiddenCursor = QTextCursor(document());
+    setTextCursor(m_hiddenCursor);
+    m_hiddenCursor = shown;
+}
+
+qint64 EditorBox::documentLength(int lineEndLength) const {
+    const QTextDocument* doc = document();
+    const qint64 lineBreaks = doc->blockCount() - 1;
+    return doc->characterCount() - 1 + lineBreaks * (lineEndLength - 1);
+}
+
+qint64 EditorBox::selectionLength(int lineEndLength) const {
+    const QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection())
+        return 0;
+    const QTextDocument* doc = document();
+    const int start = cursor.selectionStart();
+    const int end = cursor.selectionEnd();
+    const qint64 lineBreaks =
+        doc->findBlock(end).blockNumber() - doc->findBlock(start).blockNumber();
+    return end - start + lineBreaks * (lineEndLength - 1);
+}
+
+void EditorBox::keyReleaseEvent(QKeyEvent* event) {
+    QPlainTextEdit::keyReleaseEvent(event);
+    emit keyReleased();
+}
+
+void EditorBox::mouseReleaseEvent(QMouseEvent* event) {
+    QPlainTextEdit::mouseReleaseEvent(event);
+    emit mouseReleased();
+}
+
+void EditorBox::mouseMoveEvent(QMouseEvent* event) {
+    QPlainTextEdit::mouseMoveEvent(event);
+    emit mouseMoved();
+}
+
+void EditorBox::focusInEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusInEvent(event);
+    emit focusReceived();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QTextCursor>
+
+// The document window's editor. One widget stands for both of the window's boxes, the wrapping
+// one and the non-wrapping one: switching wraps the same text and swaps in the other box's own
+// caret and selection, which is kept aside meanwhile (a QTextCursor follows every edit).
+class EditorBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit EditorBox(QWidget* parent = nullptr);
+
+    bool wraps() const { return lineWrapMode() != NoWrap; }
+    // Shows the other box: wrapping becomes non-wrapping and the other way round.
+    void switchBox();
+    // The caret and selection of the box that is not shown.
+    QTextCursor hiddenCursor() const { return m_hiddenCursor; }
+    void setHiddenCursor(const QTextCursor& cursor) { m_hiddenCursor = cursor; }
+
+    // Length of the text and of the selection as the file would hold them: a line break counts
+    // as lineEndLength characters. Neither walks the text.
+    qint64 documentLength(int lineEndLength) const;
+    qint64 selectionLength(int lineEndLength) const;
+
+signals:
+    void keyReleased();
+    void mouseReleased();
+    void mouseMoved();
+    void focusReceived();
+
+protected:
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    QTextCursor m_hiddenCursor;
+};

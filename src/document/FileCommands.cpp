@@ -1,0 +1,147 @@
+#include "document/FileCommands.h"
+
+#include "app/BusyCursor.h"
+#include "app/MainFrame.h"
+#include "app/PreferencesStore.h"
+#include "app/RecentFiles.h"
+#include "document/DocumentText.h"
+#include "document/DocumentWindow.h"
+#include "document/EditorBox.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+const QString FileCommands::kOpenFilter = QStringLiteral(
+    "All Files (*.*)|*.*|HTML Files (*.htm*)|*.htm*|Server Side Include Files(*.sht*)|*.sht*|"
+    "Text Files (*.txt)|*.txt|Batch Files (*.bat)|*.bat");
+const QString FileCommands::kSaveFilter = QStringLiteral(
+    "All Files (*.*)|*.*|HTML Files (*.htm*)|*.htm*|Server Side Include Files (*.sht*)|*.sht*|"
+    "Text Files (*.txt)|*.txt|Batch Files (*.bat)|*.bat");
+
+namespace {
+
+constexpr int kHtmlFilesIndex = 2;
+
+struct TypeByEnding {
+    const char* ending;
+    int index;
+};
+constexpr TypeByEnding kTypeByEnding[] = {
+    {".HTM", 2}, {".HTML", 2}, {".SHTML", 3}, {".TXT", 4}, {".BAT", 5}};
+
+}  // namespace
+
+FileCommands::FileCommands(MainFrame& frame) : m_frame(frame), m_dialog(frame.dialogs(), &frame) {}
+
+int FileCommands::typeIndexFor(const QString& path) {
+    const QString upper = path.toUpper();
+    for (const TypeByEnding& row : kTypeByEnding) {
+        if (upper.endsWith(QLatin1String(row.ending)))
+            return row.index;
+    }
+    return 0;
+}
+
+void FileCommands::rememberType(const QString& path) {
+    const int index = typeIndexFor(path);
+    if (index != 0 && !m_frame.preferencesCleared())
+        m_frame.prefs().save(Pref::Files, Pref::Type, QString::number(index));
+}
+
+void FileCommands::openCommand() {
+    m_dialog.fileName.clear();
+    m_dialog.filter = kOpenFilter;
+    bool isNumber = false;
+    const int stored = m_frame.prefs().get(Pref::Files, Pref::Type).toInt(&isNumber);
+    m_dialog.filterIndex = isNumber && stored >= 1 && stored <= 5 ? stored : kHtmlFilesIndex;
+    if (!m_dialog.showOpen())
+        return;
+    const QString fileName = m_dialog.fileName;
+    if (QFileInfo(fileName).size() > kOpenLimit) {
+        m_frame.showMessage(QStringLiteral("The file is too large to open."));
+        return;
+    }
+    rememberType(fileName);
+    if (openDocumentFile(fileName))
+        m_frame.recentFiles().update(fileName);
+}
+
+DocumentWindow* FileCommands::openDocumentFile(const QString& fileName) {
+    QFile file(fileName);
+    // Folders and devices are refused too: only a whole regular file can be read and saved.
+    if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly)) {
+        m_frame.showMessage(QStringLiteral("Can't open file: \n") + fileName);
+        return nullptr;
+    }
+    BusyCursor busy;
+    const QByteArray bytes = file.readAll();
+    const int slot = m_frame.documents().findFreeSlot();
+    DocumentWindow* doc = m_frame.createDocumentWindow(slot, fileName);
+    doc->loadBytes(bytes);
+    doc->setChanged(false);
+    m_frame.fitToClientArea(*doc);
+    m_frame.applyStoredAppearance(*doc);
+    return doc;
+}
+
+QString FileCommands::askSaveName(const QString& suggestion) {
+    m_dialog.filter = kSaveFilter;
+    m_dialog.filterIndex = 1;
+    m_dialog.fileName = suggestion;
+    return m_dialog.showSave() ? m_dialog.fileName : QString();
+}
+
+bool FileCommands::saveDocumentAs(DocumentWindow& doc, const QString& fileName) {
+    BusyCursor busy;
+    QString error;
+    const auto bytes = DocumentText::save(*doc.editor()->document(), doc.textFormat(), &error);
+    // Written to a new file and renamed over the old one: a failed save leaves it as it was.
+    QSaveFile file(fileName);
+    if (bytes && file.open(QIODevice::WriteOnly) && file.write(*bytes) == bytes->size() &&
+        file.commit()) {
+        doc.setCaption(fileName);
+        doc.setChanged(false);
+        return true;
+    }
+    if (error.isEmpty())
+        error = file.errorString();
+    m_frame.dialogs().showMessage(&m_frame, {error, QStringLiteral("Pagelark"), MessageButtons::Ok,
+                                             MessageIcon::Exclamation});
+    return false;
+}
+
+void FileCommands::save(DocumentWindow& doc) {
+    const QString name = doc.isUntitled() ? askSaveName(QString()) : doc.caption();
+    if (!name.isEmpty())
+        saveDocumentAs(doc, name);
+}
+
+void FileCommands::saveAs(DocumentWindow& doc) {
+    const QString name =
+        askSaveName(doc.isUntitled() ? QStringLiteral("Untitled.html") : doc.caption());
+    if (!name.isEmpty() && saveDocumentAs(doc, name))
+        m_frame.recentFiles().update(name);
+}
+
+bool FileCommands::confirmClose(DocumentWindow& doc) {
+    if (!doc.isChanged())
+        return true;
+    const MessageRequest prompt{
+        QStringLiteral("The text in [") + doc.caption() + QStringLiteral("] has changed.\n\r") +
+            QStringLiteral("Do you want to save the changes?"),
+        m_frame.windowTitle(), MessageButtons::YesNoCancel, MessageIcon::Exclamation};
+    switch (m_frame.dialogs().showMessage(&m_frame, prompt)) {
+        case MessageAnswer::No:
+            return true;
+        case MessageAnswer::Yes: {
+            // Closing is allowed only once the text is safe: a cancelled save dialog or a
+            // failed write keeps the window (and the program) open with its text.
+            const QString name =
+                doc.isUntitled() ? askSaveName(QStringLiteral("untitled.html")) : doc.caption();
+            return !name.isEmpty() && saveDocumentAs(doc, name);
+        }
+        default:
+            return false;
+    }
+}

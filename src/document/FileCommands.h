@@ -1,0 +1,43 @@
+#pragma once
+
+#include "document/CommonDialog.h"
+
+#include <QString>
+
+class DocumentWindow;
+class MainFrame;
+
+// Opening, saving and closing documents, through the frame's one file dialog, which remembers
+// its file name and filter between commands.
+class FileCommands {
+public:
+    explicit FileCommands(MainFrame& frame);
+
+    static const QString kOpenFilter;
+    static const QString kSaveFilter;
+    static constexpr qint64 kOpenLimit = 65000;
+
+    // File > Open: asks for a file (at most 65000 bytes) and opens it in a new window.
+    void openCommand();
+    // Reads a file into a new window; reports and returns nullptr when it cannot be read.
+    DocumentWindow* openDocumentFile(const QString& fileName);
+    // The save dialog; an empty result means the user cancelled.
+    QString askSaveName(const QString& suggestion);
+    // Writes the window's text to the file atomically; on success the window takes the name.
+    bool saveDocumentAs(DocumentWindow& doc, const QString& fileName);
+    void save(DocumentWindow& doc);
+    void saveAs(DocumentWindow& doc);
+    // The prompt for unsaved changes; false keeps the window open.
+    bool confirmClose(DocumentWindow& doc);
+
+    CommonDialog& dialog() { return m_dialog; }
+
+    // The "Files"/"Type" index that a path's ending selects, or 0 for none.
+    static int typeIndexFor(const QString& path);
+
+private:
+    void rememberType(const QString& path);
+
+    MainFrame& m_frame;
+    CommonDialog m_dialog;
+};

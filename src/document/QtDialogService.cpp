@@ -1,0 +1,111 @@
+#include "document/QtDialogService.h"
+
+#include "document/EditorAppearance.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+
+namespace {
+
+QMessageBox::Icon toQtIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::Critical:
+            return QMessageBox::Critical;
+        case MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons toQtButtons(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case MessageButtons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case MessageButtons::Ok:
+            break;
+    }
+    return QMessageBox::Ok;
+}
+
+std::optional<FileDialogResult> runFileDialog(QWidget* parent, const FileDialogRequest& request,
+                                              QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+    const QStringList filters = QtDialogService::nameFilters(request.filter);
+    dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters.at(request.filterIndex - 1));
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return FileDialogResult{dialog.selectedFiles().constFirst(),
+                            int(filters.indexOf(dialog.selectedNameFilter())) + 1};
+}
+
+}  // namespace
+
+QStringList QtDialogService::nameFilters(const QString& filter) {
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString pattern = parts.at(i + 1);
+        if (pattern == QLatin1String("*.*"))
+            pattern = QStringLiteral("*");
+        filters.append(parts.at(i) + QStringLiteral(" (") + pattern + QLatin1Char(')'));
+    }
+    return filters;
+}
+
+MessageAnswer QtDialogService::showMessage(QWidget* parent, const MessageRequest& request) {
+    QMessageBox box(toQtIcon(request.icon), request.title, request.text,
+                    toQtButtons(request.buttons), parent);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return MessageAnswer::Yes;
+        case QMessageBox::No:
+            return MessageAnswer::No;
+        case QMessageBox::Cancel:
+            return MessageAnswer::Cancel;
+        default:
+            return MessageAnswer::Ok;
+    }
+}
+
+std::optional<FileDialogResult> QtDialogService::showOpen(QWidget* parent,
+                                                          const FileDialogRequest& request) {
+    return runFileDialog(parent, request, QFileDialog::AcceptOpen);
+}
+
+std::optional<FileDialogResult> QtDialogService::showSave(QWidget* parent,
+                                                          const FileDialogRequest& request) {
+    return runFileDialog(parent, request, QFileDialog::AcceptSave);
+}
+
+std::optional<QColor> QtDialogService::showColor(QWidget* parent, const QColor& initial) {
+    const QColor chosen = QColorDialog::getColor(initial, parent);
+    if (!chosen.isValid())
+        return std::nullopt;
+    return chosen;
+}
+
+std::optional<FontChoice> QtDialogService::showFont(QWidget* parent, const FontChoice& initial) {
+    bool accepted = false;
+    const QFont chosen =
+        QFontDialog::getFont(&accepted, EditorAppearance::toQFont(initial), parent);
+    if (!accepted)
+        return std::nullopt;
+    return EditorAppearance::fromQFont(chosen);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "document/DialogService.h"
+
+// The dialog seam as the user sees it: Qt's message boxes and file, colour and font dialogs.
+class QtDialogService : public DialogService {
+public:
+    MessageAnswer showMessage(QWidget* parent, const MessageRequest& request) override;
+    std::optional<FileDialogResult> showOpen(QWidget* parent,
+                                             const FileDialogRequest& request) override;
+    std::optional<FileDialogResult> showSave(QWidget* parent,
+                                             const FileDialogRequest& request) override;
+    std::optional<QColor> showColor(QWidget* parent, const QColor& initial) override;
+    std::optional<FontChoice> showFont(QWidget* parent, const FontChoice& initial) override;
+
+    // "Text|pattern|Text|pattern" as Qt's name filters ("Text (pattern)"); "*.*" matches every
+    // file, with or without an extension.
+    static QStringList nameFilters(const QString& filter);
+};

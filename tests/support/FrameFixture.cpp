@@ -1,0 +1,92 @@
+#include "FrameFixture.h"
+
+#include "document/DocumentWindow.h"
+#include "document/EditorBox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <QTextDocument>
+
+FrameFixture::FrameFixture() : m_prefs(std::make_unique<PreferencesStore>(settingsPath())) {
+    QDir().mkpath(programDir());
+}
+
+FrameFixture::~FrameFixture() {
+    if (m_frame) {
+        // Leave without prompts or writes into a store that is about to vanish.
+        m_dialogs.clear();
+        for (int i = 0; i < 20; ++i)
+            m_dialogs.answerMessage(MessageAnswer::No);
+        m_frame->close();
+        m_frame.reset();
+    }
+}
+
+MainFrame& FrameFixture::start(const QString& commandLine) {
+    m_frame = std::make_unique<MainFrame>(FrameEnvironment{*m_prefs, m_dialogs, programDir()});
+    m_frame->startUp(commandLine);
+    return *m_frame;
+}
+
+void FrameFixture::quit() {
+    if (!m_frame)
+        return;
+    m_frame->close();
+    m_frame.reset();
+}
+
+MainFrame& FrameFixture::restart(const QString& commandLine) {
+    quit();
+    return start(commandLine);
+}
+
+QString FrameFixture::programDir() const {
+    return m_dir.filePath(QStringLiteral("program"));
+}
+
+QString FrameFixture::settingsPath() const {
+    return m_dir.filePath(QStringLiteral("settings/Pagelark.ini"));
+}
+
+QString FrameFixture::path(const QString& name) const {
+    return m_dir.filePath(name);
+}
+
+QString FrameFixture::writeFile(const QString& name, const QByteArray& bytes) const {
+    const QString filePath = path(name);
+    QFile file(filePath);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write test file %s", qPrintable(filePath));
+    return filePath;
+}
+
+DocumentWindow* FrameFixture::active() const {
+    return m_frame ? m_frame->activeDocument() : nullptr;
+}
+
+EditorBox* FrameFixture::editor() const {
+    DocumentWindow* doc = active();
+    return doc ? doc->editor() : nullptr;
+}
+
+QString FrameFixture::text() const {
+    QString raw = editor()->document()->toRawText();
+    raw.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return raw;
+}
+
+int FrameFixture::caret() const {
+    return editor()->textCursor().position();
+}
+
+void FrameFixture::typeText(const QString& text) {
+    for (const QChar c : text) {
+        if (c.unicode() < 128) {
+            QTest::keyClick(editor(), c.toLatin1());
+        } else {
+            QTest::sendKeyEvent(QTest::Press, editor(), Qt::Key_unknown, QString(c), {});
+            QTest::sendKeyEvent(QTest::Release, editor(), Qt::Key_unknown, QString(c), {});
+        }
+    }
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/MainFrame.h"
+#include "app/PreferencesStore.h"
+#include "document/ScriptedDialogService.h"
+
+#include <QByteArray>
+#include <QTemporaryDir>
+#include <memory>
+
+class DocumentWindow;
+class EditorBox;
+
+// Runs the real frame headless with its settings store and program folder in a temporary
+// folder, and answers its dialogs from a script.
+class FrameFixture {
+public:
+    FrameFixture();
+    ~FrameFixture();
+
+    // Builds the frame and runs its start-up sequence.
+    MainFrame& start(const QString& commandLine = QString());
+    // Closes the frame as the user would (its shutdown runs) and forgets it.
+    void quit();
+    // Quits, then starts a new frame over the same store and folder.
+    MainFrame& restart(const QString& commandLine = QString());
+
+    MainFrame& frame() { return *m_frame; }
+    PreferencesStore& prefs() { return *m_prefs; }
+    ScriptedDialogService& dialogs() { return m_dialogs; }
+    QString programDir() const;
+    QString settingsPath() const;
+    // A path inside the temporary folder, and a file written there.
+    QString path(const QString& name) const;
+    QString writeFile(const QString& name, const QByteArray& bytes) const;
+
+    DocumentWindow* active() const;
+    EditorBox* editor() const;
+    // The active document's text, read without loss.
+    QString text() const;
+    int caret() const;
+    // Types text into the active editor through real key events.
+    void typeText(const QString& text);
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<PreferencesStore> m_prefs;
+    ScriptedDialogService m_dialogs;
+    std::unique_ptr<MainFrame> m_frame;
+};
