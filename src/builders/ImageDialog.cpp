@@ -1,0 +1,63 @@
+#include "builders/ImageDialog.h"
+
+#include "builders/BuilderScripts.h"
+#include "builders/NumericField.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+const QStringList kAlignItems = {"none", "top", "middle", "bottom", "left", "right"};
+
+}  // namespace
+
+ImageDialog::ImageDialog(InsertionTarget& target, QWidget* parent)
+    : BuilderDialog(target, QStringLiteral("Form14"), tr("Images"), parent),
+      m_file(new QLineEdit(this)),
+      m_description(new QLineEdit(this)),
+      m_align(makePositionList(kAlignItems, QStringLiteral("Combo1"))),
+      m_hspace(makeNumericField(1200, 100, QStringLiteral("Text5"), QStringLiteral("VScroll1"))),
+      m_vspace(makeNumericField(1200, 100, QStringLiteral("Text2"), QStringLiteral("VScroll2"))),
+      m_width(makeNumericField(1200, 100, QStringLiteral("Text3"), QStringLiteral("VScroll3"))),
+      m_height(makeNumericField(1200, 100, QStringLiteral("Text4"), QStringLiteral("VScroll4"))),
+      m_border(makeNumericField(100, 10, QStringLiteral("Text6"), QStringLiteral("VScroll5"))),
+      m_ismap(new QCheckBox(tr("ismap"), this)) {
+    m_file->setObjectName(QStringLiteral("Text8"));
+    m_description->setObjectName(QStringLiteral("Text1"));
+    m_ismap->setObjectName(QStringLiteral("Check1"));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* grid = new QGridLayout;
+    const std::pair<QString, QWidget*> rows[] = {
+        {tr("Image File:"), m_file}, {tr("Description:"), m_description}, {tr("Align:"), m_align},
+        {tr("Width="), m_width},     {tr("Height="), m_height},           {tr("Border="), m_border},
+        {tr("Hspace="), m_hspace},   {tr("Vspace="), m_vspace},
+    };
+    int row = 0;
+    for (const auto& [caption, box] : rows) {
+        grid->addWidget(buddyLabel(caption, box), row, 0);
+        grid->addWidget(box, row++, 1);
+    }
+    grid->addWidget(m_ismap, row, 1);
+    layout->addLayout(grid);
+    addButtonRow(layout);
+}
+
+QStringList ImageDialog::scriptPieces() const {
+    ImageFields fields;
+    fields.file = m_file->text();
+    fields.description = m_description->text();
+    fields.ismap = m_ismap->isChecked();
+    fields.alignIndex = m_align->currentIndex();
+    fields.width = m_width->text();
+    fields.height = m_height->text();
+    fields.border = m_border->text();
+    fields.hspace = m_hspace->text();
+    fields.vspace = m_vspace->text();
+    return imageScript(fields);
+}
