@@ -1,5 +1,7 @@
 #include "document/EditorBox.h"
 
+#include <QAction>
+#include <QKeyEvent>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -33,6 +35,41 @@ qint64 EditorBox::selectionLength(int lineEndLength) const {
     const qint64 lineBreaks =
         doc->findBlock(end).blockNumber() - doc->findBlock(start).blockNumber();
     return end - start + lineBreaks * (lineEndLength - 1);
+}
+
+void EditorBox::routeKey(const QKeySequence& keys, QAction* command) {
+    m_keyRoutes.append({keys, command});
+}
+
+QAction* EditorBox::routedCommand(const QKeyEvent* event) const {
+    // The keypad's Del is the same key as the main block's.
+    const QKeySequence pressed(
+        QKeyCombination(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key())));
+    for (const KeyRoute& route : m_keyRoutes) {
+        if (route.command && route.command->isEnabled() && route.keys == pressed)
+            return route.command;
+    }
+    return nullptr;
+}
+
+bool EditorBox::event(QEvent* event) {
+    // Claiming the key here keeps both the editor's own shortcut handling and the menu's
+    // shortcut from seeing it; the key press then arrives in keyPressEvent.
+    if (event->type() == QEvent::ShortcutOverride &&
+        routedCommand(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QPlainTextEdit::event(event);
+}
+
+void EditorBox::keyPressEvent(QKeyEvent* event) {
+    if (QAction* command = routedCommand(event)) {
+        command->trigger();
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
 }
 
 void EditorBox::keyReleaseEvent(QKeyEvent* event) {

@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTextCursor>
+
+class QAction;
 
 // The document window's editor. One widget stands for both of the window's boxes, the wrapping
 // one and the non-wrapping one: switching wraps the same text and swaps in the other box's own
@@ -23,6 +28,10 @@ public:
     qint64 documentLength(int lineEndLength) const;
     qint64 selectionLength(int lineEndLength) const;
 
+    // Makes `keys` run `command` (while it is enabled) instead of the editor's own handling:
+    // the editor would otherwise take Ctrl+X, Ctrl+C, Ctrl+V and Del before any menu entry.
+    void routeKey(const QKeySequence& keys, QAction* command);
+
 signals:
     void keyReleased();
     void mouseReleased();
@@ -30,11 +39,20 @@ signals:
     void focusReceived();
 
 protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
 private:
+    struct KeyRoute {
+        QKeySequence keys;
+        QPointer<QAction> command;
+    };
+    QAction* routedCommand(const QKeyEvent* event) const;
+
     QTextCursor m_hiddenCursor;
+    QList<KeyRoute> m_keyRoutes;
 };

@@ -1,0 +1,126 @@
+#include "document/FindDialog.h"
+
+#include "document/FindEngine.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+FindDialog::FindDialog(FindState& state, std::function<void()> search, QWidget* parent)
+    : QDialog(parent),
+      m_state(state),
+      m_search(std::move(search)),
+      m_field(new QLineEdit),
+      m_matchCase(new QCheckBox(QStringLiteral("Match &Case"))),
+      m_find(new QPushButton(QStringLiteral("&Find"))),
+      m_cancel(new QPushButton(QStringLiteral("Cancel"))) {
+    setObjectName(QStringLiteral("frmFind"));
+    setWindowTitle(QStringLiteral("Find"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setModal(false);
+
+    auto* label = new QLabel(QStringLiteral("Fi&nd What:"));
+    label->setObjectName(QStringLiteral("Label1"));
+    label->setBuddy(m_field);
+    m_field->setObjectName(QStringLiteral("Text1"));
+    m_matchCase->setObjectName(QStringLiteral("chkCase"));
+    m_find->setObjectName(QStringLiteral("cmdFind"));
+    m_cancel->setObjectName(QStringLiteral("cmdcancel"));
+    m_find->setDefault(true);
+    m_find->setAutoDefault(true);
+    m_cancel->setAutoDefault(false);
+
+    auto* fieldRow = new QHBoxLayout;
+    fieldRow->addWidget(label);
+    fieldRow->addWidget(m_field, 1);
+    auto* optionRow = new QHBoxLayout;
+    optionRow->addWidget(m_matchCase, 0, Qt::AlignBottom);
+    optionRow->addStretch(1);
+    optionRow->addWidget(buildDirectionFrame());
+    auto* left = new QVBoxLayout;
+    left->addLayout(fieldRow);
+    left->addLayout(optionRow);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(m_find);
+    buttons->addWidget(m_cancel);
+    buttons->addStretch(1);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(left, 1);
+    layout->addLayout(buttons);
+
+    // Load: the Find button waits for a search text; the state's direction is preselected.
+    m_find->setEnabled(false);
+    if (state.direction == 0 || state.direction == 1)
+        m_directions[state.direction]->setChecked(true);
+
+    connect(m_field, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_find->setEnabled(!text.isEmpty()); });
+    connect(m_matchCase, &QCheckBox::clicked, this,
+            [this] { m_state.matchCase = m_matchCase->isChecked() ? 1 : 0; });
+    connect(m_find, &QPushButton::clicked, this, &FindDialog::onFind);
+    connect(m_cancel, &QPushButton::clicked, this, &FindDialog::onCancel);
+    adjustSize();
+    centerOnScreen();
+}
+
+QWidget* FindDialog::buildDirectionFrame() {
+    auto* frame = new QGroupBox(QStringLiteral("Direction"));
+    frame->setObjectName(QStringLiteral("Frame1"));
+    auto* row = new QHBoxLayout(frame);
+    const QString captions[2] = {QStringLiteral("&Up"), QStringLiteral("&Down")};
+    for (int index = 0; index < 2; ++index) {
+        auto* button = new QRadioButton(captions[index]);
+        button->setObjectName(QStringLiteral("optDirection%1").arg(index));
+        connect(button, &QRadioButton::clicked, this, [this, index] { m_state.direction = index; });
+        row->addWidget(button);
+        m_directions[index] = button;
+    }
+    return frame;
+}
+
+void FindDialog::setSearchText(const QString& text) {
+    m_field->setText(text);
+}
+
+QString FindDialog::searchText() const {
+    return m_field->text();
+}
+
+void FindDialog::checkMatchCase() {
+    m_matchCase->setChecked(true);
+}
+
+void FindDialog::centerOnScreen() {
+    const QScreen* shownOn = screen();
+    if (!shownOn)
+        return;
+    const QRect area = shownOn->geometry();
+    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+}
+
+void FindDialog::keyPressEvent(QKeyEvent* event) {
+    // Escape answers the Cancel button, which also keeps what was typed for Find Next.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        m_cancel->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void FindDialog::onFind() {
+    m_state.text = m_field->text();
+    m_search();
+}
+
+void FindDialog::onCancel() {
+    m_state.text = m_field->text();
+    m_state.matchCase = m_matchCase->isChecked() ? 1 : 0;
+    close();
+}

@@ -1,0 +1,123 @@
+#include "document/WindowMenu.h"
+
+#include "app/MainFrame.h"
+#include "document/DocumentWindow.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPointer>
+
+#include <algorithm>
+
+namespace {
+
+QList<QMdiSubWindow*> minimizedWindows(const QMdiArea& area) {
+    QList<QMdiSubWindow*> found;
+    for (QMdiSubWindow* sub : area.subWindowList(QMdiArea::CreationOrder)) {
+        if (sub->isVisible() && sub->isMinimized())
+            found.append(sub);
+    }
+    return found;
+}
+
+// Where the icons of minimized windows begin at the bottom of the area (its height without any).
+int iconRowsTop(const QMdiArea& area) {
+    int top = area.viewport()->height();
+    for (const QMdiSubWindow* sub : minimizedWindows(area))
+        top = std::min(top, sub->y());
+    return top;
+}
+
+// A window list entry's text: a number to pick it by, then its caption.
+QString listEntryText(int number, const QString& caption) {
+    QString text = caption;
+    text.replace(QLatin1Char('&'), QLatin1String("&&"));
+    return number <= 9 ? QStringLiteral("&%1 %2").arg(number).arg(text)
+                       : QStringLiteral("%1 %2").arg(number).arg(text);
+}
+
+}  // namespace
+
+WindowMenu::WindowMenu(QMenu& menu, MainFrame& frame)
+    : QObject(&menu), m_menu(menu), m_frame(frame) {
+    connect(&m_menu, &QMenu::aboutToShow, this, &WindowMenu::rebuildList);
+}
+
+void WindowMenu::bindTo(DocumentWindow& doc) {
+    MainFrame& frame = doc.frame();
+    doc.bind(QStringLiteral("mnuWCascade"), [&frame] { frame.mdiArea()->cascadeSubWindows(); });
+    doc.bind(QStringLiteral("mnuWTile"), [&frame] { tile(*frame.mdiArea()); });
+    doc.bind(QStringLiteral("mnuWArrange"), [&frame] { arrangeIcons(*frame.mdiArea()); });
+    new WindowMenu(*doc.menu(QStringLiteral("mnuWindow")), frame);
+}
+
+void WindowMenu::rebuildList() {
+    qDeleteAll(m_listEntries);
+    m_listEntries.clear();
+    const QList<DocumentWindow*> windows = m_frame.documents().openWindows();
+    if (windows.isEmpty())
+        return;
+    m_listEntries.append(m_menu.addSeparator());
+    const DocumentWindow* active = m_frame.activeDocument();
+    int number = 0;
+    for (DocumentWindow* doc : windows) {
+        QAction* entry = m_menu.addAction(listEntryText(++number, doc->caption()));
+        entry->setCheckable(true);
+        entry->setChecked(doc == active);
+        QPointer<QMdiSubWindow> sub = doc->subWindow();
+        connect(entry, &QAction::triggered, this, [this, sub] {
+            if (!sub)
+                return;
+            if (sub->isMinimized())
+                sub->showNormal();
+            m_frame.mdiArea()->setActiveSubWindow(sub);
+        });
+        m_listEntries.append(entry);
+    }
+}
+
+void WindowMenu::tile(QMdiArea& area) {
+    QList<QMdiSubWindow*> windows;
+    // Topmost first, so the active window ends up on top of the pile.
+    const QList<QMdiSubWindow*> stacked = area.subWindowList(QMdiArea::StackingOrder);
+    for (auto it = stacked.rbegin(); it != stacked.rend(); ++it) {
+        if ((*it)->isVisible() && !(*it)->isMinimized())
+            windows.append(*it);
+    }
+    if (windows.isEmpty())
+        return;
+    arrangeIcons(area);
+    const QSize client = area.viewport()->size();
+    const int height = std::max(iconRowsTop(area), 1);
+    const int count = int(windows.size());
+    for (int i = 0; i < count; ++i) {
+        QMdiSubWindow* sub = windows[i];
+        if (sub->isMaximized())
+            sub->showNormal();
+        // Rounding each edge on its own spreads the odd pixels, so the windows fill the height.
+        const int top = height * i / count;
+        const int bottom = height * (i + 1) / count;
+        sub->setGeometry(0, top, client.width(), bottom - top);
+    }
+}
+
+void WindowMenu::arrangeIcons(QMdiArea& area) {
+    const QSize client = area.viewport()->size();
+    int left = 0;
+    int rowBottom = client.height();
+    int rowHeight = 0;
+    for (QMdiSubWindow* sub : minimizedWindows(area)) {
+        const QSize icon = sub->size();
+        // A full row goes on; the next one lies just above it.
+        if (left > 0 && left + icon.width() > client.width()) {
+            left = 0;
+            rowBottom -= rowHeight;
+            rowHeight = 0;
+        }
+        sub->move(left, rowBottom - icon.height());
+        left += icon.width();
+        rowHeight = std::max(rowHeight, icon.height());
+    }
+}
