@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QList>
+#include <QPixmap>
+#include <QPoint>
+#include <QSize>
+#include <QWidget>
+
+// A toolbar button drawn as one of two pictures, released or pressed, swapped as the mouse acts
+// on it. What a press, a move or a release does to the picture is decided by
+// PictureButton::Logic, which works on plain values (mouse button states, twips) so it can be
+// checked without a display; the widget turns mouse events into calls and steps into paint.
+class PictureButton : public QWidget {
+    Q_OBJECT
+public:
+    enum class Picture { Released, Pressed };
+    // When a left press runs the button's command, relative to the picture changes.
+    enum class PressStyle {
+        PressThenRun,     // pressed, repaint, run; the release brings the released picture back
+        FlashThenRun,     // pressed, repaint, released, run: a modal dialog would eat the release
+        PressRunRelease,  // pressed, repaint, run, released
+        RunThenPress,     // repaint, run, pressed; the release brings the released picture back
+    };
+    enum class Step { ShowPressed, ShowReleased, Repaint, RunCommand, ShowHelp };
+
+    // Mouse button states as the button's events report them: the sum of 1 (left), 2 (right)
+    // and 4 (middle).
+    static constexpr int kLeft = 1;
+    static constexpr int kRight = 2;
+    static constexpr int kMiddle = 4;
+    static int buttonState(Qt::MouseButtons buttons);
+
+    // The picture a button shows and how the mouse changes it. Positions and sizes are twips.
+    class Logic {
+    public:
+        Logic(PressStyle style, QSize sizeTwips) : m_style(style), m_size(sizeTwips) {}
+
+        Picture picture() const { return m_picture; }
+        void show(Picture picture) { m_picture = picture; }
+        // The steps a press of `button` (one state value) takes, in order; none for a button
+        // other than left or right.
+        QList<Step> press(int button) const;
+        // A move while `state` is held, at `at` from the button's top left corner. Only the left
+        // button alone changes the picture: released off the button, pressed on it. The left
+        // edge (x = 0) counts as off, the top edge (y = 0) as on.
+        void move(int state, QPoint at);
+        // The release of `button`: the left one brings the released picture back.
+        void release(int button);
+
+    private:
+        PressStyle m_style;
+        QSize m_size;
+        Picture m_picture = Picture::Released;
+    };
+
+    // `images` names the two pictures: ":/toolbar/<images>-up.png" and "...-down.png".
+    PictureButton(const QString& name, PressStyle style, const QRect& placeTwips,
+                  const QString& images, QWidget* parent = nullptr);
+
+    Picture picture() const { return m_logic.picture(); }
+    QPixmap pixmap(Picture picture) const;
+
+signals:
+    // The left button's command.
+    void commandRequested();
+    void helpRequested();
+    // The pointer moved over the button (with or without a button held).
+    void hovered();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void apply(Step step);
+    static QPoint toTwips(QPoint pixels);
+
+    Logic m_logic;
+    QPixmap m_released;
+    QPixmap m_pressed;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class MainFrame;
+class QComboBox;
+class QWidget;
+
+// The toolbar's three boxes: `Combo1` types an empty heading, `Combo2` an empty paragraph, and
+// `Combo3` opens a tag builder. Each shows a prompt rather than an item; picking an item does its
+// action and puts a prompt back, so the same item can be picked again at once.
+class TagBoxes : public QObject {
+    Q_OBJECT
+public:
+    TagBoxes(MainFrame& frame, QWidget* toolbar);
+
+    QComboBox* headingBox() const { return m_boxes[0]; }
+    QComboBox* paragraphBox() const { return m_boxes[1]; }
+    QComboBox* builderBox() const { return m_boxes[2]; }
+
+    // Puts the items into the boxes (once, at start-up; a second call leaves the same items).
+    void fill();
+    void setVisible(bool shown);
+
+private:
+    void fitPrompts();
+    void picked(int box, int position);
+
+    MainFrame& m_frame;
+    QComboBox* m_boxes[3];
+};

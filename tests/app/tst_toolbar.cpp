@@ -1,0 +1,459 @@
+#include "FrameFixture.h"
+
+#include "app/ButtonHelp.h"
+#include "app/PictureButton.h"
+#include "app/StatusLine.h"
+#include "app/TagBoxes.h"
+#include "app/Toolbar.h"
+#include "app/Twips.h"
+#include "document/DocumentWindow.h"
+#include "document/EditorBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QScreen>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using Picture = PictureButton::Picture;
+
+namespace {
+
+const char* const kButtonNames[] = {"imgFileNewButton", "imgFileOpenButton", "Image1",
+                                    "imgCutButton",     "imgCopyButton",     "imgPasteButton"};
+
+PictureButton* button(MainFrame& frame, const QString& name) {
+    return frame.toolbar()->findChild<PictureButton*>(name);
+}
+
+// A point on a button given in twips from its top left corner.
+QPoint at(int xTwips, int yTwips) {
+    return QPoint(Twips::toPixels(xTwips), Twips::toPixels(yTwips));
+}
+
+// The pointer passing over a widget with no mouse button held.
+void hover(QWidget* widget, QPoint pos) {
+    QMouseEvent move(QEvent::MouseMove, pos, widget->mapToGlobal(pos), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+void selectRange(EditorBox* box, int from, int to) {
+    QTextCursor cursor = box->textCursor();
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    box->setTextCursor(cursor);
+}
+
+QString storedOnDisk(FrameFixture& fx, const QString& key) {
+    return QSettings(fx.settingsPath(), QSettings::IniFormat).value(key).toString();
+}
+
+void openOptionsMenu(QMenu* menu) {
+    menu->popup(QPoint(10, 10));
+    menu->hide();
+}
+
+}  // namespace
+
+class TestToolbar : public QObject {
+    Q_OBJECT
+private slots:
+    void firstRunHasTheToolbarHiddenWithSixButtonsInPlace() {
+        FrameFixture fx;
+        MainFrame& frame = fx.start();
+        Toolbar* toolbar = frame.toolbar();
+        QCOMPARE(toolbar->objectName(), QStringLiteral("picToolbar"));
+        QVERIFY(toolbar->isHidden());
+        QVERIFY(!frame.action("mnuOToolbar")->isChecked());
+        QVERIFY(frame.action("mnuOToolbar")->isEnabled());
+        QCOMPARE(toolbar->height(), Twips::toPixels(375));
+        // The gap before the edit buttons, and the wider edit buttons.
+        QCOMPARE(button(frame, "Image1")->geometry(),
+                 QRect(at(720, 0), QSize(Twips::toPixels(360), Twips::toPixels(330))));
+        QCOMPARE(button(frame, "imgCutButton")->geometry(),
+                 QRect(at(1200, 0), QSize(Twips::toPixels(375), Twips::toPixels(330))));
+        for (const char* name : kButtonNames) {
+            PictureButton* b = button(frame, name);
+            QVERIFY2(b, name);
+            const QPixmap up = b->pixmap(Picture::Released);
+            const QPixmap down = b->pixmap(Picture::Pressed);
+            QVERIFY2(!up.isNull() && !down.isNull(), name);
+            QCOMPARE(up.size(), b->size());
+            QCOMPARE(down.size(), b->size());
+            QVERIFY2(up.toImage() != down.toImage(), name);
+            QCOMPARE(b->picture(), Picture::Released);
+        }
+    }
+
+    void leftPressShowsThePicturesInTheOrderOfItsButton_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("pressedDuringCommand");
+        QTest::addColumn<bool>("pressedAfterPress");
+        QTest::newRow("New holds until the release") << "imgFileNewButton" << true << true;
+        QTest::newRow("Open is released before its dialog")
+            << "imgFileOpenButton" << false << false;
+        QTest::newRow("Save is released after saving") << "Image1" << true << false;
+        QTest::newRow("Cut is pressed after cutting") << "imgCutButton" << false << true;
+        QTest::newRow("Copy is pressed after copying") << "imgCopyButton" << false << true;
+        QTest::newRow("Paste is pressed after pasting") << "imgPasteButton" << false << true;
+    }
+    void leftPressShowsThePicturesInTheOrderOfItsButton() {
+        QFETCH(QString, name);
+        QFETCH(bool, pressedDuringCommand);
+        QFETCH(bool, pressedAfterPress);
+        FrameFixture fx;
+        MainFrame& frame = fx.start();
+        PictureButton* b = button(frame, name);
+        QList<Picture> seen;
+        connect(b, &PictureButton::commandRequested, this, [&] { seen << b->picture(); });
+
+        QTest::mousePress(b, Qt::LeftButton);
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(seen.first() == Picture::Pressed, pressedDuringCommand);
+        QCOMPARE(b->picture() == Picture::Pressed, pressedAfterPress);
+        QTest::mouseRelease(b, Qt::LeftButton);
+        QCOMPARE(b->picture(), Picture::Released);
+    }
+
+    void buttonsRunTheirCommands() {
+        FrameFixture fx;
+        const QString page = fx.writeFile("page.html", "<p>x</p>");
+        MainFrame& frame = fx.start(page);
+
+        fx.typeText("ab");
+        QTest::mouseClick(button(frame, "Image1"), Qt::LeftButton);
+        QFile saved(page);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray("ab<p>x</p>"));
+        QVERIFY(!fx.active()->isChanged());
+
+        selectRange(fx.editor(), 0, 2);
+        QTest::mouseClick(button(frame, "imgCopyButton"), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("ab"));
+        selectRange(fx.editor(), 2, 5);
+        QTest::mouseClick(button(frame, "imgCutButton"), Qt::LeftButton);
+        QCOMPARE(fx.text(), QStringLiteral("abx</p>"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("<p>"));
+        selectRange(fx.editor(), 0, 0);
+        QTest::mouseClick(button(frame, "imgPasteButton"), Qt::LeftButton);
+        QCOMPARE(fx.text(), QStringLiteral("<p>abx</p>"));
+
+        QTest::mouseClick(button(frame, "imgFileNewButton"), Qt::LeftButton);
+        QCOMPARE(fx.active()->caption(), QStringLiteral("Untitled:2"));
+
+        const QString other = fx.writeFile("other.txt", "other");
+        fx.dialogs().answerFile(FileDialogResult{other, 1});
+        QTest::mouseClick(button(frame, "imgFileOpenButton"), Qt::LeftButton);
+        QCOMPARE(fx.active()->caption(), other);
+        QCOMPARE(fx.text(), QStringLiteral("other"));
+        QCOMPARE(frame.documents().openWindows().size(), 3);
+    }
+
+    void draggingOffAndBackOnSwapsThePicture() {
+        FrameFixture fx;
+        MainFrame& frame = fx.start();
+        fx.typeText("cut me");
+        selectRange(fx.editor(), 0, 4);
+        PictureButton* cut = button(frame, "imgCutButton");
+
+        QTest::mousePress(cut, Qt::LeftButton, {}, at(150, 150));
+        QCOMPARE(fx.text(), QStringLiteral("me"));  // cut on the press
+        QCOMPARE(cut->picture(), Picture::Pressed);
+        QTest::mouseMove(cut, at(375 + 150, 150));
+        QCOMPARE(cut->picture(), Picture::Released);
+        QTest::mouseMove(cut, at(150, 150));
+        QCOMPARE(cut->picture(), Picture::Pressed);
+        QTest::mouseMove(cut, at(150, -150));
+        QCOMPARE(cut->picture(), Picture::Released);
+        QTest::mouseRelease(cut, Qt::LeftButton, {}, at(150, -150));
+        QCOMPARE(cut->picture(), Picture::Released);
+        QCOMPARE(fx.text(), QStringLiteral("me"));
+    }
+
+    void theLeftEdgeCountsAsOffAndTheTopEdgeAsOn_data() {
+        QTest::addColumn<int>("x");  // twips
+        QTest::addColumn<int>("y");
+        QTest::addColumn<bool>("pressed");
+        QTest::newRow("left edge") << 0 << 150 << false;
+        QTest::newRow("left of the button") << -15 << 150 << false;
+        QTest::newRow("first column") << 15 << 150 << true;
+        QTest::newRow("top edge") << 150 << 0 << true;
+        QTest::newRow("above the button") << 150 << -15 << false;
+        QTest::newRow("right edge") << 375 << 150 << true;
+        QTest::newRow("right of the button") << 390 << 150 << false;
+        QTest::newRow("bottom edge") << 150 << 330 << true;
+        QTest::newRow("below the button") << 150 << 345 << false;
+    }
+    void theLeftEdgeCountsAsOffAndTheTopEdgeAsOn() {
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QFETCH(bool, pressed);
+        FrameFixture fx;
+        MainFrame& frame = fx.start();
+        PictureButton* copy = button(frame, "imgCopyButton");
+        QTest::mousePress(copy, Qt::LeftButton, {}, at(150, 150));
+        QTest::mouseMove(copy, at(x, y));
+        QCOMPARE(copy->picture() == Picture::Pressed, pressed);
+        QTest::mouseRelease(copy, Qt::LeftButton, {}, at(x, y));
+    }
+
+    void onlyTheLeftButtonAloneMovesThePicture_data() {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<bool>("pressedOnTheButton");
+        QTest::newRow("left") << PictureButton::kLeft << true;
+        QTest::newRow("right") << PictureButton::kRight << false;
+        QTest::newRow("left and right") << PictureButton::kLeft + PictureButton::kRight << false;
+        QTest::newRow("none") << 0 << false;
+    }
+    void onlyTheLeftButtonAloneMovesThePicture() {
+        QFETCH(int, state);
+        QFETCH(bool, pressedOnTheButton);
+        PictureButton::Logic logic(PictureButton::PressStyle::RunThenPress, QSize(375, 330));
+        logic.move(state, QPoint(100, 100));
+        QCOMPARE(logic.picture() == Picture::Pressed, pressedOnTheButton);
+        logic.show(Picture::Pressed);
+        logic.move(state, QPoint(-100, 100));
+        QCOMPARE(logic.picture() == Picture::Released, pressedOnTheButton);
+    }
+
+    void theHintVanishesWhenTheTimerRunsOutAfterTheLastMove() {
+        FrameFixture fx;
+        MainFrame& frame = fx.start();
+        QTimer* timer = frame.statusLine()->timer();
+        QCOMPARE(timer->interval(), 3000);
+        PictureButton* newButton = button(frame, "imgFileNewButton");
+        timer->stop();
+        hover(newButton, at(100, 100));
+        QVERIFY(timer->isActive());
+        QCOMPARE(frame.statusLine()->message()->text(), QStringLiteral(" Create new file."));
+        QCOMPARE(newButton->picture(), Picture::Released);
+        // Each move starts the count again: after a second move the full interval remains.
+        QTest::qWait(300);
+        hover(button(frame, "imgPasteButton"), at(120, 100));
+        QVERIFY(timer->remainingTime() > 2800);
+        QCOMPARE(frame.statusLine()->message()->text(),
+                 QStringLiteral(" Paste contents of clipboard."));
+
+        timer->setInterval(30);
+        hover(newButton, at(140, 100));
+        QTRY_COMPARE(frame.statusLine()->message()->text(), QString());
+        QVERIFY(!timer->isActive());
+    }
+
+    void rightClickShowsTheHelpWindowCentredAndRunsNothing_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("Paste") << "imgPasteButton"
+                               << "Paste Button Help"
+                               << "Paste button.\n"
+                                  "Left click this control to paste the contents of the "
+                                  "clipboard\n"
+                                  "into the active document.  Data will be pasted at the "
+                                  "current\n"
+                                  "cursor location.\n";
+        QTest::newRow("Save") << "Image1"
+                              << "Save File Button Help"
+                              << "Save File button.\n"
+                                 "Left click this control to save the active document.\n\n\n";
+    }
+    void rightClickShowsTheHelpWindowCentredAndRunsNothing() {
+        QFETCH(QString, name);
+        QFETCH(QString, title);
+        QFETCH(QString, label);
+        FrameFixture fx;
+        MainFrame& frame = fx.start();
+        fx.typeText("keep");
+        selectRange(fx.editor(), 0, 4);
+        PictureButton* b = button(frame, name);
+        QSignalSpy commands(b, &PictureButton::commandRequested);
+
+        QTest::mouseClick(b, Qt::RightButton);
+        ButtonHelp* help = frame.toolbar()->helpWindow();
+        QVERIFY(help);
+        QVERIFY(help->isVisible());
+        QVERIFY(!help->isModal());
+        QCOMPARE(help->objectName(), QStringLiteral("Form10"));
+        QCOMPARE(help->windowTitle(), title);
+        QCOMPARE(help->label()->text(), label);
+        const QPoint screenCentre = help->screen()->geometry().center();
+        QVERIFY(qAbs(help->frameGeometry().center().x() - screenCentre.x()) <= 1);
+        QVERIFY(qAbs(help->frameGeometry().center().y() - screenCentre.y()) <= 1);
+
+        QCOMPARE(commands.count(), 0);
+        QCOMPARE(b->picture(), Picture::Released);
+        QCOMPARE(fx.text(), QStringLiteral("keep"));
+        QCOMPARE(frame.documents().openWindows().size(), 1);
+        QVERIFY(fx.dialogs().shown().isEmpty());
+    }
+
+    void rightClickLeavesAPressedPictureAlone() {
+        FrameFixture fx;
+        MainFrame& frame = fx.start();
+        PictureButton* paste = button(frame, "imgPasteButton");
+        QTest::mousePress(paste, Qt::LeftButton);
+        QCOMPARE(paste->picture(), Picture::Pressed);
+        QTest::mousePress(paste, Qt::RightButton);
+        QVERIFY(frame.toolbar()->helpWindow());
+        QCOMPARE(paste->picture(), Picture::Pressed);
+        QTest::mouseRelease(paste, Qt::RightButton);
+        QCOMPARE(paste->picture(), Picture::Pressed);
+        QTest::mouseRelease(paste, Qt::LeftButton);
+        QCOMPARE(paste->picture(), Picture::Released);
+    }
+
+    void theHelpWindowIsOneInstanceClosedByAClick_data() {
+        QTest::addColumn<bool>("onTheLabel");
+        QTest::newRow("click on the label") << true;
+        QTest::newRow("click on the window") << false;
+    }
+    void theHelpWindowIsOneInstanceClosedByAClick() {
+        QFETCH(bool, onTheLabel);
+        FrameFixture fx;
+        MainFrame& frame = fx.start();
+        Toolbar* toolbar = frame.toolbar();
+        QTest::mouseClick(button(frame, "imgPasteButton"), Qt::RightButton);
+        QPointer<ButtonHelp> first = toolbar->helpWindow();
+        QTest::mouseClick(button(frame, "imgCutButton"), Qt::RightButton);
+        // Brought forward, not reloaded; the program-wide texts are Cut's all the same.
+        QCOMPARE(toolbar->helpWindow(), first.data());
+        QCOMPARE(first->windowTitle(), QStringLiteral("Paste Button Help"));
+        QCOMPARE(toolbar->helpTexts(), ButtonHelp::textsFor(ToolbarButton::Cut));
+        QCOMPARE(frame.findChildren<ButtonHelp*>().size(), 1);
+
+        if (onTheLabel)
+            QTest::mouseClick(first->label(), Qt::LeftButton);
+        else
+            QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(2, 2));
+        QVERIFY(first.isNull() || first->isHidden());
+
+        // A right-click right after the close makes a fresh window with the new texts.
+        QTest::mouseClick(button(frame, "imgCutButton"), Qt::RightButton);
+        ButtonHelp* second = toolbar->helpWindow();
+        QVERIFY(second && second->isVisible());
+        QCOMPARE(second->windowTitle(), QStringLiteral("Cut Button Help"));
+        QTRY_VERIFY(first.isNull());
+        QCOMPARE(toolbar->helpWindow(), second);
+    }
+
+    void theToolbarChoiceSurvivesARestartBothWays() {
+        FrameFixture fx;
+        MainFrame* frame = &fx.start();
+        fx.active()->action("mnuOToolbar")->trigger();
+        QVERIFY(frame->toolbar()->isShown());
+        QCOMPARE(fx.prefs().get("Tools", "Checked"), QStringLiteral("True"));
+
+        frame = &fx.restart();
+        QCOMPARE(storedOnDisk(fx, "Tools/Checked"), QStringLiteral("True"));
+        QVERIFY(frame->toolbar()->isShown());
+        QVERIFY(frame->action("mnuOToolbar")->isChecked());
+        // The first window is sized after the toolbar took its room.
+        QCOMPARE(frame->toolbar()->geometry().bottom() + 1, frame->mdiArea()->geometry().top());
+        QCOMPARE(fx.active()->subWindow()->size(), frame->mdiArea()->viewport()->size());
+
+        frame->action("mnuOToolbar")->trigger();
+        QVERIFY(!frame->toolbar()->isShown());
+        frame = &fx.restart();
+        QCOMPARE(storedOnDisk(fx, "Tools/Checked"), QStringLiteral("False"));
+        QVERIFY(!frame->toolbar()->isShown());
+        QVERIFY(!frame->action("mnuOToolbar")->isChecked());
+    }
+
+    void aDocumentWindowsSwitchMarksTheFrameAndMenusCorrectTheirMarks() {
+        FrameFixture fx;
+        MainFrame& frame = fx.start();
+        DocumentWindow* first = fx.active();
+        DocumentWindow* second = frame.newDocument();
+        second->action("mnuOToolbar")->trigger();
+        QVERIFY(frame.toolbar()->isShown());
+        QVERIFY(second->action("mnuOToolbar")->isChecked());
+        QVERIFY(frame.action("mnuOToolbar")->isChecked());
+        QVERIFY(!first->action("mnuOToolbar")->isChecked());
+
+        openOptionsMenu(first->menu("mnuOptions"));
+        QVERIFY(first->action("mnuOToolbar")->isChecked());
+
+        // Switched off from the first window, the second one's mark is stale until its menu
+        // opens; then its entry switches the toolbar on again.
+        first->action("mnuOToolbar")->trigger();
+        QVERIFY(!frame.toolbar()->isShown());
+        QVERIFY(!frame.action("mnuOToolbar")->isChecked());
+        openOptionsMenu(second->menu("mnuOptions"));
+        QVERIFY(!second->action("mnuOToolbar")->isChecked());
+        second->action("mnuOToolbar")->trigger();
+        QVERIFY(frame.toolbar()->isShown());
+
+        // The frame's own menu corrects the frame's mark the same way.
+        frame.action("mnuOToolbar")->setChecked(false);
+        QMenu* frameOptions = qobject_cast<QMenu*>(frame.action("mnuOToolbar")->parent());
+        QVERIFY(frameOptions);
+        openOptionsMenu(frameOptions);
+        QVERIFY(frame.action("mnuOToolbar")->isChecked());
+    }
+
+    void theSwitchStoresNothingWhilePreferencesAreCleared() {
+        FrameFixture fx;
+        fx.prefs().save("Tools", "Checked", "True");
+        MainFrame& frame = fx.start();
+        QVERIFY(frame.toolbar()->isShown());
+        fx.dialogs().answerMessage(MessageAnswer::Ok);
+        frame.action("clrreg")->trigger();
+        QVERIFY(frame.preferencesCleared());
+
+        openOptionsMenu(fx.active()->menu("mnuOptions"));
+        fx.active()->action("mnuOToolbar")->trigger();
+        QVERIFY(!frame.toolbar()->isShown());
+        QVERIFY(!frame.action("mnuOToolbar")->isChecked());
+        QCOMPARE(fx.prefs().get("Tools", "Checked"), QString());
+        frame.action("mnuOToolbar")->trigger();
+        QCOMPARE(fx.prefs().get("Tools", "Checked"), QString());
+    }
+
+    void editToolsHideWithTheLastDocumentAndReturnOnNewAndOpen() {
+        FrameFixture fx;
+        MainFrame& frame = fx.start();
+        Toolbar* toolbar = frame.toolbar();
+        const QString editTools[] = {"Image1", "imgCutButton", "imgCopyButton", "imgPasteButton"};
+        auto toolsShown = [&](bool shown) {
+            for (const QString& name : editTools) {
+                if (button(frame, name)->isHidden() == shown)
+                    return false;
+            }
+            const TagBoxes& boxes = toolbar->tagBoxes();
+            for (QComboBox* box : {boxes.headingBox(), boxes.paragraphBox(), boxes.builderBox()}) {
+                if (box->isHidden() == shown)
+                    return false;
+            }
+            return !button(frame, "imgFileNewButton")->isHidden() &&
+                   !button(frame, "imgFileOpenButton")->isHidden();
+        };
+        QVERIFY(toolsShown(true));
+        fx.active()->closeDocument();
+        QVERIFY(!frame.anyDocumentsLeft());
+        QVERIFY(toolsShown(false));
+
+        QTest::mouseClick(button(frame, "imgFileNewButton"), Qt::LeftButton);
+        QVERIFY(toolsShown(true));
+        fx.active()->closeDocument();
+        QVERIFY(toolsShown(false));
+
+        const QString file = fx.writeFile("a.txt", "a");
+        fx.dialogs().answerFile(FileDialogResult{file, 1});
+        frame.action("mnuFOpen")->trigger();
+        QCOMPARE(fx.active()->caption(), file);
+        QVERIFY(toolsShown(true));
+    }
+};
+
+QTEST_MAIN(TestToolbar)
+#include "tst_toolbar.moc"
