@@ -8,7 +8,7 @@ PAGELARK_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev
   libbenchmark-dev
-  xvfb xauth
+  xvfb xauth xdotool x11-utils python3-xlib
   desktop-file-utils appstream
 )
 

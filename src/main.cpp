@@ -1,21 +1,29 @@
 #include "app/MainFrame.h"
 #include "app/PreferencesStore.h"
+#include "app/ProgramFolders.h"
 #include "document/QtDialogService.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QSettings>
+#include <QStandardPaths>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Pagelark"));
     QApplication::setApplicationName(QStringLiteral("Pagelark"));
+    QApplication::setDesktopFileName(QStringLiteral("org.pagelark.Pagelark"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.pagelark.Pagelark")));
 
-    const QString settingsPath = QSettings(QSettings::IniFormat, QSettings::UserScope,
+    const QString settingsPath = QSettings(QSettings::NativeFormat, QSettings::UserScope,
                                            QStringLiteral("Pagelark"), QStringLiteral("Pagelark"))
                                      .fileName();
     PreferencesStore prefs(settingsPath);
     QtDialogService dialogs;
-    MainFrame frame({prefs, dialogs, QApplication::applicationDirPath()});
+    const ProgramFolders folders =
+        ProgramFolders::resolve(QApplication::applicationDirPath(),
+                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    MainFrame frame({prefs, dialogs, folders.readmeFolder, folders.userMenuFolder});
     // The whole argument string names one file, blanks included.
     frame.startUp(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
     return app.exec();
