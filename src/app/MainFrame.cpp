@@ -5,6 +5,8 @@
 #include "app/FrameGeometry.h"
 #include "app/PreferencesStore.h"
 #include "app/StatusLine.h"
+#include "app/TagBoxes.h"
+#include "app/Toolbar.h"
 #include "app/Twips.h"
 #include "document/DialogService.h"
 #include "document/DocumentWindow.h"
@@ -12,6 +14,9 @@
 #include "document/EditorBox.h"
 #include "document/MenuTable.h"
 #include "tags/TextEditBuffer.h"
+#include "tags/UserMenus.h"
+#include "templates/TemplateOptionsDialog.h"
+#include "templates/Templates.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -77,7 +82,8 @@ MainFrame::MainFrame(const FrameEnvironment& env, QWidget* parent)
       m_mdi(new QMdiArea),
       m_status(new StatusLine),
       m_files(*this),
-      m_recent(*this) {
+      m_recent(*this),
+      m_builders(*this, env.dialogs, this) {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(kCaption);
     auto* central = new QWidget;
@@ -85,6 +91,8 @@ MainFrame::MainFrame(const FrameEnvironment& env, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     m_mdi->setObjectName(QStringLiteral("mdiArea"));
+    m_toolbar = new Toolbar(*this);
+    layout->addWidget(m_toolbar);
     layout->addWidget(m_mdi, 1);
     layout->addWidget(m_status);
     setCentralWidget(central);
@@ -110,9 +118,6 @@ void MainFrame::buildMenus() {
     m_menus = {file, options, help};
     for (int position = 0; position <= 4; ++position)
         action(QStringLiteral("mnuRecentFile%1").arg(position))->setVisible(false);
-    // Entries whose commands are not part of the program yet stay disabled.
-    for (const char* later : {"mnuOTemplate", "mnuOToolbar"})
-        action(QLatin1String(later))->setEnabled(false);
 
     connect(action(QStringLiteral("mnuFNew")), &QAction::triggered, this,
             [this] { newDocument(); });
@@ -130,6 +135,12 @@ void MainFrame::buildMenus() {
             [this] { toggleNoform(nullptr); });
     connect(action(QStringLiteral("clrreg")), &QAction::triggered, this,
             [this] { clearPreferences(nullptr); });
+    QAction* toolbarMark = action(QStringLiteral("mnuOToolbar"));
+    connect(toolbarMark, &QAction::triggered, this,
+            [this, toolbarMark] { m_toolbar->switchFrom(toolbarMark); });
+    connect(options, &QMenu::aboutToShow, this,
+            [this, toolbarMark] { m_toolbar->correctMark(toolbarMark); });
+    TemplateOptionsDialog::bindMenuEntry(*this, action(QStringLiteral("mnuOTemplate")));
     showMenusOf(nullptr);
 }
 
@@ -145,6 +156,10 @@ QString MainFrame::programFile(const QString& name) const {
     return QDir(m_env.programDir).filePath(name);
 }
 
+QString MainFrame::userMenuFile(const QString& name) const {
+    return QDir(m_env.userMenuDir.isEmpty() ? m_env.programDir : m_env.userMenuDir).filePath(name);
+}
+
 bool MainFrame::preferencesCleared() const {
     return action(QStringLiteral("clrreg"))->isChecked();
 }
@@ -156,11 +171,17 @@ void MainFrame::startUp(const QString& commandLine) {
     createDocumentWindow(1, QStringLiteral("Untitled"));
     m_documents.setChanged(1, false);
     m_recent.rebuildMenus();
+    m_findState.direction = 1;
     if (prefs().get(Pref::Template, Pref::Checked) == QLatin1String("1"))
         action(QStringLiteral("mnuOTemplate"))->setChecked(true);
+    if (prefs().get(Pref::Tools, Pref::Checked) == QLatin1String("True"))
+        action(QStringLiteral("mnuOToolbar"))->trigger();
     fitToClientArea(*activeDocument());
+    m_toolbar->tagBoxes().fill();
     applyStoredAppearance(*activeDocument());
     applyStoredFontStatus();
+    if (commandLine.isEmpty())
+        Templates::applyTo(*this, *activeDocument(), Templates::Occasion::StartUp);
     if (!commandLine.isEmpty() && !openCommandLineFile(commandLine))
         return;
     setWindowTitle(kCaption);
@@ -220,6 +241,7 @@ DocumentWindow* MainFrame::newDocument() {
     DocumentWindow* doc = createDocumentWindow(slot, QStringLiteral("Untitled:%1").arg(slot));
     applyStoredAppearance(*doc);
     fitToClientArea(*doc);
+    Templates::applyTo(*this, *doc, Templates::Occasion::NewDocument);
     doc->setChanged(false);
     return doc;
 }
@@ -240,6 +262,7 @@ DocumentWindow* MainFrame::createDocumentWindow(int slot, const QString& caption
     sub->show();
     m_mdi->setActiveSubWindow(sub);
     doc->setFocus();
+    UserMenus::load(*this);
     return doc;
 }
 
@@ -277,6 +300,7 @@ void MainFrame::showMenusOf(QMdiSubWindow*) {
 
 void MainFrame::showDocumentTools(bool shown) {
     m_toolsHidden = !shown;
+    m_toolbar->showDocumentTools(shown);
 }
 
 void MainFrame::focusActiveDocument() {
@@ -377,11 +401,11 @@ void MainFrame::exitFromDocument() {
 
 bool MainFrame::backupUserMenuFile() {
     setStatusMessage(QStringLiteral("Backing up userdef.dat file"));
-    QFile source(programFile(QStringLiteral("userdef.dat")));
+    QFile source(userMenuFile(QStringLiteral("userdef.dat")));
     if (!QFileInfo(source).isFile() || !source.open(QIODevice::ReadOnly))
         return false;
     // Written whole and then renamed, so a failed copy never spoils the previous backup.
-    QSaveFile backup(programFile(QStringLiteral("userdef.bak")));
+    QSaveFile backup(userMenuFile(QStringLiteral("userdef.bak")));
     if (!backup.open(QIODevice::WriteOnly) || backup.write(source.readAll()) < 0 ||
         !backup.commit())
         return false;

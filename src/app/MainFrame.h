@@ -1,8 +1,10 @@
 #pragma once
 
+#include "app/BuilderLauncher.h"
 #include "app/RecentFiles.h"
 #include "document/DocumentTable.h"
 #include "document/FileCommands.h"
+#include "document/FindEngine.h"
 #include "tags/InsertionTarget.h"
 
 #include <QMainWindow>
@@ -12,17 +14,20 @@
 class AboutBox;
 class DialogService;
 class DocumentWindow;
+class FindDialog;
 class PreferencesStore;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class StatusLine;
+class Toolbar;
 
 // What the frame needs from its surroundings; tests point all of it at temporary places.
 struct FrameEnvironment {
     PreferencesStore& prefs;
     DialogService& dialogs;
-    QString programDir;  // where readme.txt, userdef.dat and userdef.bak live
+    QString programDir;     // where readme.txt lives
+    QString userMenuDir{};  // where userdef.dat and userdef.bak live; empty: programDir
 };
 
 // The main frame: document windows in an MDI area, the status line, and the program-wide state
@@ -40,10 +45,15 @@ public:
     DialogService& dialogs() const { return m_env.dialogs; }
     QString programDir() const { return m_env.programDir; }
     QString programFile(const QString& name) const;
+    // userdef.dat and userdef.bak, in the user's menu folder.
+    QString userMenuFile(const QString& name) const;
     DocumentTable& documents() { return m_documents; }
     const DocumentTable& documents() const { return m_documents; }
     QMdiArea* mdiArea() const { return m_mdi; }
     StatusLine* statusLine() const { return m_status; }
+    Toolbar* toolbar() const { return m_toolbar; }
+    // The tag builders, at most one of each kind open.
+    BuilderLauncher& builders() { return m_builders; }
     QAction* action(const QString& name) const;
     FileCommands& fileCommands() { return m_files; }
     RecentFiles& recentFiles() { return m_recent; }
@@ -52,6 +62,11 @@ public:
     bool preferencesCleared() const;
     bool toolsHidden() const { return m_toolsHidden; }
     bool isApplyingAppearance() const { return m_applyingAppearance; }
+    // While set, font and colour changes of the editors do not count as edits.
+    void setApplyingAppearance(bool applying) { m_applyingAppearance = applying; }
+    // The search state that every document window shares, and the Find dialog while open.
+    FindState& findState() { return m_findState; }
+    QPointer<FindDialog>& findDialog() { return m_findDialog; }
 
     DocumentWindow* activeDocument() const;
     bool anyDocumentsLeft() const { return m_documents.anyDocumentsLeft(); }
@@ -116,4 +131,8 @@ private:
     FileCommands m_files;
     RecentFiles m_recent;
     QPointer<AboutBox> m_about;
+    Toolbar* m_toolbar = nullptr;
+    BuilderLauncher m_builders;
+    FindState m_findState;
+    QPointer<FindDialog> m_findDialog;
 };

@@ -1,11 +1,18 @@
 #include "document/DocumentWindow.h"
 
 #include "app/MainFrame.h"
+#include "app/Toolbar.h"
+#include "document/AppearanceCommands.h"
 #include "document/DocumentText.h"
+#include "document/EditCommands.h"
 #include "document/EditorBox.h"
+#include "document/FindCommands.h"
 #include "document/MenuTable.h"
 #include "document/SizeReport.h"
+#include "document/WindowMenu.h"
 #include "tags/TagMenus.h"
+#include "tags/UserMenus.h"
+#include "templates/TemplateOptionsDialog.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -151,6 +158,7 @@ void DocumentWindow::buildMenus() {
         action(QStringLiteral("mnuRecentFile%1").arg(position))->setVisible(false);
     action(QStringLiteral("wrapt"))->setChecked(true);
     TagMenus::addTo(insert, this, m_frame, m_commonDialog);
+    UserMenus::addTo(insert, this, m_frame);
 }
 
 void DocumentWindow::bindOwnCommands() {
@@ -168,6 +176,19 @@ void DocumentWindow::bindOwnCommands() {
     bind(QStringLiteral("mnuFExit"), [this] { m_frame.exitFromDocument(); });
     bind(QStringLiteral("mnuONoform"), [this] { m_frame.toggleNoform(this); });
     bind(QStringLiteral("clrreg"), [this] { m_frame.clearPreferences(this); });
+    bind(QStringLiteral("mnuOToolbar"),
+         [this] { m_frame.toolbar()->switchFrom(action(QStringLiteral("mnuOToolbar"))); });
+    connect(menu(QStringLiteral("mnuOptions")), &QMenu::aboutToShow, this,
+            [this] { m_frame.toolbar()->correctMark(action(QStringLiteral("mnuOToolbar"))); });
+    bind(QStringLiteral("template"), [this] { m_frame.builders().open(BuilderKind::QuickPage); });
+    EditCommands::bindTo(*this);
+    FindCommands::bindTo(*this);
+    AppearanceCommands::bindTo(*this);
+    WindowMenu::bindTo(*this);
+    bind(QStringLiteral("mnuEditUser"), [this] { UserMenus::editFile(m_frame); });
+    bind(QStringLiteral("mnuuudm"), [this] { UserMenus::load(m_frame); });
+    bind(QStringLiteral("backuser"), [this] { m_frame.backupUserMenuFile(); });
+    TemplateOptionsDialog::bindMenuEntry(m_frame, action(QStringLiteral("mnuOTemplate")));
     bind(QStringLiteral("wrapt"), [this] {
         m_editor->switchBox();
         action(QStringLiteral("wrapt"))->setChecked(m_editor->wraps());

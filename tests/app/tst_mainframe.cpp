@@ -296,8 +296,7 @@ private slots:
 
     void shutdownBacksUpTheUserMenuFile() {
         FrameFixture fx;
-        QFile::copy(fx.writeFile("userdef.dat", "<b></b>{left 4}\n"),
-                    fx.programDir() + "/userdef.dat");
+        fx.writeFile("program/userdef.dat", "<b></b>{left 4}\n");
         fx.start();
         fx.quit();
         QFile backup(fx.programDir() + "/userdef.bak");
@@ -308,6 +307,7 @@ private slots:
     void failedBackupLeavesItsNoteInTheStatusLine() {
         FrameFixture fx;
         MainFrame& frame = fx.start();
+        QVERIFY(QFile::remove(fx.programDir() + "/userdef.dat"));
         QVERIFY(!frame.backupUserMenuFile());
         QCOMPARE(frame.statusLine()->message()->text(),
                  QStringLiteral("Backing up userdef.dat file"));

@@ -10,6 +10,10 @@
 
 FrameFixture::FrameFixture() : m_prefs(std::make_unique<PreferencesStore>(settingsPath())) {
     QDir().mkpath(programDir());
+    // As an installed program has one; tests of the user menus write their own or remove it.
+    QFile userMenus(programDir() + QStringLiteral("/userdef.dat"));
+    if (!userMenus.open(QIODevice::WriteOnly))
+        qFatal("cannot create the test's userdef.dat");
 }
 
 FrameFixture::~FrameFixture() {

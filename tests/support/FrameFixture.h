@@ -12,7 +12,8 @@ class DocumentWindow;
 class EditorBox;
 
 // Runs the real frame headless with its settings store and program folder in a temporary
-// folder, and answers its dialogs from a script.
+// folder, and answers its dialogs from a script. The program folder starts with an empty
+// userdef.dat.
 class FrameFixture {
 public:
     FrameFixture();
