@@ -51,7 +51,7 @@ QPixmap AboutBox::artwork(const QSize& size) {
     return pixmap;
 }
 
-AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
+AboutBox::AboutBox(const QString& userMenuFile, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("About Pagelark"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -63,6 +63,10 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     release->setAlignment(Qt::AlignCenter);
     auto* blurb = new QLabel(QStringLiteral("An editor for writing HTML pages by hand."));
     blurb->setAlignment(Qt::AlignCenter);
+    auto* userMenus = new QLabel(QStringLiteral("Your user-defined menus: ") + userMenuFile);
+    userMenus->setObjectName(QStringLiteral("Label2"));
+    userMenus->setAlignment(Qt::AlignCenter);
+    userMenus->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"));
     cancel->setObjectName(QStringLiteral("Command2"));
     cancel->setDefault(true);
@@ -71,6 +75,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     layout->addWidget(picture, 0, Qt::AlignCenter);
     layout->addWidget(release);
     layout->addWidget(blurb);
+    layout->addWidget(userMenus);
     layout->addWidget(cancel, 0, Qt::AlignCenter);
 }
 

@@ -7,7 +7,8 @@
 class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    explicit AboutBox(QWidget* parent = nullptr);
+    // `userMenuFile` is where the user's userdef.dat lives, shown so they can find it.
+    explicit AboutBox(const QString& userMenuFile, QWidget* parent = nullptr);
 
     // The artwork, drawn at the given size.
     static QPixmap artwork(const QSize& size);

@@ -424,7 +424,7 @@ void MainFrame::viewReadme() {
 
 void MainFrame::showAbout() {
     if (!m_about)
-        m_about = new AboutBox(this);
+        m_about = new AboutBox(userMenuFile(QStringLiteral("userdef.dat")), this);
     m_about->show();
     m_about->raise();
     m_about->activateWindow();

@@ -365,6 +365,8 @@ private slots:
         AboutBox* box = boxes.first();
         QCOMPARE(box->windowTitle(), QStringLiteral("About Pagelark"));
         QVERIFY(box->findChild<QLabel*>("Label1")->text().contains("Release Version 1.03"));
+        QVERIFY(
+            box->findChild<QLabel*>("Label2")->text().endsWith(fx.programDir() + "/userdef.dat"));
         QPushButton* cancel = box->findChild<QPushButton*>("Command2");
         QCOMPARE(cancel->text(), QStringLiteral("Cancel"));
         cancel->click();
