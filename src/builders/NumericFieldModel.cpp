@@ -146,7 +146,7 @@ double NumericFieldModel::readNumber(const QString& text) {
         wholeNonZero = wholeNonZero || text[i] != u'0';
     }
     if (digits.empty())
-        digits = "0";
+        digits.push_back('0');  // (not an assignment: GCC 12 warns falsely on it at -O3)
     if (i < text.size() && text[i] == u'.') {
         digits += '.';
         for (++i; i < text.size() && isDigit(text[i]); ++i)
