@@ -91,8 +91,7 @@ MainFrame::MainFrame(const FrameEnvironment& env, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     m_mdi->setObjectName(QStringLiteral("mdiArea"));
-    m_toolbar = new Toolbar(*this);
-    layout->addWidget(m_toolbar);
+    m_centralLayout = layout;
     layout->addWidget(m_mdi, 1);
     layout->addWidget(m_status);
     setCentralWidget(central);
@@ -137,9 +136,9 @@ void MainFrame::buildMenus() {
             [this] { clearPreferences(nullptr); });
     QAction* toolbarMark = action(QStringLiteral("mnuOToolbar"));
     connect(toolbarMark, &QAction::triggered, this,
-            [this, toolbarMark] { m_toolbar->switchFrom(toolbarMark); });
+            [this, toolbarMark] { toolbar()->switchFrom(toolbarMark); });
     connect(options, &QMenu::aboutToShow, this,
-            [this, toolbarMark] { m_toolbar->correctMark(toolbarMark); });
+            [this, toolbarMark] { toolbarMark->setChecked(toolbarShown()); });
     TemplateOptionsDialog::bindMenuEntry(*this, action(QStringLiteral("mnuOTemplate")));
     showMenusOf(nullptr);
 }
@@ -177,7 +176,8 @@ void MainFrame::startUp(const QString& commandLine) {
     if (prefs().get(Pref::Tools, Pref::Checked) == QLatin1String("True"))
         action(QStringLiteral("mnuOToolbar"))->trigger();
     fitToClientArea(*activeDocument());
-    m_toolbar->tagBoxes().fill();
+    if (m_toolbar)
+        m_toolbar->tagBoxes().fill();
     applyStoredAppearance(*activeDocument());
     applyStoredFontStatus();
     if (commandLine.isEmpty())
@@ -300,7 +300,24 @@ void MainFrame::showMenusOf(QMdiSubWindow*) {
 
 void MainFrame::showDocumentTools(bool shown) {
     m_toolsHidden = !shown;
-    m_toolbar->showDocumentTools(shown);
+    if (m_toolbar)
+        m_toolbar->showDocumentTools(shown);
+}
+
+Toolbar* MainFrame::toolbar() {
+    // Made when first needed: it is hidden until switched on, and building its boxes and
+    // pictures would only slow every start without it.
+    if (!m_toolbar) {
+        m_toolbar = new Toolbar(*this);
+        m_centralLayout->insertWidget(0, m_toolbar);
+        m_toolbar->tagBoxes().fill();
+        m_toolbar->showDocumentTools(!m_toolsHidden);
+    }
+    return m_toolbar;
+}
+
+bool MainFrame::toolbarShown() const {
+    return m_toolbar && m_toolbar->isShown();
 }
 
 void MainFrame::focusActiveDocument() {

@@ -19,6 +19,7 @@ class PreferencesStore;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QVBoxLayout;
 class StatusLine;
 class Toolbar;
 
@@ -51,7 +52,9 @@ public:
     const DocumentTable& documents() const { return m_documents; }
     QMdiArea* mdiArea() const { return m_mdi; }
     StatusLine* statusLine() const { return m_status; }
-    Toolbar* toolbar() const { return m_toolbar; }
+    // The toolbar, made on first use.
+    Toolbar* toolbar();
+    bool toolbarShown() const;
     // The tag builders, at most one of each kind open.
     BuilderLauncher& builders() { return m_builders; }
     QAction* action(const QString& name) const;
@@ -132,6 +135,7 @@ private:
     RecentFiles m_recent;
     QPointer<AboutBox> m_about;
     Toolbar* m_toolbar = nullptr;
+    QVBoxLayout* m_centralLayout = nullptr;
     BuilderLauncher m_builders;
     FindState m_findState;
     QPointer<FindDialog> m_findDialog;

@@ -90,10 +90,6 @@ void Toolbar::switchFrom(QAction* chosen) {
         m_frame.prefs().save(Pref::Tools, Pref::Checked, Pref::boolText(frameMark->isChecked()));
 }
 
-void Toolbar::correctMark(QAction* mark) const {
-    mark->setChecked(isShown());
-}
-
 void Toolbar::runCommand(ToolbarButton which) {
     switch (which) {
         case ToolbarButton::New:

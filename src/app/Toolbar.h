@@ -26,8 +26,6 @@ public:
     // inverted its mark: the frame's mark follows it, the toolbar shows or hides to match, and the
     // choice is stored unless the preferences were cleared.
     void switchFrom(QAction* chosen);
-    // Sets a window's Toolbar mark to whether the toolbar is shown (its Options menu opens).
-    void correctMark(QAction* mark) const;
     bool isShown() const { return !isHidden(); }
 
     // The help texts a right-click set last, and the help window while it is open.

@@ -179,7 +179,7 @@ void DocumentWindow::bindOwnCommands() {
     bind(QStringLiteral("mnuOToolbar"),
          [this] { m_frame.toolbar()->switchFrom(action(QStringLiteral("mnuOToolbar"))); });
     connect(menu(QStringLiteral("mnuOptions")), &QMenu::aboutToShow, this,
-            [this] { m_frame.toolbar()->correctMark(action(QStringLiteral("mnuOToolbar"))); });
+            [this] { action(QStringLiteral("mnuOToolbar"))->setChecked(m_frame.toolbarShown()); });
     bind(QStringLiteral("template"), [this] { m_frame.builders().open(BuilderKind::QuickPage); });
     EditCommands::bindTo(*this);
     FindCommands::bindTo(*this);
