@@ -324,8 +324,11 @@ void MainFrame::focusActiveDocument() {
     DocumentWindow* doc = activeDocument();
     if (!doc)
         return;
-    m_mdi->setActiveSubWindow(doc->subWindow());
-    doc->editor()->setFocus();
+    // Only what is not so already: activating a window again repaints its frame.
+    if (m_mdi->activeSubWindow() != doc->subWindow())
+        m_mdi->setActiveSubWindow(doc->subWindow());
+    if (!doc->editor()->hasFocus())
+        doc->editor()->setFocus();
 }
 
 void MainFrame::typeKeystrokeScript(const QString& script) {

@@ -13,7 +13,7 @@ class QMdiSubWindow;
 class QMenu;
 
 // A document window: one text file in the frame, with its own menus. Its editor box stands for
-// the design's wrapping and non-wrapping boxes (see EditorBox).
+// the window's wrapping and non-wrapping boxes (see EditorBox).
 class DocumentWindow : public QWidget {
     Q_OBJECT
 public:

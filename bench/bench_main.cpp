@@ -1,0 +1,85 @@
+// pagelark_bench: runs every benchmark headless, then prints the ratios of the program's paths
+// to their floors, and the memory comparison.
+#include "support/BenchFrame.h"
+#include "support/Memory.h"
+
+#include <benchmark/benchmark.h>
+#include <QApplication>
+#include <cstdio>
+#include <map>
+#include <string>
+
+namespace {
+
+// Keeps each run's time per iteration, in nanoseconds, by name.
+class RecordingReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (!run.error_occurred && run.iterations > 0)
+                times[run.benchmark_name()] = run.GetAdjustedRealTime() *
+                                              benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e9;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> times;
+};
+
+// Pairs "name/Pagelark/size" with "name/Bare/size" and start-up with its floor.
+void printRatios(const std::map<std::string, double>& times) {
+    std::printf("\nRatios (program / floor; per-edit budget 1.5, start-up 1.5):\n");
+    for (const auto& [name, time] : times) {
+        const auto at = name.find("/Pagelark");
+        if (at == std::string::npos)
+            continue;
+        std::string floorName = name;
+        floorName.replace(at, 9, "/Bare");
+        const auto floor = times.find(floorName);
+        if (floor != times.end() && floor->second > 0)
+            std::printf("  %-44s %6.2f\n", name.c_str(), time / floor->second);
+    }
+    const auto ours = times.find("startupPagelark");
+    const auto floor = times.find("startupFloor");
+    if (ours != times.end() && floor != times.end() && floor->second > 0)
+        std::printf("  %-44s %6.2f\n", "startup", ours->second / floor->second);
+}
+
+void printStartup(const char* program) {
+    constexpr int kRuns = 10;
+    const double ours = probeStartup(program, "pagelark", kRuns);
+    const double floor = probeStartup(program, "floor", kRuns);
+    std::printf("\nStart-up of a whole process to a shown, idle window (budget 1.5):\n");
+    std::printf("  Pagelark %.1f ms, empty QMainWindow + QMdiArea %.1f ms, ratio %.2f\n", ours,
+                floor, floor > 0 ? ours / floor : 0.0);
+}
+
+void printMemory(const char* program) {
+    constexpr qint64 kBytes = 20000000;
+    const qint64 ours = probeMemory(program, "pagelark", kBytes);
+    const qint64 bare = probeMemory(program, "bare", kBytes);
+    std::printf("\nMemory with a 20 MB document open (budget 1.3):\n");
+    std::printf("  Pagelark %lld KB, bare QPlainTextEdit %lld KB, ratio %.2f\n",
+                static_cast<long long>(ours), static_cast<long long>(bare),
+                bare > 0 ? double(ours) / double(bare) : 0.0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc == 2 && QByteArray(argv[1]).startsWith("--startup-probe="))
+        return runStartupProbe(QString::fromLatin1(argv[1] + 16));
+    if (argc == 3 && QByteArray(argv[1]).startsWith("--memory-probe="))
+        return runMemoryProbe(QString::fromLatin1(argv[1] + 15), QByteArray(argv[2]).toLongLong());
+
+    benchmark::Initialize(&argc, argv);
+    RecordingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    releasePairs();
+    printRatios(reporter.times);
+    printStartup(argv[0]);
+    printMemory(argv[0]);
+    benchmark::Shutdown();
+    return 0;
+}

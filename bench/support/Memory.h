@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QtGlobal>
+
+// Resident memory of this process in kilobytes (VmRSS), or 0 where it cannot be read.
+qint64 residentKilobytes();
+
+// Runs this program again as `--memory-probe=<kind>` and returns the resident memory that the
+// child reports after opening a document of `bytes` bytes; kind is "pagelark" or "bare".
+qint64 probeMemory(const char* program, const char* kind, qint64 bytes);
+
+// The child's side: opens the document in the real frame or in a bare editor and prints its
+// resident memory. Returns the exit code.
+int runMemoryProbe(const QString& kind, qint64 bytes);
+
+// Wall time in milliseconds of a whole run of this program as `--startup-probe=<kind>`: process
+// start, Qt's start, the frame (kind "pagelark") or an empty main window with an MDI area
+// ("floor") shown and idle, and exit. The average of `runs` runs.
+double probeStartup(const char* program, const char* kind, int runs);
+int runStartupProbe(const QString& kind);
