@@ -22,6 +22,7 @@ session() {
   [ -n "$window" ] || { echo "no window appeared"; kill $pid; return 1; }
   if [ -n "$file" ]; then
     sleep 0.5
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
     xdotool type --delay 20 "X"
     sleep 0.3
   fi
@@ -38,7 +39,11 @@ d.flush()
 PY
   if [ -n "$file" ]; then
     # The changed document asks whether to save it; Yes is the default button.
-    sleep 1
+    for _ in $(seq 100); do
+      [ "$(xdotool search --onlyvisible --name '^Pagelark$' 2>/dev/null | wc -l)" -ge 2 ] && break
+      sleep 0.1
+    done
+    sleep 0.3
     xdotool key Return
   fi
   for _ in $(seq 100); do
