@@ -13,7 +13,11 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QStringLiteral("Pagelark"));
     QApplication::setApplicationName(QStringLiteral("Pagelark"));
     QApplication::setDesktopFileName(QStringLiteral("org.pagelark.Pagelark"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.pagelark.Pagelark")));
+    Q_INIT_RESOURCE(resources);
+    // The installed theme icon, or the built-in copy when run from the build folder.
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("org.pagelark.Pagelark"),
+                         QIcon(QStringLiteral(":/icons/org.pagelark.Pagelark-48.png"))));
 
     const QString settingsPath = QSettings(QSettings::NativeFormat, QSettings::UserScope,
                                            QStringLiteral("Pagelark"), QStringLiteral("Pagelark"))
