@@ -78,10 +78,12 @@ DocumentWindow* FileCommands::openDocumentFile(const QString& fileName) {
     const QByteArray bytes = file.readAll();
     const int slot = m_frame.documents().findFreeSlot();
     DocumentWindow* doc = m_frame.createDocumentWindow(slot, fileName);
-    doc->loadBytes(bytes);
-    doc->setChanged(false);
+    // Sized and styled before the text arrives: doing either afterwards lays out every line of
+    // a long file once more.
     m_frame.fitToClientArea(*doc);
     m_frame.applyStoredAppearance(*doc);
+    doc->loadBytes(bytes);
+    doc->setChanged(false);
     return doc;
 }
 
