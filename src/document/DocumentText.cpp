@@ -106,6 +106,16 @@ int nextBreak(QStringView text, qsizetype* i, int ownKind) {
     return OwnLineEnd;
 }
 
+// Whether any block break differs from the document's own line end. Files without such a
+// break need no marks at all: every break of theirs is written back as the document's own.
+bool hasOddBreak(QStringView text, int ownKind) {
+    for (qsizetype i = 0; i < text.size();) {
+        if (nextBreak(text, &i, ownKind) != OwnLineEnd)
+            return true;
+    }
+    return false;
+}
+
 void markLoadedBlocks(QTextDocument& document, QStringView text, int ownKind) {
     qsizetype i = 0;
     int before = OwnLineEnd;
@@ -217,7 +227,8 @@ TextFormat DocumentText::load(QTextDocument& document, const QByteArray& bytes) 
     format.lineEnd = firstLineEnd(bytes);
     // setPlainText records no undo step and drops the undo history of the old content.
     document.setPlainText(text);
-    markLoadedBlocks(document, text, kindOf(format.lineEnd));
+    if (hasOddBreak(text, kindOf(format.lineEnd)))
+        markLoadedBlocks(document, text, kindOf(format.lineEnd));
     document.setModified(false);
     return format;
 }
