@@ -434,7 +434,7 @@ bool MainFrame::backupUserMenuFile() {
 }
 
 bool MainFrame::queryCloseDocument(DocumentWindow* doc) {
-    return m_files.confirmClose(*doc);
+    return m_closingAll || m_files.confirmClose(*doc);
 }
 
 void MainFrame::viewReadme() {
@@ -470,11 +470,18 @@ void MainFrame::queryUnload() {
 void MainFrame::closeEvent(QCloseEvent* event) {
     if (!m_skipQueryUnload)
         queryUnload();
-    for (DocumentWindow* doc : m_documents.openWindows()) {
-        if (!doc->closeDocument()) {
+    // Every window is asked before any closes, so that Cancel in one keeps all of them open,
+    // those already answered with No included.
+    const QList<DocumentWindow*> windows = m_documents.openWindows();
+    for (DocumentWindow* doc : windows) {
+        if (!m_files.confirmClose(*doc)) {
             event->ignore();
             return;
         }
     }
+    m_closingAll = true;
+    for (DocumentWindow* doc : windows)
+        doc->closeDocument();
+    m_closingAll = false;
     event->accept();
 }

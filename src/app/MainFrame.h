@@ -130,6 +130,7 @@ private:
     bool m_toolsHidden = false;
     bool m_applyingAppearance = false;
     bool m_skipQueryUnload = false;
+    bool m_closingAll = false;  // shutdown: every window has agreed to close
     QPointer<DocumentWindow> m_insertingInto;
     FileCommands m_files;
     RecentFiles m_recent;

@@ -59,6 +59,8 @@ public:
 
     Picture picture() const { return m_logic.picture(); }
     QPixmap pixmap(Picture picture) const;
+    // Shows the released picture, for a command whose message box swallowed the button's release.
+    void showReleased() { apply(Step::ShowReleased); }
 
 signals:
     // The left button's command.

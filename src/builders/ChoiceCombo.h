@@ -15,6 +15,12 @@ public:
     // Empties the box and forgets the choice.
     void clearChoice();
 
+    void showPopup() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     int m_chosen = -1;
+    bool m_typed = false;  // the box's text was typed by hand since the last pick
 };

@@ -2,8 +2,10 @@
 
 #include "app/BusyCursor.h"
 #include "app/MainFrame.h"
+#include "app/PictureButton.h"
 #include "app/PreferencesStore.h"
 #include "app/StatusLine.h"
+#include "app/Toolbar.h"
 #include "document/DocumentWindow.h"
 
 #include <QFile>
@@ -46,6 +48,9 @@ bool Templates::applyTo(MainFrame& frame, DocumentWindow& doc, Occasion occasion
     // A folder opens on this platform but holds no text: it is refused like a missing file.
     if (!QFileInfo(options.file).isFile() || !file.open(QIODevice::ReadOnly)) {
         frame.showMessage(QStringLiteral("Can't open template file: ") + options.file);
+        // New may have been pressed on the toolbar: the message took the button's release.
+        if (frame.toolbarShown())
+            frame.toolbar()->button(ToolbarButton::New)->showReleased();
         return false;
     }
     {

@@ -216,7 +216,9 @@ private slots:
         fx.dialogs().answerMessage(MessageAnswer::Cancel);
         fx.active()->action("mnuFExit")->trigger();
         QVERIFY(frame.isVisible());
-        QCOMPARE(frame.documents().openWindows().size(), 1);
+        // Cancel keeps every window: the one saved on the way is open and clean.
+        QCOMPARE(frame.documents().openWindows().size(), 2);
+        QVERIFY(!frame.documents().window(1)->isChanged());
         QCOMPARE(readAll(a), QByteArray("A"));
         QVERIFY(fx.dialogs().messageTexts().at(0).contains("[" + a + "]"));
         QVERIFY(fx.dialogs().messageTexts().at(1).contains("[" + b + "]"));
@@ -225,6 +227,21 @@ private slots:
         fx.active()->action("mnuFExit")->trigger();
         QVERIFY(!frame.isVisible());
         QCOMPARE(readAll(b), QByteArray("B"));
+    }
+
+    void cancelDuringShutdownKeepsAWindowAlreadyAnsweredNo() {
+        FrameFixture fx;
+        MainFrame& frame = fx.start();
+        fx.typeText("first");
+        frame.newDocument();
+        fx.typeText("second");
+        fx.dialogs().answerMessage(MessageAnswer::No);
+        fx.dialogs().answerMessage(MessageAnswer::Cancel);
+        frame.close();
+        QVERIFY(frame.isVisible());
+        QCOMPARE(frame.documents().openWindows().size(), 2);
+        QVERIFY(frame.documents().window(1)->isChanged());
+        QCOMPARE(fx.dialogs().messageTexts().size(), 2);
     }
 
     void yesWithACancelledSaveDialogKeepsTheWindowAndItsText() {

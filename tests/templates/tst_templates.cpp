@@ -1,6 +1,8 @@
 #include "FrameFixture.h"
 
+#include "app/PictureButton.h"
 #include "app/StatusLine.h"
+#include "app/Toolbar.h"
 #include "document/DocumentWindow.h"
 #include "document/EditorBox.h"
 #include "document/FileCommands.h"
@@ -145,6 +147,17 @@ private slots:
         QCOMPARE(fx.text(), QString());
         QVERIFY(!doc->isChanged());
         QCOMPARE(fx.frame().documents().openWindows().size(), 2);
+    }
+
+    void theNewButtonComesBackReleasedAfterTheTemplateMessage() {
+        FrameFixture fx;
+        storeTemplate(fx, "1", fx.path("gone.html"));
+        fx.prefs().save(QStringLiteral("Tools"), QStringLiteral("Checked"), QStringLiteral("True"));
+        fx.start();
+        PictureButton* newButton = fx.frame().toolbar()->button(ToolbarButton::New);
+        QTest::mousePress(newButton, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(fx.dialogs().messageTexts().size(), 2);
+        QCOMPARE(newButton->picture(), PictureButton::Picture::Released);
     }
 
     void theDialogShowsItsPartsAndTheStoredChoice_data() {
