@@ -175,9 +175,8 @@ void MainFrame::startUp(const QString& commandLine) {
         action(QStringLiteral("mnuOTemplate"))->setChecked(true);
     if (prefs().get(Pref::Tools, Pref::Checked) == QLatin1String("True"))
         action(QStringLiteral("mnuOToolbar"))->trigger();
+    // The boxes are filled when the toolbar that holds them is made.
     fitToClientArea(*activeDocument());
-    if (m_toolbar)
-        m_toolbar->tagBoxes().fill();
     applyStoredAppearance(*activeDocument());
     applyStoredFontStatus();
     if (commandLine.isEmpty())
