@@ -18,10 +18,6 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-const QString TemplateOptionsDialog::kFilter = QStringLiteral(
-    "All Files (*.*)|*.*|HTML Files (*.htm*)|*.htm*|Server Side Include Files(*.sht*)|*.sht*|"
-    "Text Files (*.txt)|*.txt|Batch Files (*.bat)|*.bat");
-
 namespace {
 
 constexpr int kHtmlFilesIndex = 2;
@@ -141,7 +137,7 @@ QString TemplateOptionsDialog::fileShown() const {
 void TemplateOptionsDialog::browse() {
     CommonDialog& dialog = m_frame.fileCommands().dialog();
     dialog.fileName.clear();
-    dialog.filter = kFilter;
+    dialog.filter = FileCommands::kOpenFilter;  // the Open command's list
     dialog.filterIndex = kHtmlFilesIndex;
     // A cancel takes no path, and the display is emptied.
     QString chosen;

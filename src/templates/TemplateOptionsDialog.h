@@ -13,7 +13,6 @@ class TemplateOptionsDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr qint64 kSizeLimit = 65000;
-    static const QString kFilter;
 
     // Shows the frame's dialog, creating it when none is open.
     static TemplateOptionsDialog* open(MainFrame& frame);
