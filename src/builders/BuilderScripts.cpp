@@ -227,11 +227,3 @@ QStringList numberingStyleItems() {
             QStringLiteral("i - Lower case Roman Numerals  i,ii,iii,..."),
             QStringLiteral("I - Upper case Roman Numerals  I,II,III,...")};
 }
-
-QString htmlColorText(const QColor& color) {
-    return QStringLiteral("%1%2%3")
-        .arg(color.red(), 2, 16, QLatin1Char('0'))
-        .arg(color.green(), 2, 16, QLatin1Char('0'))
-        .arg(color.blue(), 2, 16, QLatin1Char('0'))
-        .toUpper();
-}

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QString>
 #include <QStringList>
 
@@ -112,6 +111,3 @@ QStringList quickPageScript(const QuickPageFields& fields);
 
 // The five numbering styles as the list builders show them, after their "None" item.
 QStringList numberingStyleItems();
-
-// A colour as HTML writes it: red, green, blue as two upper-case hex digits each, no '#'.
-QString htmlColorText(const QColor& color);

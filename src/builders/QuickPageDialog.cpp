@@ -1,6 +1,7 @@
 #include "builders/QuickPageDialog.h"
 
 #include "builders/BuilderScripts.h"
+#include "tags/ColorText.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -77,7 +78,7 @@ QLineEdit* QuickPageDialog::addBox(const QString& name) {
 // A cancelled pick is not told apart: the box gets the colour the dialog object still holds.
 void QuickPageDialog::pickColor(QLineEdit* box) {
     m_dialog.showColor();
-    box->setText(htmlColorText(m_dialog.color));
+    box->setText(htmlHexColor(m_dialog.color));
 }
 
 // The page refers to its image by bare name, relative to the page's own folder. A cancelled pick

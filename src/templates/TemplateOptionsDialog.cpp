@@ -143,7 +143,7 @@ void TemplateOptionsDialog::browse() {
     QString chosen;
     if (dialog.showOpen()) {
         chosen = dialog.fileName;
-        if (QFileInfo(chosen).size() > kSizeLimit) {
+        if (QFileInfo(chosen).size() > FileCommands::kOpenLimit) {
             m_frame.showMessage(QStringLiteral("The file is too large to open."));
             return;
         }

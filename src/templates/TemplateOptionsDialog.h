@@ -12,8 +12,6 @@ class QLabel;
 class TemplateOptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    static constexpr qint64 kSizeLimit = 65000;
-
     // Shows the frame's dialog, creating it when none is open.
     static TemplateOptionsDialog* open(MainFrame& frame);
     // The Template entry of the frame's or a window's Options menu: it opens the dialog and

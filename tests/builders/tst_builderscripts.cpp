@@ -1,4 +1,5 @@
 #include "builders/BuilderScripts.h"
+#include "tags/ColorText.h"
 
 #include <QtTest>
 
@@ -421,7 +422,7 @@ void BuilderScriptsTest::colorText_data() {
 void BuilderScriptsTest::colorText() {
     QFETCH(QColor, color);
     QFETCH(QString, text);
-    QCOMPARE(htmlColorText(color), text);
+    QCOMPARE(htmlHexColor(color), text);
 }
 
 QTEST_MAIN(BuilderScriptsTest)
