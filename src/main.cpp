@@ -1,7 +1,8 @@
 #include "app/MainFrame.h"
-#include "app/PreferencesStore.h"
-#include "app/ProgramFolders.h"
 #include "document/QtDialogService.h"
+#include "state/PreferencesStore.h"
+#include "state/ProgramFolders.h"
+#include "state/ProgramState.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -23,11 +24,12 @@ int main(int argc, char** argv) {
                                            QStringLiteral("Pagelark"), QStringLiteral("Pagelark"))
                                      .fileName();
     PreferencesStore prefs(settingsPath);
-    QtDialogService dialogs;
     const ProgramFolders folders =
         ProgramFolders::resolve(QApplication::applicationDirPath(),
                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-    MainFrame frame({prefs, dialogs, folders.readmeFolder, folders.userMenuFolder});
+    ProgramState state(prefs, folders);
+    QtDialogService dialogs;
+    MainFrame frame(state, dialogs);
     // The whole argument string names one file, blanks included.
     frame.startUp(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
     return app.exec();

@@ -49,7 +49,7 @@ void tagScript(benchmark::State& state, bool ours) {
     QPlainTextEdit& editor = editorOf(state, ours);
     for (auto _ : state) {
         if (ours)
-            pair.ours.frame().typeKeystrokeScript(kTableScript);
+            pair.ours.frame().documents().typeKeystrokeScript(kTableScript);
         else
             TextEditBuffer::typeScript(&editor, kTableScript);
         settle();
@@ -93,9 +93,9 @@ void selectAllThenWrap(benchmark::State& state, bool ours) {
     for (auto _ : state) {
         if (ours) {
             DocumentWindow* doc = pair.ours.doc();
-            doc->action(QStringLiteral("mnuESelectAll"))->trigger();
-            doc->action(QStringLiteral("wrapt"))->trigger();
-            doc->action(QStringLiteral("wrapt"))->trigger();
+            doc->action(Command::EditSelectAll)->trigger();
+            doc->action(Command::EditWrapText)->trigger();
+            doc->action(Command::EditWrapText)->trigger();
         } else {
             editor.selectAll();
             editor.setLineWrapMode(QPlainTextEdit::NoWrap);

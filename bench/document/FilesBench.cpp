@@ -27,7 +27,7 @@ void openFile(benchmark::State& state, bool ours) {
     const QString path = benchFile(pair.ours, state.range(0));
     for (auto _ : state) {
         if (ours) {
-            DocumentWindow* doc = pair.ours.frame().fileCommands().openDocumentFile(path);
+            DocumentWindow* doc = pair.ours.frame().commands().files().openDocumentFile(path);
             settle();
             state.PauseTiming();
             doc->closeDocument();
@@ -46,7 +46,7 @@ void saveFile(benchmark::State& state, bool ours) {
     const QString path = pair.ours.path(QStringLiteral("saved.html"));
     for (auto _ : state) {
         if (ours) {
-            pair.ours.frame().fileCommands().saveDocumentAs(*pair.ours.doc(), path);
+            pair.ours.frame().commands().files().saveDocumentAs(*pair.ours.doc(), path);
         } else {
             QSaveFile file(path);
             file.open(QIODevice::WriteOnly);

@@ -34,8 +34,8 @@ void findNext(benchmark::State& state, bool down, bool matchCase) {
         QTextCursor cursor = editor.textCursor();
         cursor.movePosition(down ? QTextCursor::Start : QTextCursor::End);
         editor.setTextCursor(cursor);
-        frame.findState() = FindState{matchCase ? kNeedle : kNeedle.toLower(), matchCase ? 1 : 0,
-                                      down ? 1 : 0, 0, true};
+        frame.state().search() = FindState{matchCase ? kNeedle : kNeedle.toLower(),
+                                           matchCase ? 1 : 0, down ? 1 : 0, 0, true};
         FindCommands::findNextMatch(frame);
     }
     if (editor.textCursor().selectedText().compare(kNeedle, Qt::CaseInsensitive) != 0)
@@ -65,7 +65,7 @@ void findAfterEdit(benchmark::State& state) {
         cursor.insertText(QStringLiteral("x"));
         cursor.deletePreviousChar();
         editor.setTextCursor(cursor);
-        frame.findState() = FindState{kNeedle, 1, 1, 0, true};
+        frame.state().search() = FindState{kNeedle, 1, 1, 0, true};
         state.ResumeTiming();
         FindCommands::findNextMatch(frame);
     }

@@ -1,8 +1,8 @@
 #include "app/TagBoxes.h"
 
 #include "app/BuilderLauncher.h"
-#include "app/MainFrame.h"
 #include "app/Twips.h"
+#include "tags/InsertionTarget.h"
 
 #include <QComboBox>
 #include <QStyle>
@@ -90,7 +90,8 @@ QStringList itemTexts(int box) {
 
 }  // namespace
 
-TagBoxes::TagBoxes(MainFrame& frame, QWidget* toolbar) : QObject(toolbar), m_frame(frame) {
+TagBoxes::TagBoxes(InsertionTarget& target, BuilderLauncher& builders, QWidget* toolbar)
+    : QObject(toolbar), m_target(target), m_builders(builders) {
     for (int box = 0; box < 3; ++box) {
         auto* combo = new QComboBox(toolbar);
         combo->setObjectName(QLatin1String(kBoxes[box].name));
@@ -148,10 +149,9 @@ void TagBoxes::picked(int box, int position) {
         return;
     if (box == kBuilderBox) {
         // The builder takes the focus itself; the document keeps its caret meanwhile.
-        m_frame.builders().open(kBuilders[position].kind);
+        m_builders.open(kBuilders[position].kind);
     } else {
-        m_frame.focusActiveDocument();
-        m_frame.typeKeystrokeScript(QLatin1String(tagItems(box)[position].script));
+        m_target.typeKeystrokeScript(QLatin1String(tagItems(box)[position].script));
     }
     combo->setCurrentIndex(-1);
     combo->setPlaceholderText(QLatin1String(kBoxes[box].usedPrompt));

@@ -3,7 +3,8 @@
 #include <QObject>
 #include <QString>
 
-class MainFrame;
+class BuilderLauncher;
+class InsertionTarget;
 class QComboBox;
 class QWidget;
 
@@ -13,7 +14,7 @@ class QWidget;
 class TagBoxes : public QObject {
     Q_OBJECT
 public:
-    TagBoxes(MainFrame& frame, QWidget* toolbar);
+    TagBoxes(InsertionTarget& target, BuilderLauncher& builders, QWidget* toolbar);
 
     QComboBox* headingBox() const { return m_boxes[0]; }
     QComboBox* paragraphBox() const { return m_boxes[1]; }
@@ -27,6 +28,7 @@ private:
     void fitPrompts();
     void picked(int box, int position);
 
-    MainFrame& m_frame;
+    InsertionTarget& m_target;
+    BuilderLauncher& m_builders;
     QComboBox* m_boxes[3];
 };

@@ -1,16 +1,9 @@
 #include "app/Toolbar.h"
 
-#include "app/MainFrame.h"
 #include "app/PictureButton.h"
-#include "app/PreferencesStore.h"
-#include "app/StatusLine.h"
 #include "app/TagBoxes.h"
 #include "app/Twips.h"
-#include "document/DocumentWindow.h"
-#include "document/EditCommands.h"
 
-#include <QAction>
-#include <QLayout>
 #include <QPainter>
 #include <QStyleOptionToolBar>
 
@@ -47,8 +40,9 @@ constexpr int kSeparatorTwips[] = {1140, 2340};
 
 }  // namespace
 
-Toolbar::Toolbar(MainFrame& frame, QWidget* parent) : QWidget(parent), m_frame(frame) {
-    setObjectName(QStringLiteral("picToolbar"));
+Toolbar::Toolbar(InsertionTarget& target, BuilderLauncher& builders, QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("toolbar"));
     setFixedHeight(Twips::toPixels(kHeightTwips));
     hide();
     for (const ButtonRow& row : kButtons) {
@@ -56,14 +50,14 @@ Toolbar::Toolbar(MainFrame& frame, QWidget* parent) : QWidget(parent), m_frame(f
                                          QRect(row.left, 0, row.width, kButtonHeightTwips),
                                          QLatin1String(row.images), this);
         const ToolbarButton which = row.which;
-        const QString hint = QLatin1String(row.hint);
-        connect(button, &PictureButton::hovered, this, [this, hint] { showHint(hint); });
+        const QString hintText = QLatin1String(row.hint);
+        connect(button, &PictureButton::hovered, this, [this, hintText] { emit hint(hintText); });
         connect(button, &PictureButton::commandRequested, this,
-                [this, which] { runCommand(which); });
+                [this, which] { emit buttonChosen(which); });
         connect(button, &PictureButton::helpRequested, this, [this, which] { showHelp(which); });
         m_buttons[static_cast<int>(which)] = button;
     }
-    m_boxes = new TagBoxes(frame, this);
+    m_boxes = new TagBoxes(target, builders, this);
 }
 
 PictureButton* Toolbar::button(ToolbarButton which) const {
@@ -77,57 +71,15 @@ void Toolbar::showDocumentTools(bool shown) {
     m_boxes->setVisible(shown);
 }
 
-void Toolbar::switchFrom(QAction* chosen) {
-    QAction* frameMark = m_frame.action(QStringLiteral("mnuOToolbar"));
-    if (chosen != frameMark)
-        frameMark->setChecked(chosen->isChecked());
-    setVisible(chosen->isChecked());
-    // The document area gives up or takes back the toolbar's room at once, so that a window
-    // sized right after this fits the area as it now is.
-    if (QWidget* holder = parentWidget(); holder && holder->layout())
-        holder->layout()->activate();
-    if (!m_frame.preferencesCleared())
-        m_frame.prefs().save(Pref::Tools, Pref::Checked, Pref::boolText(frameMark->isChecked()));
-}
-
-void Toolbar::runCommand(ToolbarButton which) {
-    switch (which) {
-        case ToolbarButton::New:
-            m_frame.newDocument();
-            break;
-        case ToolbarButton::Open:
-            m_frame.fileCommands().openCommand();
-            break;
-        case ToolbarButton::Save:
-            if (DocumentWindow* doc = m_frame.activeDocument())
-                doc->action(QStringLiteral("mnuFSave"))->trigger();
-            break;
-        case ToolbarButton::Cut:
-            EditCommands::cutSelection(m_frame);
-            break;
-        case ToolbarButton::Copy:
-            EditCommands::copySelection(m_frame);
-            break;
-        case ToolbarButton::Paste:
-            EditCommands::pasteClipboard(m_frame);
-            break;
-    }
-}
-
 void Toolbar::showHelp(ToolbarButton which) {
     m_helpTexts = ButtonHelp::textsFor(which);
     // An open help window keeps the texts it was loaded with. One that was just closed waits
     // hidden for its deletion and must not come back.
     if (!m_help || m_help->isHidden())
-        m_help = new ButtonHelp(m_helpTexts, &m_frame);
+        m_help = new ButtonHelp(m_helpTexts, window());
     m_help->show();
     m_help->raise();
     m_help->activateWindow();
-}
-
-void Toolbar::showHint(const QString& hint) {
-    m_frame.statusLine()->restartTimer();
-    m_frame.setStatusMessage(hint);
 }
 
 void Toolbar::paintEvent(QPaintEvent*) {

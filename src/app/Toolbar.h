@@ -5,42 +5,41 @@
 #include <QPointer>
 #include <QWidget>
 
-class MainFrame;
+class BuilderLauncher;
+class InsertionTarget;
 class PictureButton;
-class QAction;
 class TagBoxes;
 
-// The frame's toolbar (`picToolbar`): six picture buttons and the three tag boxes at fixed
-// places along the frame's top edge. Hidden until switched on from an Options menu.
+// The frame's toolbar: six picture buttons and the three tag boxes at fixed places along the
+// frame's top edge. Hidden until switched on from an Options menu.
 class Toolbar : public QWidget {
     Q_OBJECT
 public:
-    explicit Toolbar(MainFrame& frame, QWidget* parent = nullptr);
+    Toolbar(InsertionTarget& target, BuilderLauncher& builders, QWidget* parent = nullptr);
 
     PictureButton* button(ToolbarButton which) const;
     TagBoxes& tagBoxes() const { return *m_boxes; }
 
     // Save, Cut, Copy, Paste and the three boxes are there only while a document is open.
     void showDocumentTools(bool shown);
-    // The Toolbar entry `chosen` (the frame's or a document window's) was picked and has already
-    // inverted its mark: the frame's mark follows it, the toolbar shows or hides to match, and the
-    // choice is stored unless the preferences were cleared.
-    void switchFrom(QAction* chosen);
     bool isShown() const { return !isHidden(); }
 
     // The help texts a right-click set last, and the help window while it is open.
     const ButtonHelpTexts& helpTexts() const { return m_helpTexts; }
     ButtonHelp* helpWindow() const { return m_help; }
 
+signals:
+    // A button's command was asked for with the left mouse button.
+    void buttonChosen(ToolbarButton which);
+    // The pointer is over a button: its hint for the status line.
+    void hint(const QString& text);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void runCommand(ToolbarButton which);
     void showHelp(ToolbarButton which);
-    void showHint(const QString& hint);
 
-    MainFrame& m_frame;
     PictureButton* m_buttons[6];
     TagBoxes* m_boxes;
     ButtonHelpTexts m_helpTexts;

@@ -1,61 +1,28 @@
 #include "document/AppearanceCommands.h"
 
-#include "app/MainFrame.h"
-#include "app/PreferencesStore.h"
-#include "app/StatusLine.h"
 #include "document/DocumentWindow.h"
 #include "document/EditorAppearance.h"
 #include "document/EditorBox.h"
-#include "tags/ColorText.h"
-
-#include <QLabel>
+#include "state/Preferences.h"
 
 namespace EA = EditorAppearance;
 
-namespace {
-
-// Runs `change` with the frame told that editor changes are not edits: a new font makes the
-// editor lay its text out again, which it reports as a change of the whole text.
-template <typename Change>
-void applyAppearance(MainFrame& frame, Change change) {
-    const bool outer = frame.isApplyingAppearance();
-    frame.setApplyingAppearance(true);
-    change();
-    frame.setApplyingAppearance(outer);
-}
-
-enum class Layer { Back, Fore };
-
-void chooseColor(DocumentWindow& doc, Layer layer) {
-    MainFrame& frame = doc.frame();
-    EditorBox& box = *doc.editor();
+void AppearanceCommands::chooseColor(DocumentWindow& doc, Layer layer) {
     CommonDialog& dialog = doc.commonDialog();
-    const EA::Colors now = EA::colorsOf(box);
+    const EditorColors now = EA::colorsOf(*doc.editor());
     dialog.color = layer == Layer::Back ? now.back : now.fore;
     // A cancelled dialog keeps the preset, which is then set again without a visible change.
     dialog.showColor();
-    applyAppearance(frame, [&] {
-        if (layer == Layer::Back)
-            EA::setBackColor(box, dialog.color);
-        else
-            EA::setForeColor(box, dialog.color);
-    });
-    if (frame.preferencesCleared())
+    if (layer == Layer::Back)
+        doc.applyBackColor(dialog.color);
+    else
+        doc.applyForeColor(dialog.color);
+    // Nothing was stored, so the other windows keep what they show.
+    if (m_prefs.isCleared())
         return;
-    const EA::Colors shown = EA::colorsOf(box);
-    const QString back = storedColorText(shown.back);
-    const QString fore = storedColorText(shown.fore);
-    if (layer == Layer::Back) {
-        frame.prefs().save(Pref::Color, Pref::BackColor, back);
-        frame.prefs().save(Pref::Color, Pref::ForeColor, fore);
-    } else {
-        frame.prefs().save(Pref::Color, Pref::ForeColor, fore);
-        frame.prefs().save(Pref::Color, Pref::BackColor, back);
-    }
-    AppearanceCommands::refreshBackgrounds(frame);
+    m_prefs.setColors(EA::colorsOf(*doc.editor()));
+    refreshBackgrounds();
 }
-
-}  // namespace
 
 void AppearanceCommands::chooseBackColor(DocumentWindow& doc) {
     chooseColor(doc, Layer::Back);
@@ -65,45 +32,38 @@ void AppearanceCommands::chooseForeColor(DocumentWindow& doc) {
     chooseColor(doc, Layer::Fore);
 }
 
-void AppearanceCommands::chooseFont(DocumentWindow& doc) {
-    MainFrame& frame = doc.frame();
-    EditorBox& box = *doc.editor();
+QString AppearanceCommands::chooseFont(DocumentWindow& doc) {
     CommonDialog& dialog = doc.commonDialog();
-    dialog.font = EA::fontOf(box);
+    dialog.font = EA::fontOf(*doc.editor());
     // A cancelled dialog keeps the preset, so the same font is given again.
     dialog.showFont();
-    applyAppearance(frame, [&] { EA::setFont(box, dialog.font); });
-    QLabel* status = frame.statusLine()->font();
-    status->clear();
-    if (frame.preferencesCleared())
-        return;
-    EA::storeFont(frame.prefs(), dialog.font);
-    refreshFonts(frame);
-    status->setText(EA::fontStatusText(frame.prefs()));
+    doc.applyFont(dialog.font);
+    if (m_prefs.isCleared())
+        return QString();
+    m_prefs.setFont(dialog.font);
+    refreshFonts();
+    return m_prefs.fontStatusText();
 }
 
-void AppearanceCommands::refreshBackgrounds(MainFrame& frame) {
-    const auto colors = EA::storedColors(frame.prefs());
-    if (!colors)
-        return;
-    applyAppearance(frame, [&] {
-        for (DocumentWindow* doc : frame.documents().openWindows())
-            EA::setBackColor(*doc->editor(), colors->back);
-    });
+void AppearanceCommands::applyStored(DocumentWindow& doc) const {
+    doc.applyFont(m_prefs.font().value_or(FontChoice::systemFixed()));
+    if (const auto colors = m_prefs.colors()) {
+        doc.applyBackColor(colors->back);
+        if (colors->fore.isValid())
+            doc.applyForeColor(colors->fore);
+    }
 }
 
-void AppearanceCommands::refreshFonts(MainFrame& frame) {
-    const auto font = EA::storedFont(frame.prefs());
-    if (!font)
-        return;
-    applyAppearance(frame, [&] {
-        for (DocumentWindow* doc : frame.documents().openWindows())
-            EA::setFont(*doc->editor(), *font);
-    });
+void AppearanceCommands::refreshBackgrounds() {
+    if (const auto colors = m_prefs.colors()) {
+        for (DocumentWindow* doc : m_openWindows())
+            doc->applyBackColor(colors->back);
+    }
 }
 
-void AppearanceCommands::bindTo(DocumentWindow& doc) {
-    doc.bind(QStringLiteral("bkgnd"), [&doc] { chooseBackColor(doc); });
-    doc.bind(QStringLiteral("forgnd"), [&doc] { chooseForeColor(doc); });
-    doc.bind(QStringLiteral("mnuFont"), [&doc] { chooseFont(doc); });
+void AppearanceCommands::refreshFonts() {
+    if (const auto font = m_prefs.font()) {
+        for (DocumentWindow* doc : m_openWindows())
+            doc->applyFont(*font);
+    }
 }

@@ -1,26 +1,40 @@
 #pragma once
 
+#include <QList>
+#include <QString>
+#include <functional>
+
 class DocumentWindow;
-class MainFrame;
+class Preferences;
 
 // The colour and font commands of a document window's Options menu, and the refreshes that
 // carry a stored choice to every open document window. Fonts and colours only change how the
 // editors show the text: none of this counts as an edit.
-namespace AppearanceCommands {
+class AppearanceCommands {
+public:
+    using WindowList = std::function<QList<DocumentWindow*>()>;
 
-// Background colour: the window's colour dialog, preset from the editor; both colours stored.
-void chooseBackColor(DocumentWindow& doc);
-// Foreground colour: likewise, reaching only this window at once.
-void chooseForeColor(DocumentWindow& doc);
-// Font: the window's font dialog, preset from the editor; all six font keys stored.
-void chooseFont(DocumentWindow& doc);
+    AppearanceCommands(Preferences& prefs, WindowList openWindows)
+        : m_prefs(prefs), m_openWindows(std::move(openWindows)) {}
 
-// Gives every open document window the stored background colour.
-void refreshBackgrounds(MainFrame& frame);
-// Gives every open document window the stored font.
-void refreshFonts(MainFrame& frame);
+    // Background colour: the window's colour dialog, preset from the editor; both colours stored
+    // and the background given to every window.
+    void chooseBackColor(DocumentWindow& doc);
+    // Foreground colour: likewise, the colour itself reaching only this window at once.
+    void chooseForeColor(DocumentWindow& doc);
+    // Font: the window's font dialog, preset from the editor; the font stored and given to every
+    // window. Returns the status line's font text (empty when nothing could be stored).
+    QString chooseFont(DocumentWindow& doc);
 
-// Makes the window's colour and font entries live.
-void bindTo(DocumentWindow& doc);
+    // Gives a new window the stored font (else the default one) and the stored colours.
+    void applyStored(DocumentWindow& doc) const;
 
-}  // namespace AppearanceCommands
+private:
+    enum class Layer { Back, Fore };
+    void chooseColor(DocumentWindow& doc, Layer layer);
+    void refreshBackgrounds();
+    void refreshFonts();
+
+    Preferences& m_prefs;
+    WindowList m_openWindows;
+};

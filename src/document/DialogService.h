@@ -1,5 +1,7 @@
 #pragma once
 
+#include "state/FontChoice.h"
+
 #include <QColor>
 #include <QString>
 #include <optional>
@@ -32,17 +34,6 @@ struct FileDialogResult {
     int filterIndex = 1;  // 1-based index of the filter shown when the user chose
 };
 
-struct FontChoice {
-    QString name;
-    double pointSize = 10;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strikeout = false;
-
-    bool operator==(const FontChoice&) const = default;
-};
-
 class DialogService {
 public:
     virtual ~DialogService() = default;
@@ -55,4 +46,10 @@ public:
                                                      const FileDialogRequest& request) = 0;
     virtual std::optional<QColor> showColor(QWidget* parent, const QColor& initial) = 0;
     virtual std::optional<FontChoice> showFont(QWidget* parent, const FontChoice& initial) = 0;
+
+    // The program's plain note: the text, the title "Pagelark" and an OK button.
+    void showNote(QWidget* parent, const QString& text) {
+        showMessage(parent,
+                    {text, QStringLiteral("Pagelark"), MessageButtons::Ok, MessageIcon::None});
+    }
 };

@@ -1,18 +1,14 @@
 #include "document/DocumentWindow.h"
 
-#include "app/MainFrame.h"
-#include "app/Toolbar.h"
-#include "document/AppearanceCommands.h"
+#include "commands/CommandSet.h"
+#include "commands/RecentFileEntries.h"
 #include "document/DocumentText.h"
-#include "document/EditCommands.h"
+#include "document/EditorAppearance.h"
 #include "document/EditorBox.h"
-#include "document/FindCommands.h"
-#include "document/MenuTable.h"
 #include "document/SizeReport.h"
-#include "document/WindowMenu.h"
+#include "state/ProgramState.h"
 #include "tags/TagMenus.h"
 #include "tags/UserMenus.h"
-#include "templates/TemplateOptionsDialog.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -20,100 +16,46 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
-namespace {
-
-// The window's menus. Entries come in disabled; each command binds and enables its own.
-const MenuEntry kFileEntries[] = {
-    {"mnuFNew", "&New"},
-    {"mnuFOpen", "&Open"},
-    {"mnuFClose", "&Close"},
-    {"mnuFSave", "&Save"},
-    {"mnuFSaveAs", "Save &As..."},
-    {"mnuFExit", "E&xit"},
-    {"mnuRecentFile0", "-"},
-    {"mnuRecentFile1", "RecentFile1"},
-    {"mnuRecentFile2", "RecentFile2"},
-    {"mnuRecentFile3", "RecentFile3"},
-    {"mnuRecentFile4", "RecentFile4"},
-};
-const MenuEntry kEditEntries[] = {
-    {"mnuECut", "Cu&t", "Ctrl+X"},
-    {"mnuECopy", "&Copy", "Ctrl+C"},
-    {"mnuEPaste", "&Paste", "Ctrl+V"},
-    {"mnuEDelete", "De&lete", "Del"},
-    {"mnuESep1", "-"},
-    {"mnuESelectAll", "Select &All"},
-    {"mnuESep2", "-"},
-    {"mnuSFind", "&Find"},
-    {"mnuSFindNext", "Find &Next", "F3"},
-    {"mnuESep3", "-"},
-    {"wrapt", "&Wrap Text", "", true},
-};
-const MenuEntry kInsertEntries[] = {
-    {"mnuETime", "Ti&me/Date"},
-    {"template", "&Quick Page"},
-};
-const MenuEntry kOptionEntries[] = {
-    {"mnuOTemplate", "Te&mplate", "", true},
-    {"mnuOToolbar", "&Toolbar", "", true},
-    {"mnuONoform", "&Cancel new form on startup", "", true},
-};
-const MenuEntry kColorEntries[] = {
-    {"bkgnd", "&Background color"},
-    {"forgnd", "&Foreground color"},
-};
-const MenuEntry kOptionTailEntries[] = {
-    {"mnuFont", "&Font"},
-    {"sep77", "-"},
-    {"mnuEditUser", "&Edit Userdef.dat File"},
-    {"mnuuudm", "&Update User Defined Menus"},
-    {"backuser", "&Backup Userdef.dat now"},
-    {"tt67", "-"},
-    {"clrreg", "Clear &Preferences", "", true},
-};
-const MenuEntry kWindowEntries[] = {
-    {"mnuWCascade", "&Cascade"},
-    {"mnuWTile", "&Tile"},
-    {"mnuWArrange", "&Arrange Icons"},
-};
-const MenuEntry kHelpEntries[] = {
-    {"readme", "&View the ReadMe file"},
-    {"about", "&About Pagelark"},
-};
-
-}  // namespace
-
-DocumentWindow::DocumentWindow(MainFrame& frame, int slot)
-    : m_frame(frame),
+DocumentWindow::DocumentWindow(ProgramState& state, int slot, Host& host, InsertionTarget& target,
+                               DialogService& dialogs)
+    : m_state(state),
       m_slot(slot),
+      m_host(host),
       m_editor(new EditorBox(this)),
-      m_commonDialog(frame.dialogs(), this) {
-    setObjectName(QStringLiteral("frmNotePad"));
+      m_commonDialog(dialogs, this),
+      m_commands(new CommandSet(documentMenuLayout(), this)) {
+    setObjectName(QStringLiteral("document_window"));
     setAttribute(Qt::WA_DeleteOnClose);
-    m_editor->setObjectName(QStringLiteral("Text1"));
+    m_editor->setObjectName(QStringLiteral("editor"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_editor);
     setFocusProxy(m_editor);
-    setCaption(QStringLiteral("Untitled"));
-    buildMenus();
-    bindOwnCommands();
+    buildMenus(target);
+    connectState();
     connectEditor();
+    setCaption(QStringLiteral("Untitled"));
+    refreshCommands();
+}
+
+QString DocumentWindow::caption() const {
+    return m_state.documents().caption(m_slot);
 }
 
 void DocumentWindow::setCaption(const QString& caption) {
-    m_caption = caption;
-    // "[*]" in a window title is Qt's modified marker; doubling it shows it literally.
-    QString title = caption;
-    setWindowTitle(title.replace(QLatin1String("[*]"), QLatin1String("[*][*]")));
+    m_state.documents().setCaption(m_slot, caption);
+}
+
+bool DocumentWindow::isUntitled() const {
+    return m_state.documents().isUntitled(m_slot);
 }
 
 bool DocumentWindow::isChanged() const {
-    return m_frame.documents().isChanged(m_slot);
+    return m_state.documents().isChanged(m_slot);
 }
 
 void DocumentWindow::setChanged(bool changed) {
-    m_frame.documents().setChanged(m_slot, changed);
+    m_state.documents().setChanged(m_slot, changed);
 }
 
 void DocumentWindow::loadBytes(const QByteArray& bytes) {
@@ -122,77 +64,90 @@ void DocumentWindow::loadBytes(const QByteArray& bytes) {
     m_editor->setHiddenCursor(QTextCursor(m_editor->document()));
 }
 
-QAction* DocumentWindow::action(const QString& name) const {
+template <typename Change>
+void DocumentWindow::withoutChangeTracking(Change change) {
+    // A new font makes the editor lay its text out again, which it reports as a change of the
+    // whole text.
+    const bool outer = m_applyingAppearance;
+    m_applyingAppearance = true;
+    change();
+    m_applyingAppearance = outer;
+}
+
+void DocumentWindow::applyFont(const FontChoice& font) {
+    withoutChangeTracking([&] { EditorAppearance::setFont(*m_editor, font); });
+}
+
+void DocumentWindow::applyBackColor(const QColor& color) {
+    withoutChangeTracking([&] { EditorAppearance::setBackColor(*m_editor, color); });
+}
+
+void DocumentWindow::applyForeColor(const QColor& color) {
+    withoutChangeTracking([&] { EditorAppearance::setForeColor(*m_editor, color); });
+}
+
+void DocumentWindow::switchWrap() {
+    m_editor->switchBox();
+    refreshCommands();
+}
+
+const QList<QMenu*>& DocumentWindow::menus() const {
+    return m_commands->menus();
+}
+
+QAction* DocumentWindow::action(Command id) const {
+    return m_commands->action(id);
+}
+
+QAction* DocumentWindow::entry(const QString& name) const {
     return findChild<QAction*>(name);
 }
 
-QMenu* DocumentWindow::menu(const QString& name) const {
-    return findChild<QMenu*>(name);
+QMenu* DocumentWindow::menu(const char* name) const {
+    return m_commands->menu(name);
 }
 
-void DocumentWindow::buildMenus() {
-    QMenu* file = MenuTable::addMenu(this, nullptr, "mnuFile", "&File");
-    MenuTable::addEntries(file, kFileEntries);
-    QMenu* edit = MenuTable::addMenu(this, nullptr, "mnuEdit", "&Edit");
-    MenuTable::addEntries(edit, kEditEntries);
-    QMenu* insert = MenuTable::addMenu(this, nullptr, "insert", "&Insert");
-    MenuTable::addEntries(insert, kInsertEntries);
-    QMenu* options = MenuTable::addMenu(this, nullptr, "mnuOptions", "&Options");
-    MenuTable::addEntries(options, kOptionEntries);
-    QMenu* colors = MenuTable::addMenu(this, options, "colors", "&Colors");
-    MenuTable::addEntries(colors, kColorEntries);
-    MenuTable::addEntries(options, kOptionTailEntries);
-    QMenu* window = MenuTable::addMenu(this, nullptr, "mnuWindow", "&Window");
-    MenuTable::addEntries(window, kWindowEntries);
-    QMenu* help = MenuTable::addMenu(this, nullptr, "mnuHelp", "&Help");
-    MenuTable::addEntries(help, kHelpEntries);
-    m_menus = {file, edit, insert, options, window, help};
-
-    for (QMenu* menu : m_menus) {
-        for (QAction* entry : menu->findChildren<QAction*>()) {
-            if (!entry->isSeparator() && !entry->menu())
-                entry->setEnabled(false);
-        }
-    }
-    for (int position = 0; position <= 4; ++position)
-        action(QStringLiteral("mnuRecentFile%1").arg(position))->setVisible(false);
-    action(QStringLiteral("wrapt"))->setChecked(true);
-    TagMenus::addTo(insert, this, m_frame, m_commonDialog);
-    UserMenus::addTo(insert, this, m_frame);
-}
-
-void DocumentWindow::bindOwnCommands() {
-    bind(QStringLiteral("mnuFNew"), [this] { m_frame.newDocument(); });
-    bind(QStringLiteral("mnuFOpen"), [this] { m_frame.fileCommands().openCommand(); });
-    bind(QStringLiteral("mnuFClose"), [this] { closeDocument(); });
-    bind(QStringLiteral("mnuFSave"), [this] { m_frame.fileCommands().save(*this); });
-    bind(QStringLiteral("mnuFSaveAs"), [this] { m_frame.fileCommands().saveAs(*this); });
-    for (int position = 1; position <= 4; ++position) {
-        QAction* entry = action(QStringLiteral("mnuRecentFile%1").arg(position));
-        bind(entry->objectName(), [this, entry] { m_frame.recentFiles().open(entry); });
-    }
-    bind(QStringLiteral("readme"), [this] { m_frame.viewReadme(); });
-    bind(QStringLiteral("about"), [this] { m_frame.showAbout(); });
-    bind(QStringLiteral("mnuFExit"), [this] { m_frame.exitFromDocument(); });
-    bind(QStringLiteral("mnuONoform"), [this] { m_frame.toggleNoform(this); });
-    bind(QStringLiteral("clrreg"), [this] { m_frame.clearPreferences(this); });
-    bind(QStringLiteral("mnuOToolbar"),
-         [this] { m_frame.toolbar()->switchFrom(action(QStringLiteral("mnuOToolbar"))); });
-    connect(menu(QStringLiteral("mnuOptions")), &QMenu::aboutToShow, this,
-            [this] { action(QStringLiteral("mnuOToolbar"))->setChecked(m_frame.toolbarShown()); });
-    bind(QStringLiteral("template"), [this] { m_frame.builders().open(BuilderKind::QuickPage); });
-    EditCommands::bindTo(*this);
-    FindCommands::bindTo(*this);
-    AppearanceCommands::bindTo(*this);
-    WindowMenu::bindTo(*this);
-    bind(QStringLiteral("mnuEditUser"), [this] { UserMenus::editFile(m_frame); });
-    bind(QStringLiteral("mnuuudm"), [this] { UserMenus::load(m_frame); });
-    bind(QStringLiteral("backuser"), [this] { m_frame.backupUserMenuFile(); });
-    TemplateOptionsDialog::bindMenuEntry(m_frame, action(QStringLiteral("mnuOTemplate")));
-    bind(QStringLiteral("wrapt"), [this] {
-        m_editor->switchBox();
-        action(QStringLiteral("wrapt"))->setChecked(m_editor->wraps());
+void DocumentWindow::buildMenus(InsertionTarget& target) {
+    QMenu* insert = menu("insert_menu");
+    TagMenus::addTo(insert, this, target, m_commonDialog);
+    UserMenus::addTo(insert, this, target);
+    new RecentFileEntries(*menu("file_menu"), RecentFileEntries::Separator::Own,
+                          m_state.recentFiles(),
+                          [this](const QString& file) { m_host.openRecentFile(file); });
+    connect(m_commands, &CommandSet::triggered, this, [this](Command id) {
+        m_host.runCommand(id, *this);
+        refreshCommands();
     });
+    for (QMenu* each : m_commands->menus())
+        connect(each, &QMenu::aboutToShow, this, &DocumentWindow::refreshCommands);
+}
+
+void DocumentWindow::connectState() {
+    DocumentTable& table = m_state.documents();
+    connect(&table, &DocumentTable::captionChanged, this, [this](int slot) {
+        if (slot != m_slot)
+            return;
+        // "[*]" in a window title is Qt's modified marker; doubling it shows it literally.
+        setWindowTitle(caption().replace(QLatin1String("[*]"), QLatin1String("[*][*]")));
+    });
+    connect(&table, &DocumentTable::marksChanged, this, [this](int slot) {
+        if (slot == m_slot)
+            refreshCommands();
+    });
+    connect(&m_state, &ProgramState::marksChanged, this, &DocumentWindow::refreshCommands);
+    connect(&m_state, &ProgramState::userMenusChanged, this,
+            [this] { UserMenus::draw(this, m_state.userMenus()); });
+}
+
+void DocumentWindow::refreshCommands() {
+    const MenuMarks& marks = m_state.documents().marks(m_slot);
+    CommandStatus status;
+    status.useTemplate = marks.useTemplate;
+    status.cancelNewForm = marks.cancelNewForm;
+    status.preferencesCleared = marks.preferencesCleared;
+    status.toolbarShown = m_state.toolbarShown();
+    status.wrapsText = m_editor->wraps();
+    m_commands->refresh(status);
 }
 
 void DocumentWindow::connectEditor() {
@@ -204,9 +159,7 @@ void DocumentWindow::connectEditor() {
 }
 
 void DocumentWindow::onContentsChange(int, int charsRemoved, int charsAdded) {
-    // A change of the editor's font re-lays the text out and is reported with equal counts over
-    // the whole text; only real edits mark the document changed.
-    if (m_frame.isApplyingAppearance())
+    if (m_applyingAppearance)
         return;
     if (charsRemoved != 0 || charsAdded != 0)
         setChanged(true);
@@ -214,7 +167,7 @@ void DocumentWindow::onContentsChange(int, int charsRemoved, int charsAdded) {
 
 void DocumentWindow::reportSize() {
     const int eol = lineEndLength(m_format.lineEnd);
-    m_frame.setStatusMessage(
+    emit statusMessage(
         SizeReport::afterRelease(m_editor->selectionLength(eol), m_editor->documentLength(eol)));
 }
 
@@ -223,7 +176,7 @@ void DocumentWindow::reportSizeOnMouseMove() {
     const auto text =
         SizeReport::afterMouseMove(m_editor->selectionLength(eol), m_editor->documentLength(eol));
     if (text)
-        m_frame.setStatusMessage(*text);
+        emit statusMessage(*text);
 }
 
 QMdiSubWindow* DocumentWindow::subWindow() const {
@@ -236,10 +189,10 @@ bool DocumentWindow::closeDocument() {
 }
 
 void DocumentWindow::closeEvent(QCloseEvent* event) {
-    if (!m_frame.queryCloseDocument(this)) {
+    if (!m_host.queryClose(*this)) {
         event->ignore();
         return;
     }
     event->accept();
-    m_frame.documentUnloaded(this);
+    m_host.closed(*this);
 }

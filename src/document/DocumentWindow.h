@@ -1,33 +1,49 @@
 #pragma once
 
+#include "commands/Command.h"
 #include "document/CommonDialog.h"
 #include "document/TextFormat.h"
 
 #include <QString>
 #include <QWidget>
 
+class CommandSet;
 class EditorBox;
-class MainFrame;
+class InsertionTarget;
+class ProgramState;
 class QAction;
 class QMdiSubWindow;
 class QMenu;
+struct FontChoice;
 
-// A document window: one text file in the frame, with its own menus. Its editor box stands for
-// the window's wrapping and non-wrapping boxes (see EditorBox).
+// A document window: a view of one slot of the document table, with its editor and its own
+// menus. The editor stands for the window's wrapping and non-wrapping boxes (see EditorBox).
 class DocumentWindow : public QWidget {
     Q_OBJECT
 public:
-    DocumentWindow(MainFrame& frame, int slot);
+    // What a window asks of the program around it.
+    class Host {
+    public:
+        virtual ~Host() = default;
+        // One of the window's menu commands was chosen.
+        virtual void runCommand(Command id, DocumentWindow& doc) = 0;
+        // The close prompt; false keeps the window open.
+        virtual bool queryClose(DocumentWindow& doc) = 0;
+        // The window has agreed to close and is about to go.
+        virtual void closed(DocumentWindow& doc) = 0;
+        // A recent-file entry of the window's File menu was chosen.
+        virtual void openRecentFile(const QString& fileName) = 0;
+    };
 
-    MainFrame& frame() const { return m_frame; }
+    DocumentWindow(ProgramState& state, int slot, Host& host, InsertionTarget& target,
+                   DialogService& dialogs);
+
     int slot() const { return m_slot; }
     EditorBox* editor() const { return m_editor; }
 
-    // The caption is the document's name and its file name at once.
-    QString caption() const { return m_caption; }
+    QString caption() const;
     void setCaption(const QString& caption);
-    bool isUntitled() const { return m_caption.startsWith(QLatin1String("Untitled")); }
-
+    bool isUntitled() const;
     bool isChanged() const;
     void setChanged(bool changed);
 
@@ -37,42 +53,50 @@ public:
     // Replaces the whole text with a file's bytes (not an edit: the document stays clean).
     void loadBytes(const QByteArray& bytes);
 
-    QList<QMenu*> menus() const { return m_menus; }
+    // Font and colours change only how the text shows: none of them counts as an edit.
+    void applyFont(const FontChoice& font);
+    void applyBackColor(const QColor& color);
+    void applyForeColor(const QColor& color);
+    // Shows the other editor box (Wrap Text).
+    void switchWrap();
+
+    const QList<QMenu*>& menus() const;
+    QAction* action(Command id) const;
+    // An entry drawn from data (a tag, a user-menu line, a recent file), by its object name.
+    QAction* entry(const QString& name) const;
+    QMenu* menu(const char* name) const;
+    // Sets the entries' marks from the program state and this window's editor.
+    void refreshCommands();
     // The window's own colour and font dialog object.
     CommonDialog& commonDialog() { return m_commonDialog; }
-    QAction* action(const QString& name) const;
-    QMenu* menu(const QString& name) const;
-    // Enables the named entry and runs `handler` when it is chosen.
-    template <typename Handler>
-    void bind(const QString& name, Handler handler);
 
     QMdiSubWindow* subWindow() const;
     // Closes the window through its frame window, so the close prompt runs.
     bool closeDocument();
 
+signals:
+    // A text for the frame's status line (the size report).
+    void statusMessage(const QString& text);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildMenus();
-    void bindOwnCommands();
+    void buildMenus(InsertionTarget& target);
+    void connectState();
     void connectEditor();
     void onContentsChange(int from, int charsRemoved, int charsAdded);
     void reportSize();
     void reportSizeOnMouseMove();
+    template <typename Change>
+    void withoutChangeTracking(Change change);
 
-    MainFrame& m_frame;
+    ProgramState& m_state;
     const int m_slot;
-    QString m_caption;
+    Host& m_host;
     EditorBox* m_editor;
     TextFormat m_format;
     CommonDialog m_commonDialog;
-    QList<QMenu*> m_menus;
+    CommandSet* m_commands;
+    bool m_applyingAppearance = false;
 };
-
-template <typename Handler>
-void DocumentWindow::bind(const QString& name, Handler handler) {
-    QAction* entry = action(name);
-    entry->setEnabled(true);
-    connect(entry, &QAction::triggered, this, handler);
-}

@@ -1,8 +1,8 @@
 #include "document/EditCommands.h"
 
-#include "app/MainFrame.h"
 #include "document/DocumentWindow.h"
 #include "document/EditorBox.h"
+#include "tags/InsertionTarget.h"
 #include "tags/ScriptText.h"
 
 #include <QAction>
@@ -14,11 +14,6 @@
 #include <QTextCursor>
 
 namespace {
-
-EditorBox* activeBox(MainFrame& frame) {
-    DocumentWindow* doc = frame.activeDocument();
-    return doc ? doc->editor() : nullptr;
-}
 
 // The selection as the clipboard gets it: block separators become line feeds.
 QString selectedPlainText(const QTextCursor& cursor) {
@@ -48,13 +43,12 @@ void deleteIn(QPlainTextEdit& box) {
 
 }  // namespace
 
-void EditCommands::copySelection(MainFrame& frame) {
-    if (EditorBox* box = activeBox(frame))
+void EditCommands::copySelection(EditorBox* box) {
+    if (box)
         QGuiApplication::clipboard()->setText(selectedPlainText(box->textCursor()));
 }
 
-void EditCommands::cutSelection(MainFrame& frame) {
-    EditorBox* box = activeBox(frame);
+void EditCommands::cutSelection(EditorBox* box) {
     if (!box)
         return;
     QTextCursor cursor = box->textCursor();
@@ -63,8 +57,7 @@ void EditCommands::cutSelection(MainFrame& frame) {
     box->setTextCursor(cursor);
 }
 
-void EditCommands::pasteClipboard(MainFrame& frame) {
-    EditorBox* box = activeBox(frame);
+void EditCommands::pasteClipboard(EditorBox* box) {
     if (!box)
         return;
     QTextCursor cursor = box->textCursor();
@@ -74,7 +67,7 @@ void EditCommands::pasteClipboard(MainFrame& frame) {
     box->ensureCursorVisible();
 }
 
-void EditCommands::deleteSelection(MainFrame& frame) {
+void EditCommands::deleteSelection(EditorBox* activeBox) {
     // Delete acts on whichever control has the keyboard focus.
     QWidget* focused = QApplication::focusWidget();
     if (auto* field = qobject_cast<QLineEdit*>(focused)) {
@@ -83,13 +76,12 @@ void EditCommands::deleteSelection(MainFrame& frame) {
     }
     auto* box = qobject_cast<QPlainTextEdit*>(focused);
     if (!box && !focused)
-        box = activeBox(frame);
+        box = activeBox;
     if (box)
         deleteIn(*box);
 }
 
-void EditCommands::selectAll(MainFrame& frame) {
-    EditorBox* box = activeBox(frame);
+void EditCommands::selectAll(EditorBox* box) {
     if (!box)
         return;
     QTextCursor shown = box->textCursor();
@@ -100,35 +92,29 @@ void EditCommands::selectAll(MainFrame& frame) {
     box->setHiddenCursor(hidden);
 }
 
-void EditCommands::insertTimeDate(MainFrame& frame) {
+void EditCommands::insertTimeDate(InsertionTarget& target) {
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale = QLocale::system();
     const QString text = locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
                          locale.toString(now.time(), QLocale::LongFormat);
-    frame.typeKeystrokeScript(scriptForLiteralText(text));
+    target.typeKeystrokeScript(scriptForLiteralText(text));
 }
 
-void EditCommands::bindTo(DocumentWindow& doc) {
-    MainFrame& frame = doc.frame();
+void EditCommands::routeKeys(DocumentWindow& doc) {
     const struct {
-        const char* name;
-        void (*command)(MainFrame&);
+        Command command;
         QKeySequence::StandardKey keys;
-    } entries[] = {
-        {"mnuECut", cutSelection, QKeySequence::Cut},
-        {"mnuECopy", copySelection, QKeySequence::Copy},
-        {"mnuEPaste", pasteClipboard, QKeySequence::Paste},
-        {"mnuEDelete", deleteSelection, QKeySequence::Delete},
+    } routes[] = {
+        {Command::EditCut, QKeySequence::Cut},
+        {Command::EditCopy, QKeySequence::Copy},
+        {Command::EditPaste, QKeySequence::Paste},
+        {Command::EditDelete, QKeySequence::Delete},
     };
-    for (const auto& entry : entries) {
-        const QString name = QLatin1String(entry.name);
-        doc.bind(name, [&frame, command = entry.command] { command(frame); });
-        QAction* action = doc.action(name);
+    for (const auto& route : routes) {
+        QAction* action = doc.action(route.command);
         doc.editor()->routeKey(action->shortcut(), action);
         // The platform's other keys for the same edit (Shift+Del, Ctrl+Ins...) go the same way.
-        for (const QKeySequence& keys : QKeySequence::keyBindings(entry.keys))
+        for (const QKeySequence& keys : QKeySequence::keyBindings(route.keys))
             doc.editor()->routeKey(keys, action);
     }
-    doc.bind(QStringLiteral("mnuESelectAll"), [&frame] { selectAll(frame); });
-    doc.bind(QStringLiteral("mnuETime"), [&frame] { insertTimeDate(frame); });
 }

@@ -1,27 +1,29 @@
 #pragma once
 
 class DocumentWindow;
-class MainFrame;
+class EditorBox;
+class InsertionTarget;
 
-// The Edit menu's commands on the frame's active document (nothing when none is open). The
-// clipboard commands are shared with the toolbar buttons.
+// The Edit menu's commands on a document's editor; each does nothing without one. The clipboard
+// commands are shared with the toolbar buttons, which act on the active document.
 namespace EditCommands {
 
 // Puts the selection on the clipboard as plain text and removes it.
-void cutSelection(MainFrame& frame);
+void cutSelection(EditorBox* box);
 // Puts the selection on the clipboard as plain text (an empty text when nothing is selected).
-void copySelection(MainFrame& frame);
+void copySelection(EditorBox* box);
 // Replaces the selection with the clipboard's text (an empty text when it holds none).
-void pasteClipboard(MainFrame& frame);
-// Removes the selection, else the one position after the caret (a whole line break).
-void deleteSelection(MainFrame& frame);
+void pasteClipboard(EditorBox* box);
+// Removes the selection in the control that has the keyboard focus, else the one position after
+// the caret (a whole line break); `box` stands in when nothing has the focus.
+void deleteSelection(EditorBox* box);
 // Selects the whole text in the visible box and in the hidden one, leaving the focus alone.
-void selectAll(MainFrame& frame);
+void selectAll(EditorBox* box);
 // Types the system's short date, a blank and its long time at the caret.
-void insertTimeDate(MainFrame& frame);
+void insertTimeDate(InsertionTarget& target);
 
-// Makes the window's Edit entries and Time/Date live, and sends the clipboard keys and Del of
-// its editor to them.
-void bindTo(DocumentWindow& doc);
+// Sends the clipboard keys and Del of the window's editor to its Edit entries, which the editor
+// would otherwise handle itself before any menu sees them.
+void routeKeys(DocumentWindow& doc);
 
 }  // namespace EditCommands

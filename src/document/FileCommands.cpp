@@ -1,12 +1,10 @@
 #include "document/FileCommands.h"
 
-#include "app/BusyCursor.h"
-#include "app/MainFrame.h"
-#include "app/PreferencesStore.h"
-#include "app/RecentFiles.h"
+#include "document/BusyCursor.h"
 #include "document/DocumentText.h"
 #include "document/DocumentWindow.h"
 #include "document/EditorBox.h"
+#include "state/ProgramState.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -21,8 +19,6 @@ const QString FileCommands::kSaveFilter = QStringLiteral(
 
 namespace {
 
-constexpr int kHtmlFilesIndex = 2;
-
 struct TypeByEnding {
     const char* ending;
     int index;
@@ -32,7 +28,13 @@ constexpr TypeByEnding kTypeByEnding[] = {
 
 }  // namespace
 
-FileCommands::FileCommands(MainFrame& frame) : m_frame(frame), m_dialog(frame.dialogs(), &frame) {}
+FileCommands::FileCommands(ProgramState& state, DialogService& dialogs, QWidget* frame,
+                           WindowMaker makeWindow)
+    : m_state(state),
+      m_dialogs(dialogs),
+      m_frame(frame),
+      m_makeWindow(std::move(makeWindow)),
+      m_dialog(dialogs, frame) {}
 
 int FileCommands::typeIndexFor(const QString& path) {
     const QString upper = path.toUpper();
@@ -44,44 +46,38 @@ int FileCommands::typeIndexFor(const QString& path) {
 }
 
 void FileCommands::rememberType(const QString& path) {
-    const int index = typeIndexFor(path);
-    if (index != 0 && !m_frame.preferencesCleared())
-        m_frame.prefs().save(Pref::Files, Pref::Type, QString::number(index));
+    if (const int index = typeIndexFor(path); index != 0)
+        m_state.preferences().setFileType(index);
 }
 
 void FileCommands::openCommand() {
     m_dialog.fileName.clear();
     m_dialog.filter = kOpenFilter;
-    bool isNumber = false;
-    const int stored = m_frame.prefs().get(Pref::Files, Pref::Type).toInt(&isNumber);
-    m_dialog.filterIndex = isNumber && stored >= 1 && stored <= 5 ? stored : kHtmlFilesIndex;
+    m_dialog.filterIndex = m_state.preferences().fileType(kHtmlFilesIndex);
     if (!m_dialog.showOpen())
         return;
     const QString fileName = m_dialog.fileName;
     if (QFileInfo(fileName).size() > kOpenLimit) {
-        m_frame.showMessage(QStringLiteral("The file is too large to open."));
+        m_dialogs.showNote(m_frame, QStringLiteral("The file is too large to open."));
         return;
     }
     rememberType(fileName);
     if (openDocumentFile(fileName))
-        m_frame.recentFiles().update(fileName);
+        m_state.recentFiles().add(fileName);
 }
 
 DocumentWindow* FileCommands::openDocumentFile(const QString& fileName) {
     QFile file(fileName);
     // Folders and devices are refused too: only a whole regular file can be read and saved.
     if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly)) {
-        m_frame.showMessage(QStringLiteral("Can't open file: \n") + fileName);
+        m_dialogs.showNote(m_frame, QStringLiteral("Can't open file: \n") + fileName);
         return nullptr;
     }
     BusyCursor busy;
     const QByteArray bytes = file.readAll();
-    const int slot = m_frame.documents().findFreeSlot();
-    DocumentWindow* doc = m_frame.createDocumentWindow(slot, fileName);
     // Sized and styled before the text arrives: doing either afterwards lays out every line of
     // a long file once more.
-    m_frame.fitToClientArea(*doc);
-    m_frame.applyStoredAppearance(*doc);
+    DocumentWindow* doc = m_makeWindow(fileName);
     doc->loadBytes(bytes);
     doc->setChanged(false);
     return doc;
@@ -108,8 +104,8 @@ bool FileCommands::saveDocumentAs(DocumentWindow& doc, const QString& fileName) 
     }
     if (error.isEmpty())
         error = file.errorString();
-    m_frame.dialogs().showMessage(&m_frame, {error, QStringLiteral("Pagelark"), MessageButtons::Ok,
-                                             MessageIcon::Exclamation});
+    m_dialogs.showMessage(
+        m_frame, {error, QStringLiteral("Pagelark"), MessageButtons::Ok, MessageIcon::Exclamation});
     return false;
 }
 
@@ -123,7 +119,7 @@ void FileCommands::saveAs(DocumentWindow& doc) {
     const QString name =
         askSaveName(doc.isUntitled() ? QStringLiteral("Untitled.html") : doc.caption());
     if (!name.isEmpty() && saveDocumentAs(doc, name))
-        m_frame.recentFiles().update(name);
+        m_state.recentFiles().add(name);
 }
 
 bool FileCommands::confirmClose(DocumentWindow& doc) {
@@ -132,8 +128,8 @@ bool FileCommands::confirmClose(DocumentWindow& doc) {
     const MessageRequest prompt{
         QStringLiteral("The text in [") + doc.caption() + QStringLiteral("] has changed.\n\r") +
             QStringLiteral("Do you want to save the changes?"),
-        m_frame.windowTitle(), MessageButtons::YesNoCancel, MessageIcon::Exclamation};
-    switch (m_frame.dialogs().showMessage(&m_frame, prompt)) {
+        m_frame->windowTitle(), MessageButtons::YesNoCancel, MessageIcon::Exclamation};
+    switch (m_dialogs.showMessage(m_frame, prompt)) {
         case MessageAnswer::No:
             return true;
         case MessageAnswer::Yes: {

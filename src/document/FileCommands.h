@@ -3,19 +3,25 @@
 #include "document/CommonDialog.h"
 
 #include <QString>
+#include <functional>
 
 class DocumentWindow;
-class MainFrame;
+class ProgramState;
 
 // Opening, saving and closing documents, through the frame's one file dialog, which remembers
 // its file name and filter between commands.
 class FileCommands {
 public:
-    explicit FileCommands(MainFrame& frame);
+    // Makes a document window in a new slot, sized and styled, ready for its text.
+    using WindowMaker = std::function<DocumentWindow*(const QString& caption)>;
+
+    FileCommands(ProgramState& state, DialogService& dialogs, QWidget* frame,
+                 WindowMaker makeWindow);
 
     static const QString kOpenFilter;
     static const QString kSaveFilter;
     static constexpr qint64 kOpenLimit = 65000;
+    static constexpr int kHtmlFilesIndex = 2;
 
     // File > Open: asks for a file (at most 65000 bytes) and opens it in a new window.
     void openCommand();
@@ -38,6 +44,9 @@ public:
 private:
     void rememberType(const QString& path);
 
-    MainFrame& m_frame;
+    ProgramState& m_state;
+    DialogService& m_dialogs;
+    QWidget* m_frame;
+    WindowMaker m_makeWindow;
     CommonDialog m_dialog;
 };

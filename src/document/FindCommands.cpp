@@ -1,6 +1,6 @@
 #include "document/FindCommands.h"
 
-#include "app/MainFrame.h"
+#include "document/DialogService.h"
 #include "document/DocumentWindow.h"
 #include "document/EditorBox.h"
 #include "document/FindDialog.h"
@@ -8,51 +8,55 @@
 
 #include <QTextCursor>
 
-namespace {
+FindCommands::FindCommands(FindState& state, DialogService& dialogs, QWidget* dialogParent,
+                           ActiveDocument activeDocument)
+    : m_state(state),
+      m_dialogs(dialogs),
+      m_dialogParent(dialogParent),
+      m_activeDocument(std::move(activeDocument)) {}
 
-FindDialog& openDialog(MainFrame& frame) {
-    QPointer<FindDialog>& dialog = frame.findDialog();
-    if (!dialog)
-        dialog = new FindDialog(
-            frame.findState(), [&frame] { FindCommands::findNextMatch(frame); }, &frame);
-    return *dialog;
+FindDialog* FindCommands::dialog() const {
+    return m_dialog;
 }
 
-}  // namespace
+FindDialog& FindCommands::openDialog() {
+    if (!m_dialog)
+        m_dialog = new FindDialog(
+            m_state, [this] { findNextMatch(); }, m_dialogParent);
+    return *m_dialog;
+}
 
-void FindCommands::find(MainFrame& frame, DocumentWindow& doc) {
-    FindState& state = frame.findState();
-    FindDialog& dialog = openDialog(frame);
+void FindCommands::find(DocumentWindow& doc) {
+    FindDialog& dialog = openDialog();
     QString selected = doc.editor()->textCursor().selectedText();
     // A selection over several lines keeps its breaks as line feeds; it cannot match anyway.
     selected.replace(QChar::ParagraphSeparator, u'\n');
-    dialog.setSearchText(selected.isEmpty() ? state.text : selected);
-    state.firstTime = true;
-    if (state.matchCase != 0)
+    dialog.setSearchText(selected.isEmpty() ? m_state.text : selected);
+    m_state.firstTime = true;
+    if (m_state.matchCase != 0)
         dialog.checkMatchCase();
     dialog.show();
     dialog.raise();
     dialog.activateWindow();
 }
 
-void FindCommands::findNext(MainFrame& frame, DocumentWindow& doc) {
-    if (frame.findState().text.isEmpty())
-        find(frame, doc);
+void FindCommands::findNext(DocumentWindow& doc) {
+    if (m_state.text.isEmpty())
+        find(doc);
     else
-        findNextMatch(frame);
+        findNextMatch();
 }
 
-void FindCommands::findNextMatch(MainFrame& frame) {
-    DocumentWindow* doc = frame.activeDocument();
+void FindCommands::findNextMatch() {
+    DocumentWindow* doc = m_activeDocument();
     if (!doc)
         return;
     EditorBox& box = *doc->editor();
     QTextCursor cursor = box.textCursor();
-    FindState& state = frame.findState();
     const std::optional<FindMatch> match =
-        FindEngine::findNext(state, *box.document(), cursor.selectionStart());
+        FindEngine::findNext(m_state, *box.document(), cursor.selectionStart());
     if (!match) {
-        frame.showMessage(FindEngine::notFoundMessage(state.text));
+        m_dialogs.showNote(m_dialogParent, FindEngine::notFoundMessage(m_state.text));
         return;
     }
     cursor.setPosition(int(match->start));
@@ -61,15 +65,9 @@ void FindCommands::findNextMatch(MainFrame& frame) {
     box.ensureCursorVisible();
 }
 
-void FindCommands::raiseDialog(MainFrame& frame) {
-    if (FindDialog* dialog = frame.findDialog(); dialog && dialog->isVisible())
-        dialog->raise();
-}
-
-void FindCommands::bindTo(DocumentWindow& doc) {
-    MainFrame& frame = doc.frame();
-    doc.bind(QStringLiteral("mnuSFind"), [&frame, &doc] { find(frame, doc); });
-    doc.bind(QStringLiteral("mnuSFindNext"), [&frame, &doc] { findNext(frame, doc); });
-    QObject::connect(doc.editor(), &EditorBox::focusReceived, &doc,
-                     [&frame] { raiseDialog(frame); });
+void FindCommands::keepDialogInFront(DocumentWindow& doc) {
+    QObject::connect(doc.editor(), &EditorBox::focusReceived, &doc, [this] {
+        if (m_dialog && m_dialog->isVisible())
+            m_dialog->raise();
+    });
 }

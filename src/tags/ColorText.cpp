@@ -1,4 +1,4 @@
-#include "ColorText.h"
+#include "tags/ColorText.h"
 
 QString htmlHexColor(const QColor& color) {
     const QColor rgb = color.toRgb();
@@ -7,21 +7,4 @@ QString htmlHexColor(const QColor& color) {
         .arg(rgb.green(), 2, 16, QLatin1Char('0'))
         .arg(rgb.blue(), 2, 16, QLatin1Char('0'))
         .toUpper();
-}
-
-int storedColorValue(const QColor& color) {
-    const QColor rgb = color.toRgb();
-    return rgb.red() | (rgb.green() << 8) | (rgb.blue() << 16);
-}
-
-QString storedColorText(const QColor& color) {
-    return QString::number(storedColorValue(color));
-}
-
-QColor colorFromStoredValue(const QString& text) {
-    bool ok = false;
-    const qint64 value = text.trimmed().toLongLong(&ok);
-    if (!ok || value < 0 || value > 0xFFFFFF)
-        return {};
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
 }

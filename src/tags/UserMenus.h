@@ -2,38 +2,32 @@
 
 #include <QString>
 
-class DocumentWindow;
+class DialogService;
 class InsertionTarget;
-class MainFrame;
-class QAction;
+class ProgramState;
 class QMenu;
 class QWidget;
+class UserMenuFile;
 
-// The four user-defined submenus at the end of every document window's Insert menu, filled from
-// userdef.dat in the program folder.
+// The four user-defined submenus at the end of every document window's Insert menu, drawn from
+// the definitions read from userdef.dat.
 //
-// Names: the submenus are "usrdef1" to "usrdef4" (the QMenu and its menu action alike); entry k
-// of submenu m is the action "ud<m>_<k>", for example "ud2_10". An entry's caption is its
-// definition, read with the menu's ampersand convention, and is also the script it types; the
-// captions are the only copy of the definitions the program keeps.
+// Names: the submenus are "user_menu_1" to "user_menu_4" (the QMenu and its menu action alike);
+// entry k of submenu m is the action "user_menu_<m>_<k>", for example "user_menu_2_10". An
+// entry's line is at once its caption and the script it types.
 class UserMenus {
 public:
-    static QString fileName() { return QStringLiteral("userdef.dat"); }
+    static QString menuName(int menu);
     static QString entryName(int menu, int entry);
 
     // Adds the four submenus, all hidden and empty, to a window's Insert menu. An entry types its
-    // caption into the active document.
+    // line into the active document.
     static void addTo(QMenu* insertMenu, QWidget* owner, InsertionTarget& target);
+    // Shows each defined entry of the submenus that `owner` was given, and the submenu holding
+    // it; hides the rest.
+    static void draw(QWidget* owner, const UserMenuFile& definitions);
 
-    // LoadUserMenus: clears the submenus of every open window, then reads userdef.dat and shows
-    // each defined entry, and the submenu holding it, in every window. A file that cannot be
-    // opened is reported once and leaves every submenu hidden.
-    static void load(MainFrame& frame);
-
-    // Edit Userdef.dat File: opens the file as an ordinary document, outside the recent list.
-    static void editFile(MainFrame& frame);
-
-private:
-    static void clear(DocumentWindow& doc);
-    static void show(DocumentWindow& doc, int menu, int entry, const QString& line);
+    // Reads userdef.dat into the program state, which every window then draws. A file that
+    // cannot be opened is reported and leaves no definitions, so every submenu hides.
+    static void load(ProgramState& state, DialogService& dialogs, QWidget* parent);
 };

@@ -1,14 +1,9 @@
 #include "templates/TemplateOptionsDialog.h"
 
-#include "app/MainFrame.h"
-#include "app/PreferencesStore.h"
-#include "app/StatusLine.h"
 #include "document/CommonDialog.h"
-#include "document/DocumentWindow.h"
 #include "document/FileCommands.h"
-#include "templates/Templates.h"
+#include "state/Preferences.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -19,8 +14,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int kHtmlFilesIndex = 2;
 
 const char* const kInstructions =
     "Use the Browse button to find your template file.  When a template file is shown and the "
@@ -35,34 +28,12 @@ QPushButton* namedButton(const char* name, const char* caption) {
 
 }  // namespace
 
-TemplateOptionsDialog* TemplateOptionsDialog::open(MainFrame& frame) {
-    TemplateOptionsDialog* dialog = nullptr;
-    // A dialog that was just closed is hidden while it waits to be deleted: it is not reused.
-    for (auto* existing : frame.findChildren<TemplateOptionsDialog*>()) {
-        if (existing->isVisible())
-            dialog = existing;
-    }
-    if (!dialog) {
-        dialog = new TemplateOptionsDialog(frame);
-        dialog->show();
-    }
-    dialog->raise();
-    dialog->activateWindow();
-    return dialog;
-}
-
-void TemplateOptionsDialog::bindMenuEntry(MainFrame& frame, QAction* entry) {
-    entry->setEnabled(true);
-    QObject::connect(entry, &QAction::triggered, &frame, [&frame, entry](bool checked) {
-        // Choosing a checkable entry flips its mark; this entry only opens the dialog.
-        entry->setChecked(!checked);
-        open(frame);
-    });
-}
-
-TemplateOptionsDialog::TemplateOptionsDialog(MainFrame& frame)
-    : QDialog(&frame),
-      m_frame(frame),
+TemplateOptionsDialog::TemplateOptionsDialog(Preferences& prefs, CommonDialog& fileDialog,
+                                             DialogService& dialogs, QWidget* parent)
+    : QDialog(parent),
+      m_prefs(prefs),
+      m_fileDialog(fileDialog),
+      m_dialogs(dialogs),
       m_useTemplate(new QCheckBox(QStringLiteral("Use template when creating a new file."))),
       m_file(new QLabel) {
     setObjectName(QStringLiteral("Form11"));
@@ -114,7 +85,7 @@ void TemplateOptionsDialog::buildLayout() {
 
 void TemplateOptionsDialog::loadStored() {
     // Both values or neither: a stored mark without a file shows an unchecked, empty dialog.
-    const Templates::Options stored = Templates::stored(m_frame.prefs());
+    const TemplateOptions stored = m_prefs.templateOptions();
     if (stored.checked.isEmpty() || stored.file.isEmpty())
         return;
     m_useTemplate->setChecked(stored.isChecked());
@@ -123,7 +94,7 @@ void TemplateOptionsDialog::loadStored() {
 
 void TemplateOptionsDialog::centreOnScreen() {
     adjustSize();
-    if (const QScreen* screen = m_frame.screen()) {
+    if (const QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen()) {
         QRect box = frameGeometry();
         box.moveCenter(screen->availableGeometry().center());
         move(box.topLeft());
@@ -135,16 +106,16 @@ QString TemplateOptionsDialog::fileShown() const {
 }
 
 void TemplateOptionsDialog::browse() {
-    CommonDialog& dialog = m_frame.fileCommands().dialog();
+    CommonDialog& dialog = m_fileDialog;
     dialog.fileName.clear();
     dialog.filter = FileCommands::kOpenFilter;  // the Open command's list
-    dialog.filterIndex = kHtmlFilesIndex;
+    dialog.filterIndex = FileCommands::kHtmlFilesIndex;
     // A cancel takes no path, and the display is emptied.
     QString chosen;
     if (dialog.showOpen()) {
         chosen = dialog.fileName;
         if (QFileInfo(chosen).size() > FileCommands::kOpenLimit) {
-            m_frame.showMessage(QStringLiteral("The file is too large to open."));
+            m_dialogs.showNote(this, QStringLiteral("The file is too large to open."));
             return;
         }
     }
@@ -154,18 +125,7 @@ void TemplateOptionsDialog::browse() {
 void TemplateOptionsDialog::accept() {
     const bool checked = m_useTemplate->isChecked();
     const QString file = m_file->text();
-    setMarks(checked && !file.isEmpty());
-    if (!m_frame.preferencesCleared()) {
-        Templates::store(m_frame.prefs(),
-                         {checked ? QStringLiteral("1") : QStringLiteral("0"), file});
-        m_frame.statusLine()->templateFile()->setText(Templates::statusText(file));
-    }
+    m_prefs.setTemplateOptions({checked ? QStringLiteral("1") : QStringLiteral("0"), file});
+    emit chosen(checked && !file.isEmpty(), file);
     QDialog::accept();
-}
-
-void TemplateOptionsDialog::setMarks(bool checked) {
-    // Only the active document's entry follows; other windows keep theirs until reopened.
-    m_frame.action(QStringLiteral("mnuOTemplate"))->setChecked(checked);
-    if (DocumentWindow* doc = m_frame.activeDocument())
-        doc->action(QStringLiteral("mnuOTemplate"))->setChecked(checked);
 }

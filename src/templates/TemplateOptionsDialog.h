@@ -2,26 +2,28 @@
 
 #include <QDialog>
 
-class MainFrame;
-class QAction;
+class CommonDialog;
+class DialogService;
+class Preferences;
 class QCheckBox;
 class QLabel;
 
-// Template Options (`Form11`): whether new documents start from a template, and which file.
-// Modeless, one at a time; it stores its choice only on OK.
+// Template Options: whether new documents start from a template, and which file. Modeless, one
+// at a time; it stores its choice only on OK.
 class TemplateOptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    // Shows the frame's dialog, creating it when none is open.
-    static TemplateOptionsDialog* open(MainFrame& frame);
-    // The Template entry of the frame's or a window's Options menu: it opens the dialog and
-    // leaves its own check mark alone (the dialog's OK sets the marks).
-    static void bindMenuEntry(MainFrame& frame, QAction* entry);
+    // `fileDialog` is the frame's file dialog, shared with the file commands.
+    TemplateOptionsDialog(Preferences& prefs, CommonDialog& fileDialog, DialogService& dialogs,
+                          QWidget* parent);
 
-    explicit TemplateOptionsDialog(MainFrame& frame);
-
-    // The file display (`Label1`).
+    // The file display.
     QString fileShown() const;
+
+signals:
+    // OK was pressed and the choice stored: `marked` is whether the Template entries of the
+    // frame and the active document now carry their check mark.
+    void chosen(bool marked, const QString& file);
 
 private:
     void buildLayout();
@@ -29,9 +31,10 @@ private:
     void centreOnScreen();
     void browse();
     void accept() override;
-    void setMarks(bool checked);
 
-    MainFrame& m_frame;
+    Preferences& m_prefs;
+    CommonDialog& m_fileDialog;
+    DialogService& m_dialogs;
     QCheckBox* m_useTemplate;
     QLabel* m_file;
 };

@@ -115,7 +115,7 @@ private slots:
         QCOMPARE(fx.editor()->palette().color(QPalette::Text), QColor(255, 255, 255));
         QVERIFY(!fx.active()->isChanged());
         // New windows get the same appearance.
-        frame.newDocument();
+        frame.documents().newDocument();
         QCOMPARE(fx.editor()->font().pointSizeF(), 8.25);
         QVERIFY(!fx.active()->isChanged());
     }
@@ -135,9 +135,9 @@ private slots:
         fx.prefs().save("Noform", "Checked", "True");
         const QString file = fx.writeFile("page.htm", "<p>hello</p>");
         MainFrame& frame = fx.start(file);
-        QVERIFY(!frame.anyDocumentsLeft());
+        QVERIFY(!frame.state().documents().anyDocumentsLeft());
         QVERIFY(frame.toolsHidden());
-        QVERIFY(frame.action("mnuONoform")->isChecked());
+        QVERIFY(frame.action(Command::OptionsCancelNewForm)->isChecked());
         QVERIFY(menuBarTitles(frame).contains(QStringLiteral("&File")));
         QVERIFY(!menuBarTitles(frame).contains(QStringLiteral("&Insert")));
     }
@@ -150,7 +150,7 @@ private slots:
         QCOMPARE(fx.dialogs().messageTexts(), QStringList{"Can't open : " + missing});
         QCOMPARE(fx.dialogs().shown().first().message.title, QStringLiteral("Pagelark"));
         QCOMPARE(captions(frame), QStringList{"Untitled"});
-        QVERIFY(!frame.action("mnuONoform")->isChecked());
+        QVERIFY(!frame.action(Command::OptionsCancelNewForm)->isChecked());
     }
 
     void aFolderIsNotOpenedAsAFile() {
@@ -162,27 +162,27 @@ private slots:
     void newWindowsTakeTheLowestFreeSlot() {
         FrameFixture fx;
         MainFrame& frame = fx.start();
-        frame.newDocument();
+        frame.documents().newDocument();
         DocumentWindow* second = fx.active();
-        frame.newDocument();
+        frame.documents().newDocument();
         QCOMPARE(captions(frame), QStringList({"Untitled", "Untitled:2", "Untitled:3"}));
         QVERIFY(second->closeDocument());
-        QCOMPARE(frame.newDocument()->caption(), QStringLiteral("Untitled:2"));
-        QCOMPARE(frame.documents().upperBound(), 3);
+        QCOMPARE(frame.documents().newDocument()->caption(), QStringLiteral("Untitled:2"));
+        QCOMPARE(frame.state().documents().upperBound(), 3);
         QVERIFY(frame.documents().window(1)->closeDocument());
-        frame.action("mnuFNew");  // the frame's own entry exists
-        QCOMPARE(frame.newDocument()->caption(), QStringLiteral("Untitled:1"));
+        frame.action(Command::FileNew);  // the frame's own entry exists
+        QCOMPARE(frame.documents().newDocument()->caption(), QStringLiteral("Untitled:1"));
     }
 
     void closingTheLastWindowHidesTheToolsAndShowsTheFrameMenus() {
         FrameFixture fx;
         MainFrame& frame = fx.start();
         QVERIFY(!frame.toolsHidden());
-        fx.active()->action("mnuFClose")->trigger();
-        QVERIFY(!frame.anyDocumentsLeft());
+        fx.active()->action(Command::FileClose)->trigger();
+        QVERIFY(!frame.state().documents().anyDocumentsLeft());
         QVERIFY(frame.toolsHidden());
         QCOMPARE(menuBarTitles(frame), QStringList({"&File", "&Options", "&Help"}));
-        frame.action("mnuFNew")->trigger();
+        frame.action(Command::FileNew)->trigger();
         QCOMPARE(captions(frame), QStringList{"Untitled:1"});
         QVERIFY(!frame.toolsHidden());
     }
@@ -220,15 +220,15 @@ private slots:
         fx.start();
         DocumentWindow* doc = fx.active();
         doc->loadBytes("one two three");
-        QVERIFY(doc->action("wrapt")->isChecked());
+        QVERIFY(doc->action(Command::EditWrapText)->isChecked());
         QVERIFY(doc->editor()->wraps());
         fx.editor()->moveCursor(QTextCursor::End);
-        doc->action("wrapt")->trigger();
-        QVERIFY(!doc->action("wrapt")->isChecked());
+        doc->action(Command::EditWrapText)->trigger();
+        QVERIFY(!doc->action(Command::EditWrapText)->isChecked());
         QVERIFY(!doc->editor()->wraps());
         QCOMPARE(fx.caret(), 0);
         fx.typeText("X");
-        doc->action("wrapt")->trigger();
+        doc->action(Command::EditWrapText)->trigger();
         QVERIFY(doc->editor()->wraps());
         QCOMPARE(fx.caret(), 14);
         QCOMPARE(fx.text(), QStringLiteral("Xone two three"));
@@ -239,27 +239,27 @@ private slots:
         fx.prefs().save("Noform", "Checked", "False");
         fx.prefs().save("Template", "Checked", "1");
         MainFrame& frame = fx.start();
-        QVERIFY(frame.action("mnuOTemplate")->isChecked());
-        QVERIFY(fx.active()->action("mnuOTemplate")->isChecked());
+        QVERIFY(frame.action(Command::OptionsTemplate)->isChecked());
+        QVERIFY(fx.active()->action(Command::OptionsTemplate)->isChecked());
 
         fx.dialogs().answerMessage(MessageAnswer::Cancel);
-        frame.action("clrreg")->trigger();
+        frame.action(Command::OptionsClearPreferences)->trigger();
         QCOMPARE(fx.dialogs().messageTexts(),
                  QStringList{"Clear Pagelark Registry Settings.\nAre You sure?"});
-        QVERIFY(!frame.preferencesCleared());
+        QVERIFY(!frame.state().preferencesCleared());
         QCOMPARE(fx.prefs().get("Noform", "Checked"), QStringLiteral("False"));
 
         fx.dialogs().answerMessage(MessageAnswer::Ok);
-        fx.active()->action("clrreg")->trigger();
-        QVERIFY(frame.preferencesCleared());
-        QVERIFY(fx.active()->action("clrreg")->isChecked());
-        QVERIFY(!frame.action("mnuOTemplate")->isChecked());
-        QVERIFY(!fx.active()->action("mnuOTemplate")->isChecked());
+        fx.active()->action(Command::OptionsClearPreferences)->trigger();
+        QVERIFY(frame.state().preferencesCleared());
+        QVERIFY(fx.active()->action(Command::OptionsClearPreferences)->isChecked());
+        QVERIFY(!frame.action(Command::OptionsTemplate)->isChecked());
+        QVERIFY(!fx.active()->action(Command::OptionsTemplate)->isChecked());
         QCOMPARE(fx.prefs().get("Noform", "Checked"), QString());
 
         // A window made now shows the mark; quitting writes nothing.
-        frame.newDocument();
-        QVERIFY(fx.active()->action("clrreg")->isChecked());
+        frame.documents().newDocument();
+        QVERIFY(fx.active()->action(Command::OptionsClearPreferences)->isChecked());
         fx.quit();
         QSettings onDisk(fx.settingsPath(), QSettings::IniFormat);
         QVERIFY(onDisk.allKeys().isEmpty());
@@ -269,12 +269,12 @@ private slots:
         FrameFixture fx;
         MainFrame& frame = fx.start();
         fx.dialogs().answerMessage(MessageAnswer::Ok);
-        frame.action("clrreg")->trigger();
-        QVERIFY(frame.preferencesCleared());
-        frame.action("clrreg")->trigger();
-        QVERIFY(!frame.preferencesCleared());
+        frame.action(Command::OptionsClearPreferences)->trigger();
+        QVERIFY(frame.state().preferencesCleared());
+        frame.action(Command::OptionsClearPreferences)->trigger();
+        QVERIFY(!frame.state().preferencesCleared());
         QCOMPARE(fx.dialogs().messageTexts().size(), 1);
-        fx.active()->action("mnuFExit")->trigger();
+        fx.active()->action(Command::FileExit)->trigger();
         QSettings onDisk(fx.settingsPath(), QSettings::IniFormat);
         QVERIFY(!onDisk.value("Size/main_top").toString().isEmpty());
     }
@@ -282,15 +282,15 @@ private slots:
     void cancelNewFormIsStoredUnlessPreferencesAreCleared() {
         FrameFixture fx;
         MainFrame& frame = fx.start();
-        fx.active()->action("mnuONoform")->trigger();
+        fx.active()->action(Command::OptionsCancelNewForm)->trigger();
         QCOMPARE(fx.prefs().get("Noform", "Checked"), QStringLiteral("True"));
-        QVERIFY(frame.action("mnuONoform")->isChecked());
-        frame.action("mnuONoform")->trigger();
+        QVERIFY(frame.action(Command::OptionsCancelNewForm)->isChecked());
+        frame.action(Command::OptionsCancelNewForm)->trigger();
         QCOMPARE(fx.prefs().get("Noform", "Checked"), QStringLiteral("False"));
 
         fx.dialogs().answerMessage(MessageAnswer::Ok);
-        frame.action("clrreg")->trigger();
-        fx.active()->action("mnuONoform")->trigger();
+        frame.action(Command::OptionsClearPreferences)->trigger();
+        fx.active()->action(Command::OptionsCancelNewForm)->trigger();
         QCOMPARE(fx.prefs().get("Noform", "Checked"), QString());
     }
 
@@ -308,7 +308,7 @@ private slots:
         FrameFixture fx;
         MainFrame& frame = fx.start();
         QVERIFY(QFile::remove(fx.programDir() + "/userdef.dat"));
-        QVERIFY(!frame.backupUserMenuFile());
+        QVERIFY(!frame.commands().backupUserMenuFile());
         QCOMPARE(frame.statusLine()->message()->text(),
                  QStringLiteral("Backing up userdef.dat file"));
         QVERIFY(!QFile::exists(fx.programDir() + "/userdef.bak"));
@@ -318,7 +318,7 @@ private slots:
         FrameFixture fx;
         MainFrame& frame = fx.start();
         fx.active()->closeDocument();
-        frame.action("mnuFExit")->trigger();
+        frame.action(Command::FileExit)->trigger();
         QVERIFY(!frame.isVisible());
         QVERIFY(!fx.prefs().get("Size", "main_width").isEmpty());
     }

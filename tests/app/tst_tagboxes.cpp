@@ -153,14 +153,14 @@ private slots:
         QCOMPARE(frame.findChildren<QDialog*>("Form1").size(), 1);
         QTRY_COMPARE(QApplication::activeWindow(), anchor);
         QCOMPARE(openDialogs(frame, "Form3").size(), 1);
-        QCOMPARE(frame.builders().openBuilder(BuilderKind::Anchor), anchor);
+        QCOMPARE(frame.commands().builders().openBuilder(BuilderKind::Anchor), anchor);
 
         // Closed, it makes room for a fresh one even before it is deleted.
         QPointer<QDialog> closed = anchor;
         anchor->reject();
-        QVERIFY(!frame.builders().openBuilder(BuilderKind::Anchor));
+        QVERIFY(!frame.commands().builders().openBuilder(BuilderKind::Anchor));
         pick(builders, 0);
-        QDialog* fresh = frame.builders().openBuilder(BuilderKind::Anchor);
+        QDialog* fresh = frame.commands().builders().openBuilder(BuilderKind::Anchor);
         QVERIFY(fresh && fresh != closed.data() && fresh->isVisible());
         QTRY_VERIFY(closed.isNull());
         QCOMPARE(openDialogs(frame, "Form1"), QList<QDialog*>{fresh});
@@ -187,7 +187,7 @@ private slots:
     void theQuickPageEntryOpensTheQuickPageBuilder() {
         FrameFixture fx;
         MainFrame& frame = fx.start();
-        QAction* entry = fx.active()->action("template");
+        QAction* entry = fx.active()->action(Command::InsertQuickPage);
         QVERIFY(entry->isEnabled());
         entry->trigger();
         QCOMPARE(openDialogs(frame, "Form4").size(), 1);

@@ -72,10 +72,10 @@ private slots:
         FrameFixture fx;
         MainFrame& frame = fx.start();
         Toolbar* toolbar = frame.toolbar();
-        QCOMPARE(toolbar->objectName(), QStringLiteral("picToolbar"));
+        QCOMPARE(toolbar->objectName(), QStringLiteral("toolbar"));
         QVERIFY(toolbar->isHidden());
-        QVERIFY(!frame.action("mnuOToolbar")->isChecked());
-        QVERIFY(frame.action("mnuOToolbar")->isEnabled());
+        QVERIFY(!frame.action(Command::OptionsToolbar)->isChecked());
+        QVERIFY(frame.action(Command::OptionsToolbar)->isEnabled());
         QCOMPARE(toolbar->height(), Twips::toPixels(375));
         // The gap before the edit buttons, and the wider edit buttons.
         QCOMPARE(button(frame, "Image1")->geometry(),
@@ -349,56 +349,47 @@ private slots:
     void theToolbarChoiceSurvivesARestartBothWays() {
         FrameFixture fx;
         MainFrame* frame = &fx.start();
-        fx.active()->action("mnuOToolbar")->trigger();
+        fx.active()->action(Command::OptionsToolbar)->trigger();
         QVERIFY(frame->toolbar()->isShown());
         QCOMPARE(fx.prefs().get("Tools", "Checked"), QStringLiteral("True"));
 
         frame = &fx.restart();
         QCOMPARE(storedOnDisk(fx, "Tools/Checked"), QStringLiteral("True"));
         QVERIFY(frame->toolbar()->isShown());
-        QVERIFY(frame->action("mnuOToolbar")->isChecked());
+        QVERIFY(frame->action(Command::OptionsToolbar)->isChecked());
         // The first window is sized after the toolbar took its room.
         QCOMPARE(frame->toolbar()->geometry().bottom() + 1, frame->mdiArea()->geometry().top());
         QCOMPARE(fx.active()->subWindow()->size(), frame->mdiArea()->viewport()->size());
 
-        frame->action("mnuOToolbar")->trigger();
+        frame->action(Command::OptionsToolbar)->trigger();
         QVERIFY(!frame->toolbar()->isShown());
         frame = &fx.restart();
         QCOMPARE(storedOnDisk(fx, "Tools/Checked"), QStringLiteral("False"));
         QVERIFY(!frame->toolbar()->isShown());
-        QVERIFY(!frame->action("mnuOToolbar")->isChecked());
+        QVERIFY(!frame->action(Command::OptionsToolbar)->isChecked());
     }
 
-    void aDocumentWindowsSwitchMarksTheFrameAndMenusCorrectTheirMarks() {
+    void everyWindowsToolbarMarkFollowsTheSwitch() {
         FrameFixture fx;
         MainFrame& frame = fx.start();
         DocumentWindow* first = fx.active();
-        DocumentWindow* second = frame.newDocument();
-        second->action("mnuOToolbar")->trigger();
+        DocumentWindow* second = frame.documents().newDocument();
+        second->action(Command::OptionsToolbar)->trigger();
         QVERIFY(frame.toolbar()->isShown());
-        QVERIFY(second->action("mnuOToolbar")->isChecked());
-        QVERIFY(frame.action("mnuOToolbar")->isChecked());
-        QVERIFY(!first->action("mnuOToolbar")->isChecked());
+        for (QAction* mark :
+             {first->action(Command::OptionsToolbar), second->action(Command::OptionsToolbar),
+              frame.action(Command::OptionsToolbar)})
+            QVERIFY(mark->isChecked());
 
-        openOptionsMenu(first->menu("mnuOptions"));
-        QVERIFY(first->action("mnuOToolbar")->isChecked());
-
-        // Switched off from the first window, the second one's mark is stale until its menu
-        // opens; then its entry switches the toolbar on again.
-        first->action("mnuOToolbar")->trigger();
+        first->action(Command::OptionsToolbar)->trigger();
         QVERIFY(!frame.toolbar()->isShown());
-        QVERIFY(!frame.action("mnuOToolbar")->isChecked());
-        openOptionsMenu(second->menu("mnuOptions"));
-        QVERIFY(!second->action("mnuOToolbar")->isChecked());
-        second->action("mnuOToolbar")->trigger();
-        QVERIFY(frame.toolbar()->isShown());
+        QVERIFY(!second->action(Command::OptionsToolbar)->isChecked());
+        QVERIFY(!frame.action(Command::OptionsToolbar)->isChecked());
 
-        // The frame's own menu corrects the frame's mark the same way.
-        frame.action("mnuOToolbar")->setChecked(false);
-        QMenu* frameOptions = qobject_cast<QMenu*>(frame.action("mnuOToolbar")->parent());
-        QVERIFY(frameOptions);
-        openOptionsMenu(frameOptions);
-        QVERIFY(frame.action("mnuOToolbar")->isChecked());
+        // A mark set by hand is put right when its menu opens.
+        second->action(Command::OptionsToolbar)->setChecked(true);
+        openOptionsMenu(second->menu("options_menu"));
+        QVERIFY(!second->action(Command::OptionsToolbar)->isChecked());
     }
 
     void theSwitchStoresNothingWhilePreferencesAreCleared() {
@@ -407,15 +398,15 @@ private slots:
         MainFrame& frame = fx.start();
         QVERIFY(frame.toolbar()->isShown());
         fx.dialogs().answerMessage(MessageAnswer::Ok);
-        frame.action("clrreg")->trigger();
-        QVERIFY(frame.preferencesCleared());
+        frame.action(Command::OptionsClearPreferences)->trigger();
+        QVERIFY(frame.state().preferencesCleared());
 
-        openOptionsMenu(fx.active()->menu("mnuOptions"));
-        fx.active()->action("mnuOToolbar")->trigger();
+        openOptionsMenu(fx.active()->menu("options_menu"));
+        fx.active()->action(Command::OptionsToolbar)->trigger();
         QVERIFY(!frame.toolbar()->isShown());
-        QVERIFY(!frame.action("mnuOToolbar")->isChecked());
+        QVERIFY(!frame.action(Command::OptionsToolbar)->isChecked());
         QCOMPARE(fx.prefs().get("Tools", "Checked"), QString());
-        frame.action("mnuOToolbar")->trigger();
+        frame.action(Command::OptionsToolbar)->trigger();
         QCOMPARE(fx.prefs().get("Tools", "Checked"), QString());
     }
 
@@ -439,7 +430,7 @@ private slots:
         };
         QVERIFY(toolsShown(true));
         fx.active()->closeDocument();
-        QVERIFY(!frame.anyDocumentsLeft());
+        QVERIFY(!frame.state().documents().anyDocumentsLeft());
         QVERIFY(toolsShown(false));
 
         QTest::mouseClick(button(frame, "imgFileNewButton"), Qt::LeftButton);
@@ -449,7 +440,7 @@ private slots:
 
         const QString file = fx.writeFile("a.txt", "a");
         fx.dialogs().answerFile(FileDialogResult{file, 1});
-        frame.action("mnuFOpen")->trigger();
+        frame.action(Command::FileOpen)->trigger();
         QCOMPARE(fx.active()->caption(), file);
         QVERIFY(toolsShown(true));
     }

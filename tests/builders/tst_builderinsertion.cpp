@@ -26,7 +26,7 @@ class TestBuilderInsertion : public QObject {
     Q_OBJECT
 
     QDialog* open(FrameFixture& fx, BuilderKind kind) {
-        QDialog* dialog = fx.frame().builders().open(kind);
+        QDialog* dialog = fx.frame().commands().builders().open(kind);
         return dialog;
     }
 
@@ -87,13 +87,13 @@ private slots:
                 break;
         }
         // The builder types into whichever document is active when OK is pressed.
-        fx.frame().newDocument();
+        fx.frame().documents().newDocument();
         child<QPushButton>(dialog, ok)->click();
         QCOMPARE(fx.text(), text);
         QCOMPARE(fx.caret(), caret);
         QVERIFY(fx.active()->isChanged());
         QCOMPARE(fx.active()->caption(), QStringLiteral("Untitled:2"));
-        QTRY_VERIFY(!fx.frame().builders().openBuilder(BuilderKind(kind)));
+        QTRY_VERIFY(!fx.frame().commands().builders().openBuilder(BuilderKind(kind)));
     }
 
     void okWithoutADocumentKeepsTheBuilderOpen() {
@@ -103,11 +103,11 @@ private slots:
         QTest::keyClicks(child<QLineEdit>(dialog, "Text1"), "kept");
         fx.active()->closeDocument();
         child<QPushButton>(dialog, "Command1")->click();
-        QCOMPARE(fx.frame().builders().openBuilder(BuilderKind::Anchor), dialog);
+        QCOMPARE(fx.frame().commands().builders().openBuilder(BuilderKind::Anchor), dialog);
         QVERIFY(dialog->isVisible());
         QCOMPARE(child<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("kept"));
         QVERIFY(!fx.frame().statusLine()->message()->text().isEmpty());
-        fx.frame().newDocument();
+        fx.frame().documents().newDocument();
         child<QPushButton>(dialog, "Command1")->click();
         QCOMPARE(fx.text(), QStringLiteral("<a href=\"kept\"></a>"));
     }

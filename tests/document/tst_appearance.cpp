@@ -17,6 +17,10 @@ namespace EA = EditorAppearance;
 
 namespace {
 
+QString switchText(bool on) {
+    return on ? QStringLiteral("True") : QStringLiteral("False");
+}
+
 QColor backOf(DocumentWindow* doc) {
     return EA::colorsOf(*doc->editor()).back;
 }
@@ -34,7 +38,7 @@ QString onDisk(FrameFixture& fx, const QString& key) {
 QPair<DocumentWindow*, DocumentWindow*> twoWindows(FrameFixture& fx) {
     MainFrame& frame = fx.start();
     DocumentWindow* first = fx.active();
-    DocumentWindow* second = frame.newDocument();
+    DocumentWindow* second = frame.documents().newDocument();
     for (DocumentWindow* doc : {first, second}) {
         doc->loadBytes("some text\nfor the layout");
         doc->setChanged(false);
@@ -44,8 +48,8 @@ QPair<DocumentWindow*, DocumentWindow*> twoWindows(FrameFixture& fx) {
 
 void enterClearedMode(FrameFixture& fx) {
     fx.dialogs().answerMessage(MessageAnswer::Ok);
-    fx.active()->action(QStringLiteral("clrreg"))->trigger();
-    QVERIFY(fx.frame().preferencesCleared());
+    fx.active()->action(Command::OptionsClearPreferences)->trigger();
+    QVERIFY(fx.frame().state().preferencesCleared());
     fx.dialogs().clear();
 }
 
@@ -70,7 +74,7 @@ private slots:
         fx.start();
         const QColor fore = foreOf(fx.active());
         fx.dialogs().answerColor(color);
-        fx.active()->action(QStringLiteral("bkgnd"))->trigger();
+        fx.active()->action(Command::OptionsBackgroundColor)->trigger();
         QCOMPARE(backOf(fx.active()), color);
         QCOMPARE(onDisk(fx, QStringLiteral("Color/BackColor")), stored);
         // The other colour is stored alongside, from the editor.
@@ -85,12 +89,12 @@ private slots:
         auto [first, second] = twoWindows(fx);
         const QColor firstFore = foreOf(first);
         fx.dialogs().answerColor(QColor(0, 0, 128));
-        second->action(QStringLiteral("bkgnd"))->trigger();
+        second->action(Command::OptionsBackgroundColor)->trigger();
         QCOMPARE(backOf(first), QColor(0, 0, 128));
         QCOMPARE(backOf(second), QColor(0, 0, 128));
 
         fx.dialogs().answerColor(QColor(255, 255, 0));
-        second->action(QStringLiteral("forgnd"))->trigger();
+        second->action(Command::OptionsForegroundColor)->trigger();
         QCOMPARE(foreOf(second), QColor(255, 255, 0));
         QCOMPARE(foreOf(first), firstFore);
         QCOMPARE(fx.prefs().get(QStringLiteral("Color"), QStringLiteral("ForeColor")),
@@ -98,7 +102,7 @@ private slots:
         QVERIFY(!first->isChanged());
         QVERIFY(!second->isChanged());
         // A window created afterwards shows the new foreground.
-        DocumentWindow* third = fx.frame().newDocument();
+        DocumentWindow* third = fx.frame().documents().newDocument();
         QCOMPARE(foreOf(third), QColor(255, 255, 0));
         QCOMPARE(backOf(third), QColor(0, 0, 128));
     }
@@ -108,7 +112,7 @@ private slots:
         fx.start();
         const QColor back = backOf(fx.active());
         fx.dialogs().answerColor(std::nullopt);
-        fx.active()->action(QStringLiteral("bkgnd"))->trigger();
+        fx.active()->action(Command::OptionsBackgroundColor)->trigger();
         QCOMPARE(fx.dialogs().shown().last().kind, ScriptedDialogService::Kind::Color);
         QCOMPARE(fx.dialogs().shown().last().color, back);
         QCOMPARE(backOf(fx.active()), back);
@@ -136,17 +140,17 @@ private slots:
         auto [first, second] = twoWindows(fx);
         const FontChoice before = EA::fontOf(*second->editor());
         fx.dialogs().answerFont(font);
-        second->action(QStringLiteral("mnuFont"))->trigger();
+        second->action(Command::OptionsFont)->trigger();
         QCOMPARE(fx.dialogs().shown().last().font, before);  // preset from the editor
         const auto stored = [&](const char* key) {
             return onDisk(fx, QStringLiteral("Font/") + QLatin1String(key));
         };
         QCOMPARE(stored("Name"), font.name);
         QTEST(stored("Size"), "size");
-        QCOMPARE(stored("Bold"), Pref::boolText(font.bold));
-        QCOMPARE(stored("Italic"), Pref::boolText(font.italic));
-        QCOMPARE(stored("Strikethru"), Pref::boolText(font.strikeout));
-        QCOMPARE(stored("Underline"), Pref::boolText(font.underline));
+        QCOMPARE(stored("Bold"), switchText(font.bold));
+        QCOMPARE(stored("Italic"), switchText(font.italic));
+        QCOMPARE(stored("Strikethru"), switchText(font.strikeout));
+        QCOMPARE(stored("Underline"), switchText(font.underline));
         QTEST(fx.frame().statusLine()->font()->text(), "status");
         for (DocumentWindow* doc : {first, second}) {
             QCOMPARE(doc->editor()->font().pointSizeF(), font.pointSize);
@@ -165,9 +169,9 @@ private slots:
         status->setText(QStringLiteral(" Font:  earlier 9 pt"));
 
         fx.dialogs().answerColor(QColor(10, 20, 30));
-        second->action(QStringLiteral("bkgnd"))->trigger();
+        second->action(Command::OptionsBackgroundColor)->trigger();
         fx.dialogs().answerFont(kChosenFont);
-        second->action(QStringLiteral("mnuFont"))->trigger();
+        second->action(Command::OptionsFont)->trigger();
 
         QCOMPARE(backOf(second), QColor(10, 20, 30));
         QCOMPARE(second->editor()->font().pointSizeF(), 8.25);

@@ -17,8 +17,8 @@
 
 namespace {
 
-void trigger(FrameFixture& fx, const char* name) {
-    fx.active()->action(QLatin1String(name))->trigger();
+void trigger(FrameFixture& fx, Command command) {
+    fx.active()->action(command)->trigger();
 }
 
 void select(EditorBox* box, int anchor, int position) {
@@ -81,7 +81,7 @@ private slots:
         FrameFixture fx;
         startWith(fx, bytes);
         select(fx.editor(), anchor, position);
-        trigger(fx, "mnuEDelete");
+        trigger(fx, Command::EditDelete);
         QTEST(fx.text(), "expected");
         QTEST(fx.active()->isChanged(), "changed");
         QCOMPARE(fx.caret(), std::min(anchor, position));
@@ -91,11 +91,10 @@ private slots:
         FrameFixture fx;
         startWith(fx, "one two\r\nthree");
         EditorBox* box = fx.editor();
-        const auto spyOn = [&](const char* name) {
-            return std::make_unique<QSignalSpy>(fx.active()->action(QLatin1String(name)),
-                                                &QAction::triggered);
+        const auto spyOn = [&](Command command) {
+            return std::make_unique<QSignalSpy>(fx.active()->action(command), &QAction::triggered);
         };
-        const auto copied = spyOn("mnuECopy");
+        const auto copied = spyOn(Command::EditCopy);
         select(box, 4, 11);
         QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(copied->count(), 1);
@@ -103,20 +102,20 @@ private slots:
         QCOMPARE(clipboard()->mimeData()->formats(), QStringList{"text/plain"});
         QCOMPARE(clipboard()->text(), QStringLiteral("two\nthr"));
 
-        const auto cut = spyOn("mnuECut");
+        const auto cut = spyOn(Command::EditCut);
         select(box, 0, 4);
         QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(cut->count(), 1);
         QCOMPARE(clipboard()->text(), QStringLiteral("one "));
         QCOMPARE(fx.text(), QStringLiteral("two\nthree"));
 
-        const auto deleted = spyOn("mnuEDelete");
+        const auto deleted = spyOn(Command::EditDelete);
         select(box, 3, 3);
         QTest::keyClick(box, Qt::Key_Delete);
         QCOMPARE(deleted->count(), 1);
         QCOMPARE(fx.text(), QStringLiteral("twothree"));
 
-        const auto pasted = spyOn("mnuEPaste");
+        const auto pasted = spyOn(Command::EditPaste);
         clipboard()->setText(QStringLiteral("A\r\nB"));
         select(box, 0, 3);
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
@@ -131,7 +130,7 @@ private slots:
         FrameFixture fx;
         startWith(fx, "text");
         clipboard()->setText(QStringLiteral("old"));
-        EditCommands::copySelection(fx.frame());
+        EditCommands::copySelection(fx.editor());
         QVERIFY(clipboard()->mimeData()->hasText());
         QCOMPARE(clipboard()->text(), QString());
         QVERIFY(!fx.active()->isChanged());
@@ -144,7 +143,7 @@ private slots:
         data->setData(QStringLiteral("application/x-pagelark-test"), "bytes");
         clipboard()->setMimeData(data);
         select(fx.editor(), 1, 3);
-        trigger(fx, "mnuEPaste");
+        trigger(fx, Command::EditPaste);
         QCOMPARE(fx.text(), QStringLiteral("adef"));
         QCOMPARE(fx.caret(), 1);
     }
@@ -153,14 +152,14 @@ private slots:
         FrameFixture fx;
         startWith(fx, "first line\nsecond line");
         select(fx.editor(), 3, 5);
-        trigger(fx, "wrapt");  // the other box gets its own selection first
+        trigger(fx, Command::EditWrapText);  // the other box gets its own selection first
         select(fx.editor(), 7, 7);
-        trigger(fx, "wrapt");
-        trigger(fx, "mnuESelectAll");
+        trigger(fx, Command::EditWrapText);
+        trigger(fx, Command::EditSelectAll);
         QCOMPARE(QApplication::focusWidget(), fx.editor());
         QCOMPARE(fx.editor()->textCursor().selectionStart(), 0);
         QCOMPARE(fx.editor()->textCursor().selectionEnd(), 22);
-        trigger(fx, "wrapt");
+        trigger(fx, Command::EditWrapText);
         QVERIFY(!fx.editor()->wraps());
         QCOMPARE(fx.editor()->textCursor().selectionStart(), 0);
         QCOMPARE(fx.editor()->textCursor().selectionEnd(), 22);
@@ -176,7 +175,7 @@ private slots:
                    locale.toString(when.time(), QLocale::LongFormat);
         };
         const QDateTime before = QDateTime::currentDateTime();
-        trigger(fx, "mnuETime");
+        trigger(fx, Command::InsertTimeDate);
         const QDateTime after = QDateTime::currentDateTime();
         const QString typed = fx.text().mid(2, fx.text().size() - 5);
         QVERIFY2(typed == textAt(before) || typed == textAt(after), qPrintable(typed));
@@ -189,9 +188,9 @@ private slots:
     void tileStacksTheWindowsAtFullWidth() {
         FrameFixture fx;
         MainFrame& frame = fx.start();
-        frame.newDocument();
-        DocumentWindow* last = frame.newDocument();
-        trigger(fx, "mnuWTile");
+        frame.documents().newDocument();
+        DocumentWindow* last = frame.documents().newDocument();
+        trigger(fx, Command::WindowTile);
         const QSize client = frame.mdiArea()->viewport()->size();
         QList<QRect> rects;
         for (QMdiSubWindow* sub : frame.mdiArea()->subWindowList())
@@ -215,13 +214,13 @@ private slots:
     void arrangeIconsLinesUpMinimizedWindowsAtTheBottom() {
         FrameFixture fx;
         MainFrame& frame = fx.start();
-        DocumentWindow* second = frame.newDocument();
-        DocumentWindow* third = frame.newDocument();
+        DocumentWindow* second = frame.documents().newDocument();
+        DocumentWindow* third = frame.documents().newDocument();
         for (DocumentWindow* doc : {second, third}) {
             doc->subWindow()->showMinimized();
             doc->subWindow()->move(40, 20);
         }
-        trigger(fx, "mnuWArrange");
+        trigger(fx, Command::WindowArrangeIcons);
         const int bottom = frame.mdiArea()->viewport()->height();
         const QRect first = second->subWindow()->geometry();
         const QRect next = third->subWindow()->geometry();
@@ -233,8 +232,8 @@ private slots:
         FrameFixture fx;
         MainFrame& frame = fx.start();
         DocumentWindow* first = fx.active();
-        frame.newDocument()->setCaption(QStringLiteral("/tmp/R&D.html"));
-        QMenu* menu = fx.active()->menu(QStringLiteral("mnuWindow"));
+        frame.documents().newDocument()->setCaption(QStringLiteral("/tmp/R&D.html"));
+        QMenu* menu = fx.active()->menu("window_menu");
         emit menu->aboutToShow();
         QCOMPARE(windowListTexts(menu), (QStringList{"&1 Untitled", "&2 /tmp/R&&D.html *"}));
         emit menu->aboutToShow();  // rebuilt, not appended to

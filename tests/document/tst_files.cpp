@@ -39,15 +39,15 @@ QStringList visibleEntries(const QList<QAction*>& entries) {
 
 QStringList frameRecent(MainFrame& frame) {
     QList<QAction*> entries;
-    for (int p = 0; p <= 4; ++p)
-        entries << frame.action(QStringLiteral("mnuRecentFile%1").arg(p));
+    for (int p = 1; p <= 4; ++p)
+        entries << frame.entry(QStringLiteral("recent_file_%1").arg(p));
     return visibleEntries(entries);
 }
 
 QStringList windowRecent(DocumentWindow* doc) {
-    QList<QAction*> entries;
-    for (int p = 0; p <= 4; ++p)
-        entries << doc->action(QStringLiteral("mnuRecentFile%1").arg(p));
+    QList<QAction*> entries{doc->entry(QStringLiteral("recent_files_separator"))};
+    for (int p = 1; p <= 4; ++p)
+        entries << doc->entry(QStringLiteral("recent_file_%1").arg(p));
     return visibleEntries(entries);
 }
 
@@ -60,9 +60,9 @@ class TestFiles : public QObject {
     void openThroughDialog(FrameFixture& fx, const QString& path) {
         fx.dialogs().answerFile(FileDialogResult{path, 1});
         if (fx.active())
-            fx.active()->action("mnuFOpen")->trigger();
+            fx.active()->action(Command::FileOpen)->trigger();
         else
-            fx.frame().action("mnuFOpen")->trigger();
+            fx.frame().action(Command::FileOpen)->trigger();
     }
 
 private slots:
@@ -87,7 +87,7 @@ private slots:
         openThroughDialog(fx, path);
         QCOMPARE(fx.active()->caption(), path);
         QVERIFY(!fx.active()->isChanged());
-        fx.active()->action("mnuFSave")->trigger();
+        fx.active()->action(Command::FileSave)->trigger();
         QCOMPARE(readAll(path), bytes);
         QVERIFY(fx.dialogs().messageTexts().isEmpty());
     }
@@ -126,7 +126,7 @@ private slots:
         QCOMPARE(fx.dialogs().shown().last().file.filterIndex, 5);
 
         fx.dialogs().answerMessage(MessageAnswer::Ok);
-        fx.frame().action("clrreg")->trigger();
+        fx.frame().action(Command::OptionsClearPreferences)->trigger();
         openThroughDialog(fx, bat);
         QCOMPARE(fx.prefs().get("Files", "Type"), QString());
     }
@@ -152,11 +152,11 @@ private slots:
     void untitledDocumentsOfferTheirDefaultNames() {
         FrameFixture fx;
         fx.start();
-        fx.active()->action("mnuFSave")->trigger();
+        fx.active()->action(Command::FileSave)->trigger();
         QCOMPARE(fx.dialogs().shown().last().file.fileName, QString());
         QCOMPARE(fx.dialogs().shown().last().file.filter, FileCommands::kSaveFilter);
         QCOMPARE(fx.dialogs().shown().last().file.filterIndex, 1);
-        fx.active()->action("mnuFSaveAs")->trigger();
+        fx.active()->action(Command::FileSaveAs)->trigger();
         QCOMPARE(fx.dialogs().shown().last().file.fileName, QStringLiteral("Untitled.html"));
         fx.typeText("x");
         fx.dialogs().answerMessage(MessageAnswer::Yes);
@@ -171,7 +171,7 @@ private slots:
         fx.typeText("<p>");
         const QString path = fx.path("Saved Page.html");
         fx.dialogs().answerFile(FileDialogResult{path, 1});
-        fx.active()->action("mnuFSaveAs")->trigger();
+        fx.active()->action(Command::FileSaveAs)->trigger();
         QCOMPARE(readAll(path), QByteArray("<p>"));
         QCOMPARE(fx.active()->caption(), path);
         QVERIFY(!fx.active()->isChanged());
@@ -197,11 +197,11 @@ private slots:
         QVERIFY(fx.active()->closeDocument());
         QCOMPARE(readAll(path), QByteArray("new old"));
 
-        frame.newDocument();
+        frame.documents().newDocument();
         fx.typeText("lost");
         fx.dialogs().answerMessage(MessageAnswer::No);
         QVERIFY(fx.active()->closeDocument());
-        QVERIFY(!frame.anyDocumentsLeft());
+        QVERIFY(!frame.state().documents().anyDocumentsLeft());
     }
 
     void exitAsksForEveryChangedWindowAndCancelKeepsTheProgram() {
@@ -210,11 +210,11 @@ private slots:
         const QString b = fx.writeFile("b.html", "");
         MainFrame& frame = fx.start(a);
         fx.typeText("A");
-        frame.fileCommands().openDocumentFile(b);
+        frame.commands().files().openDocumentFile(b);
         fx.typeText("B");
         fx.dialogs().answerMessage(MessageAnswer::Yes);
         fx.dialogs().answerMessage(MessageAnswer::Cancel);
-        fx.active()->action("mnuFExit")->trigger();
+        fx.active()->action(Command::FileExit)->trigger();
         QVERIFY(frame.isVisible());
         // Cancel keeps every window: the one saved on the way is open and clean.
         QCOMPARE(frame.documents().openWindows().size(), 2);
@@ -224,7 +224,7 @@ private slots:
         QVERIFY(fx.dialogs().messageTexts().at(1).contains("[" + b + "]"));
 
         fx.dialogs().answerMessage(MessageAnswer::Yes);
-        fx.active()->action("mnuFExit")->trigger();
+        fx.active()->action(Command::FileExit)->trigger();
         QVERIFY(!frame.isVisible());
         QCOMPARE(readAll(b), QByteArray("B"));
     }
@@ -233,7 +233,7 @@ private slots:
         FrameFixture fx;
         MainFrame& frame = fx.start();
         fx.typeText("first");
-        frame.newDocument();
+        frame.documents().newDocument();
         fx.typeText("second");
         fx.dialogs().answerMessage(MessageAnswer::No);
         fx.dialogs().answerMessage(MessageAnswer::Cancel);
@@ -262,7 +262,7 @@ private slots:
         fx.start(path);
         fx.editor()->moveCursor(QTextCursor::End);
         fx.typeText(QStringLiteral("\u20ac"));
-        fx.active()->action("mnuFSave")->trigger();
+        fx.active()->action(Command::FileSave)->trigger();
         QCOMPARE(readAll(path), QByteArray("caf\xe9\n"));
         QVERIFY(fx.active()->isChanged());
         QCOMPARE(fx.active()->caption(), path);
@@ -272,7 +272,7 @@ private slots:
         // A name in a folder that does not exist: the system's reason is shown.
         const QString nowhere = fx.path("no/such/folder/x.html");
         fx.dialogs().answerFile(FileDialogResult{nowhere, 1});
-        fx.active()->action("mnuFSaveAs")->trigger();
+        fx.active()->action(Command::FileSaveAs)->trigger();
         QCOMPARE(fx.active()->caption(), path);
         QVERIFY(!QFile::exists(nowhere));
         QCOMPARE(fx.dialogs().messageTexts().size(), 2);
@@ -287,7 +287,7 @@ private slots:
         QFile::setPermissions(fx.path("locked"), QFile::ReadOwner | QFile::ExeOwner);
         fx.start(path);
         fx.typeText("new");
-        fx.active()->action("mnuFSave")->trigger();
+        fx.active()->action(Command::FileSave)->trigger();
         QFile::setPermissions(fx.path("locked"),
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(readAll(path), QByteArray("old"));
@@ -297,8 +297,8 @@ private slots:
     void foldersAndMissingFilesAreNotOpened() {
         FrameFixture fx;
         MainFrame& frame = fx.start();
-        QVERIFY(!frame.fileCommands().openDocumentFile(fx.programDir()));
-        QVERIFY(!frame.fileCommands().openDocumentFile(fx.path("gone.html")));
+        QVERIFY(!frame.commands().files().openDocumentFile(fx.programDir()));
+        QVERIFY(!frame.commands().files().openDocumentFile(fx.path("gone.html")));
         QCOMPARE(fx.dialogs().messageTexts(),
                  QStringList({"Can't open file: \n" + fx.programDir(),
                               "Can't open file: \n" + fx.path("gone.html")}));
@@ -317,7 +317,7 @@ private slots:
         openThroughDialog(fx, paths[2]);
         QCOMPARE(storedRecent(fx), QStringList({paths[4], paths[3], paths[2], paths[1]}));
         fx.dialogs().answerFile(FileDialogResult{paths[4], 1});
-        fx.active()->action("mnuFSaveAs")->trigger();
+        fx.active()->action(Command::FileSaveAs)->trigger();
         QCOMPARE(storedRecent(fx).first(), paths[4]);
         QCOMPARE(frameRecent(fx.frame()), QStringList({paths[4], paths[3], paths[2], paths[1]}));
         QCOMPARE(windowRecent(fx.active()),
@@ -331,7 +331,7 @@ private slots:
         MainFrame& frame = fx.start();
         QCOMPARE(windowRecent(fx.active()), QStringList());
         openThroughDialog(fx, a);
-        DocumentWindow* fresh = frame.newDocument();
+        DocumentWindow* fresh = frame.documents().newDocument();
         QCOMPARE(windowRecent(fresh), QStringList());
         openThroughDialog(fx, b);
         QCOMPARE(windowRecent(fresh), QStringList({"-", b, a}));
@@ -343,15 +343,15 @@ private slots:
         fx.prefs().save("Recent Files", "RecentFile1", big);
         MainFrame& frame = fx.start();
         QCOMPARE(frameRecent(frame), QStringList{big});
-        fx.active()->action("mnuRecentFile1")->trigger();
-        fx.active()->action("mnuRecentFile1")->trigger();
+        fx.active()->entry("recent_file_1")->trigger();
+        fx.active()->entry("recent_file_1")->trigger();
         QCOMPARE(frame.documents().openWindows().size(), 3);
         QCOMPARE(fx.active()->caption(), big);
         QCOMPARE(storedRecent(fx), QStringList({big, "", "", ""}));
         fx.active()->closeDocument();
         fx.active()->closeDocument();
         fx.active()->closeDocument();
-        frame.action("mnuRecentFile0")->trigger();
+        frame.entry("recent_file_1")->trigger();
         QCOMPARE(fx.active()->caption(), big);
     }
 
@@ -360,23 +360,23 @@ private slots:
         const QString readme = fx.programDir() + "/readme.txt";
         QFile::copy(fx.writeFile("r.txt", "Read me.\n"), readme);
         MainFrame& frame = fx.start();
-        fx.active()->action("readme")->trigger();
-        frame.action("readme");
-        fx.active()->action("readme")->trigger();
+        fx.active()->action(Command::HelpReadme)->trigger();
+        frame.action(Command::HelpReadme);
+        fx.active()->action(Command::HelpReadme)->trigger();
         QCOMPARE(frame.documents().openWindows().size(), 3);
         QCOMPARE(fx.active()->caption(), readme);
         QCOMPARE(fx.text(), QStringLiteral("Read me.\n"));
         QCOMPARE(storedRecent(fx).first(), QString());
         QFile::remove(readme);
-        fx.active()->action("readme")->trigger();
+        fx.active()->action(Command::HelpReadme)->trigger();
         QCOMPARE(fx.dialogs().messageTexts(), QStringList{"Can't open file: \n" + readme});
     }
 
     void aboutIsOneWindow() {
         FrameFixture fx;
         MainFrame& frame = fx.start();
-        fx.active()->action("about")->trigger();
-        fx.active()->action("about")->trigger();
+        fx.active()->action(Command::HelpAbout)->trigger();
+        fx.active()->action(Command::HelpAbout)->trigger();
         const auto boxes = frame.findChildren<AboutBox*>();
         QCOMPARE(boxes.size(), 1);
         AboutBox* box = boxes.first();

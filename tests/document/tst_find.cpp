@@ -29,8 +29,8 @@ MainFrame& startWith(FrameFixture& fx, const QString& text, int caret = 0) {
 }
 
 FindDialog* openFind(FrameFixture& fx) {
-    fx.active()->action(QStringLiteral("mnuSFind"))->trigger();
-    return fx.frame().findDialog();
+    fx.active()->action(Command::EditFind)->trigger();
+    return fx.frame().commands().find().dialog();
 }
 
 template <typename T>
@@ -49,7 +49,7 @@ void findFromDialog(FrameFixture& fx, const QString& text, int direction = 1) {
 }
 
 void findNext(FrameFixture& fx) {
-    fx.active()->action(QStringLiteral("mnuSFindNext"))->trigger();
+    fx.active()->action(Command::EditFindNext)->trigger();
 }
 
 QPair<int, int> selection(FrameFixture& fx) {
@@ -97,7 +97,7 @@ private slots:
         FindDialog* dialog = openFind(fx);
         if (matchCase)
             control<QCheckBox>(dialog, "chkCase")->click();
-        QCOMPARE(fx.frame().findState().matchCase, matchCase ? 1 : 0);
+        QCOMPARE(fx.frame().state().search().matchCase, matchCase ? 1 : 0);
         findFromDialog(fx, QStringLiteral("ABC"));
         QTEST(fx.dialogs().messageTexts(), "messages");
         QCOMPARE(selection(fx), matchCase ? qMakePair(0, 0) : qMakePair(3, 6));
@@ -179,9 +179,9 @@ private slots:
         QFETCH(bool, wrapping);
         FrameFixture fx;
         startWith(fx, QStringLiteral("alpha beta"));
-        fx.frame().findState().text = QStringLiteral("earlier");
+        fx.frame().state().search().text = QStringLiteral("earlier");
         if (!wrapping)
-            fx.active()->action(QStringLiteral("wrapt"))->trigger();
+            fx.active()->action(Command::EditWrapText)->trigger();
         QCOMPARE(fx.editor()->wraps(), wrapping);
         QTextCursor cursor = fx.editor()->textCursor();
         cursor.setPosition(6);
@@ -190,9 +190,9 @@ private slots:
         FindDialog* dialog = openFind(fx);
         QCOMPARE(control<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("beta"));
         QVERIFY(control<QPushButton>(dialog, "cmdFind")->isEnabled());
-        QVERIFY(fx.frame().findState().firstTime);
+        QVERIFY(fx.frame().state().search().firstTime);
         // The other box's caret has no selection: the last search text comes back.
-        fx.active()->action(QStringLiteral("wrapt"))->trigger();
+        fx.active()->action(Command::EditWrapText)->trigger();
         QCOMPARE(openFind(fx), dialog);
         QCOMPARE(control<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("earlier"));
     }
@@ -226,10 +226,10 @@ private slots:
         control<QCheckBox>(dialog, "chkCase")->click();
         QTest::keyClicks(control<QLineEdit>(dialog, "Text1"), QStringLiteral("bc"));
         QTest::keyClick(dialog, Qt::Key_Escape);  // Escape is Cancel
-        QTRY_VERIFY(!fx.frame().findDialog());
-        QCOMPARE(fx.frame().findState().direction, 0);
-        QCOMPARE(fx.frame().findState().matchCase, 1);
-        QCOMPARE(fx.frame().findState().text, QStringLiteral("bc"));
+        QTRY_VERIFY(!fx.frame().commands().find().dialog());
+        QCOMPARE(fx.frame().state().search().direction, 0);
+        QCOMPARE(fx.frame().state().search().matchCase, 1);
+        QCOMPARE(fx.frame().state().search().text, QStringLiteral("bc"));
 
         dialog = openFind(fx);
         QVERIFY(control<QRadioButton>(dialog, "optDirection0")->isChecked());
@@ -245,13 +245,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         fx.editor()->setFocus();
         QTest::keyClick(fx.editor(), Qt::Key_F3);
-        QVERIFY(frame.findDialog());
-        QVERIFY(frame.findDialog()->isVisible());
+        QVERIFY(frame.commands().find().dialog());
+        QVERIFY(frame.commands().find().dialog()->isVisible());
         QVERIFY(fx.dialogs().shown().isEmpty());
 
         // With a search text, F3 searches.
-        frame.findDialog()->close();
-        frame.findState().text = QStringLiteral("cab");
+        frame.commands().find().dialog()->close();
+        frame.state().search().text = QStringLiteral("cab");
         frame.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         fx.editor()->setFocus();

@@ -8,7 +8,10 @@
 #include <QTest>
 #include <QTextDocument>
 
-FrameFixture::FrameFixture() : m_prefs(std::make_unique<PreferencesStore>(settingsPath())) {
+FrameFixture::FrameFixture()
+    : m_prefs(std::make_unique<PreferencesStore>(settingsPath())),
+      m_state(
+          std::make_unique<ProgramState>(*m_prefs, ProgramFolders{programDir(), programDir()})) {
     QDir().mkpath(programDir());
     // As an installed program has one; tests of the user menus write their own or remove it.
     QFile userMenus(programDir() + QStringLiteral("/userdef.dat"));
@@ -28,7 +31,11 @@ FrameFixture::~FrameFixture() {
 }
 
 MainFrame& FrameFixture::start(const QString& commandLine) {
-    m_frame = std::make_unique<MainFrame>(FrameEnvironment{*m_prefs, m_dialogs, programDir()});
+    // Each run starts afresh over the same store, as the program does: nothing cleared.
+    m_frame.reset();
+    m_prefs->setCleared(false);
+    m_state = std::make_unique<ProgramState>(*m_prefs, ProgramFolders{programDir(), programDir()});
+    m_frame = std::make_unique<MainFrame>(*m_state, m_dialogs);
     m_frame->startUp(commandLine);
     return *m_frame;
 }
@@ -66,7 +73,7 @@ QString FrameFixture::writeFile(const QString& name, const QByteArray& bytes) co
 }
 
 DocumentWindow* FrameFixture::active() const {
-    return m_frame ? m_frame->activeDocument() : nullptr;
+    return m_frame ? m_frame->documents().active() : nullptr;
 }
 
 EditorBox* FrameFixture::editor() const {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "app/DocumentWindows.h"
+#include "app/FrameCommands.h"
 #include "app/MainFrame.h"
-#include "app/PreferencesStore.h"
 #include "document/ScriptedDialogService.h"
+#include "state/PreferencesStore.h"
+#include "state/ProgramState.h"
 
 #include <QByteArray>
 #include <QTemporaryDir>
@@ -27,6 +30,8 @@ public:
     MainFrame& restart(const QString& commandLine = QString());
 
     MainFrame& frame() { return *m_frame; }
+    // The running program's state (that of the next start while none runs).
+    ProgramState& state() { return *m_state; }
     PreferencesStore& prefs() { return *m_prefs; }
     ScriptedDialogService& dialogs() { return m_dialogs; }
     QString programDir() const;
@@ -46,6 +51,7 @@ public:
 private:
     QTemporaryDir m_dir;
     std::unique_ptr<PreferencesStore> m_prefs;
+    std::unique_ptr<ProgramState> m_state;
     ScriptedDialogService m_dialogs;
     std::unique_ptr<MainFrame> m_frame;
 };

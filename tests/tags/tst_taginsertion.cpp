@@ -19,7 +19,7 @@ private slots:
         fx.start();
         int checked = 0;
         for (const TagMenu& menu : tagMenuTable()) {
-            QMenu* submenu = fx.active()->menu(QLatin1String(menu.name));
+            QMenu* submenu = fx.active()->menu(menu.name);
             QVERIFY2(submenu, menu.name);
             QCOMPARE(submenu->title(), QString::fromUtf8(menu.caption));
             for (const TagMenuEntry& entry : menu.entries) {
@@ -27,7 +27,7 @@ private slots:
                     continue;
                 fx.active()->loadBytes(QByteArray());
                 fx.active()->setChanged(false);
-                QAction* action = fx.active()->action(QLatin1String(entry.name));
+                QAction* action = fx.active()->entry(QLatin1String(entry.name));
                 QVERIFY2(action && action->isEnabled(), entry.name);
                 QVERIFY(action->shortcut().isEmpty());
                 action->trigger();
@@ -45,10 +45,10 @@ private slots:
     void emptyAttributeLeavesTheCaretBetweenTheQuotes() {
         FrameFixture fx;
         fx.start();
-        fx.active()->action("base")->trigger();
+        fx.active()->entry("base")->trigger();
         QCOMPARE(fx.text(), QStringLiteral("<base href=\"\">"));
         QCOMPARE(fx.caret(), 12);
-        fx.active()->action("nme")->trigger();
+        fx.active()->entry("nme")->trigger();
         QCOMPARE(fx.text(), QStringLiteral("<base href=\"name=\"\"\">"));
         QCOMPARE(fx.caret(), 18);
     }
@@ -61,7 +61,7 @@ private slots:
         cursor.setPosition(4);
         cursor.setPosition(9, QTextCursor::KeepAnchor);
         fx.editor()->setTextCursor(cursor);
-        fx.active()->action("h1")->trigger();
+        fx.active()->entry("h1")->trigger();
         QCOMPARE(fx.text(), QStringLiteral("say <h1> now"));
     }
 
@@ -69,14 +69,14 @@ private slots:
         FrameFixture fx;
         MainFrame& frame = fx.start();
         fx.typeText("x");
-        fx.active()->action("anchor")->trigger();
+        fx.active()->entry("anchor")->trigger();
         QCOMPARE(fx.text(), QStringLiteral("x<a href=\"\">"));
         fx.editor()->undo();
         QCOMPARE(fx.text(), QStringLiteral("x"));
         QTest::qWait(0);
-        frame.typeKeystrokeScript(QStringLiteral("<hr"));
-        frame.typeKeystrokeScript(QStringLiteral(" noshade"));
-        frame.typeKeystrokeScript(QStringLiteral(">"));
+        frame.documents().typeKeystrokeScript(QStringLiteral("<hr"));
+        frame.documents().typeKeystrokeScript(QStringLiteral(" noshade"));
+        frame.documents().typeKeystrokeScript(QStringLiteral(">"));
         QCOMPARE(fx.text(), QStringLiteral("x<hr noshade>"));
         fx.editor()->undo();
         QCOMPARE(fx.text(), QStringLiteral("x"));
@@ -87,7 +87,7 @@ private slots:
         const QString file = fx.writeFile("page.html", "<html>\n</html>\n");
         fx.start(file);
         QVERIFY(!fx.active()->isChanged());
-        fx.active()->action("bodyend")->trigger();
+        fx.active()->entry("bodyend")->trigger();
         QVERIFY(fx.active()->isChanged());
     }
 
@@ -105,9 +105,9 @@ private slots:
         QFETCH(QString, typed);
         FrameFixture fx;
         fx.start();
-        fx.active()->action("bgcolor")->trigger();
+        fx.active()->entry("bgcolor")->trigger();
         fx.dialogs().answerColor(chosen);
-        fx.active()->action("palette")->trigger();
+        fx.active()->entry("palette")->trigger();
         QCOMPARE(fx.text(), typed);
         QCOMPARE(fx.caret(), typed.size() - 1);
     }
@@ -116,13 +116,13 @@ private slots:
         FrameFixture fx;
         fx.start();
         fx.dialogs().answerColor(std::nullopt);
-        fx.active()->action("palette")->trigger();
+        fx.active()->entry("palette")->trigger();
         QCOMPARE(fx.dialogs().shown().last().color, QColor(Qt::black));
         QCOMPARE(fx.text(), QStringLiteral("000000"));
         fx.dialogs().answerColor(QColor(0x12, 0x34, 0x56));
-        fx.active()->action("palette")->trigger();
+        fx.active()->entry("palette")->trigger();
         fx.dialogs().answerColor(std::nullopt);
-        fx.active()->action("palette")->trigger();
+        fx.active()->entry("palette")->trigger();
         QCOMPARE(fx.dialogs().shown().last().color, QColor(0x12, 0x34, 0x56));
         QCOMPARE(fx.text(), QStringLiteral("000000123456123456"));
     }
@@ -131,11 +131,11 @@ private slots:
         FrameFixture fx;
         MainFrame& frame = fx.start();
         const QString longLine = QString(400, QLatin1Char('w'));
-        frame.typeKeystrokeScript(QStringLiteral("<table>~~</table>{home}{up}{end}"));
+        frame.documents().typeKeystrokeScript(QStringLiteral("<table>~~</table>{home}{up}{end}"));
         QCOMPARE(fx.caret(), 8);
         fx.active()->loadBytes(longLine.toLatin1());
         fx.editor()->moveCursor(QTextCursor::End);
-        frame.typeKeystrokeScript(QStringLiteral("~~</table>{home}{up}{end}"));
+        frame.documents().typeKeystrokeScript(QStringLiteral("~~</table>{home}{up}{end}"));
         QCOMPARE(fx.caret(), 401);
     }
 };

@@ -3,9 +3,9 @@
 #include "app/StatusLine.h"
 #include "document/DocumentWindow.h"
 #include "document/EditorBox.h"
+#include "state/UserMenuFile.h"
 #include "tags/PlainEditBuffer.h"
 #include "tags/ScriptApplier.h"
-#include "tags/UserMenuFile.h"
 #include "tags/UserMenus.h"
 
 #include <QAction>
@@ -42,9 +42,9 @@ MenuCaptions reachable(const DocumentWindow* doc) {
     MenuCaptions menus;
     for (int m = 1; m <= 4; ++m) {
         QStringList captions;
-        if (doc->menu(QStringLiteral("usrdef%1").arg(m))->menuAction()->isVisible()) {
+        if (doc->menu(UserMenus::menuName(m).toLatin1().constData())->menuAction()->isVisible()) {
             for (int k = 1; k <= 10; ++k) {
-                const QAction* entry = doc->action(UserMenus::entryName(m, k));
+                const QAction* entry = doc->entry(UserMenus::entryName(m, k));
                 if (entry->isVisible())
                     captions << entry->text();
             }
@@ -55,7 +55,7 @@ MenuCaptions reachable(const DocumentWindow* doc) {
 }
 
 QAction* entry(FrameFixture& fx, int menu, int index) {
-    return fx.active()->action(UserMenus::entryName(menu, index));
+    return fx.active()->entry(UserMenus::entryName(menu, index));
 }
 
 }  // namespace
@@ -130,16 +130,16 @@ private slots:
         writeUserdef(fx, numberedLines("old", 25));
         MainFrame& frame = fx.start();
         DocumentWindow* first = fx.active();
-        DocumentWindow* second = frame.newDocument();
+        DocumentWindow* second = frame.documents().newDocument();
         writeUserdef(fx, "new1\n\nnew3\n");
         // Editing the file changes nothing until the menus are read again.
         QCOMPARE(reachable(first).at(2),
                  QStringList({"old21", "old22", "old23", "old24", "old25"}));
-        second->action(QStringLiteral("mnuuudm"))->trigger();
+        second->action(Command::OptionsUpdateUserMenus)->trigger();
         const MenuCaptions expected{{"new1", "new3"}, {}, {}, {}};
         QCOMPARE(reachable(first), expected);
         QCOMPARE(reachable(second), expected);
-        QVERIFY(first->action(UserMenus::entryName(1, 2))->text().isEmpty());
+        QVERIFY(first->entry(UserMenus::entryName(1, 2))->text().isEmpty());
     }
 
     void aMissingFileIsReportedAtEveryReadingAndHidesTheMenus() {
@@ -151,17 +151,17 @@ private slots:
         QCOMPARE(fx.dialogs().shown().last().message.title, QStringLiteral("Pagelark"));
         QCOMPARE(fx.dialogs().shown().last().message.buttons, MessageButtons::Ok);
         writeUserdef(fx, "a\n");
-        frame.newDocument();
+        frame.documents().newDocument();
         QCOMPARE(reachable(fx.active()).at(0), QStringList{"a"});
         QVERIFY(QFile::remove(userdefPath(fx)));
-        frame.newDocument();
+        frame.documents().newDocument();
         QCOMPARE(fx.dialogs().messageTexts(), QStringList({expected, expected}));
         // The reading that failed hid what the earlier one had shown, in every window.
         for (DocumentWindow* doc : frame.documents().openWindows())
             QCOMPARE(reachable(doc), MenuCaptions({{}, {}, {}, {}}));
         // A folder in the file's place cannot be read either.
         QVERIFY(QDir().mkpath(userdefPath(fx)));
-        fx.active()->action(QStringLiteral("mnuuudm"))->trigger();
+        fx.active()->action(Command::OptionsUpdateUserMenus)->trigger();
         QCOMPARE(fx.dialogs().messageTexts().size(), 3);
     }
 
@@ -212,7 +212,7 @@ private slots:
         FrameFixture fx;
         writeUserdef(fx, "<b></b>{left 4}\r\n");
         MainFrame& frame = fx.start();
-        fx.active()->action(QStringLiteral("mnuEditUser"))->trigger();
+        fx.active()->action(Command::OptionsEditUserMenus)->trigger();
         QCOMPARE(frame.documents().openWindows().size(), 2);
         QCOMPARE(fx.active()->caption(), userdefPath(fx));
         QCOMPARE(fx.text(), QStringLiteral("<b></b>{left 4}\n"));
@@ -220,11 +220,11 @@ private slots:
         // The new window read the menus during its set-up.
         QCOMPARE(reachable(fx.active()).at(0), QStringList{"<b></b>{left 4}"});
         QVERIFY(fx.prefs().getAll(QStringLiteral("Recent Files")).isEmpty());
-        QVERIFY(!frame.action(QStringLiteral("mnuRecentFile0"))->isVisible());
+        QVERIFY(!frame.entry("recent_file_1")->isVisible());
 
         QVERIFY(QFile::remove(userdefPath(fx)));
         fx.dialogs().clear();
-        fx.active()->action(QStringLiteral("mnuEditUser"))->trigger();
+        fx.active()->action(Command::OptionsEditUserMenus)->trigger();
         QCOMPARE(fx.dialogs().messageTexts(), QStringList{"Can't open file: \n" + userdefPath(fx)});
         QCOMPARE(frame.documents().openWindows().size(), 2);
     }
@@ -235,7 +235,7 @@ private slots:
         writeUserdef(fx, bytes);
         MainFrame& frame = fx.start();
         const QString backup = QDir(fx.programDir()).filePath(QStringLiteral("userdef.bak"));
-        fx.active()->action(QStringLiteral("backuser"))->trigger();
+        fx.active()->action(Command::OptionsBackupUserMenus)->trigger();
         QFile copy(backup);
         QVERIFY(copy.open(QIODevice::ReadOnly));
         QCOMPARE(copy.readAll(), bytes);
@@ -244,7 +244,7 @@ private slots:
         // Without a file to copy, the note stays and nothing is reported.
         QVERIFY(QFile::remove(userdefPath(fx)));
         fx.dialogs().clear();
-        fx.active()->action(QStringLiteral("backuser"))->trigger();
+        fx.active()->action(Command::OptionsBackupUserMenus)->trigger();
         QCOMPARE(frame.statusLine()->message()->text(),
                  QStringLiteral("Backing up userdef.dat file"));
         QVERIFY(fx.dialogs().messageTexts().isEmpty());

@@ -40,7 +40,7 @@ QList<TemplateOptionsDialog*> openDialogs(MainFrame& frame) {
 }
 
 TemplateOptionsDialog* openOptions(FrameFixture& fx) {
-    fx.active()->action(QStringLiteral("mnuOTemplate"))->trigger();
+    fx.active()->action(Command::OptionsTemplate)->trigger();
     const auto shown = openDialogs(fx.frame());
     return shown.size() == 1 ? shown.first() : nullptr;
 }
@@ -80,15 +80,16 @@ private slots:
         QFETCH(QString, checked);
         QFETCH(QString, file);
         QFETCH(bool, inForce);
-        QCOMPARE((Templates::Options{checked, file}.inForce()), inForce);
+        QCOMPARE((TemplateOptions{checked, file}.inForce()), inForce);
     }
 
     void storedOptionsReadBackEqual() {
         FrameFixture fx;
-        const Templates::Options options{QStringLiteral("1"), fx.path("t.html")};
-        Templates::store(fx.prefs(), options);
-        QVERIFY(Templates::stored(fx.prefs()) == options);
-        QVERIFY(!(Templates::stored(fx.prefs()) == Templates::Options{"0", fx.path("t.html")}));
+        const TemplateOptions options{QStringLiteral("1"), fx.path("t.html")};
+        Preferences prefs(fx.prefs());
+        prefs.setTemplateOptions(options);
+        QVERIFY(prefs.templateOptions() == options);
+        QVERIFY(!(prefs.templateOptions() == TemplateOptions{"0", fx.path("t.html")}));
     }
 
     void newDocumentsStartCleanWithTheTemplate() {
@@ -96,12 +97,12 @@ private slots:
         const QString file = fx.writeFile("t.html", "<html>\r\n<body>caf\xe9</body>\r\n</html>");
         storeTemplate(fx, "1", file);
         fx.start(fx.writeFile("other.html", "x"));
-        DocumentWindow* doc = fx.frame().newDocument();
+        DocumentWindow* doc = fx.frame().documents().newDocument();
         const QString expected = QStringLiteral("<html>\n<body>café</body>\n</html>");
         QCOMPARE(fx.text(), expected);
         QVERIFY(!doc->isChanged());
         QCOMPARE(label3(fx), QString());
-        doc->action(QStringLiteral("wrapt"))->trigger();
+        doc->action(Command::EditWrapText)->trigger();
         QVERIFY(!doc->editor()->wraps());
         QCOMPARE(fx.text(), expected);
         // Closing it at once asks nothing.
@@ -117,7 +118,7 @@ private slots:
         QCOMPARE(fx.text(), QStringLiteral("<p>template</p>\n"));
         QVERIFY(!fx.active()->isChanged());
         QCOMPARE(label3(fx), " Template: " + file);
-        QVERIFY(fx.frame().action(QStringLiteral("mnuOTemplate"))->isChecked());
+        QVERIFY(fx.frame().action(Command::OptionsTemplate)->isChecked());
 
         const QString page = fx.writeFile("page.html", "<p>page</p>");
         fx.restart(page);
@@ -142,7 +143,7 @@ private slots:
         QCOMPARE(fx.dialogs().shown().last().message.title, QStringLiteral("Pagelark"));
         QCOMPARE(label3(fx), QString());
         fx.dialogs().clear();
-        DocumentWindow* doc = fx.frame().newDocument();
+        DocumentWindow* doc = fx.frame().documents().newDocument();
         QCOMPARE(fx.dialogs().messageTexts(), message);
         QCOMPARE(fx.text(), QString());
         QVERIFY(!doc->isChanged());
@@ -183,11 +184,11 @@ private slots:
         storeTemplate(fx, checked, file);
         fx.start();
         fx.dialogs().clear();
-        const bool markBefore = fx.active()->action(QStringLiteral("mnuOTemplate"))->isChecked();
+        const bool markBefore = fx.active()->action(Command::OptionsTemplate)->isChecked();
         TemplateOptionsDialog* dialog = openOptions(fx);
         QVERIFY(dialog);
         // Choosing the entry switches nothing by itself.
-        QCOMPARE(fx.active()->action(QStringLiteral("mnuOTemplate"))->isChecked(), markBefore);
+        QCOMPARE(fx.active()->action(Command::OptionsTemplate)->isChecked(), markBefore);
         QCOMPARE(dialog->objectName(), QStringLiteral("Form11"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Template Options"));
         QVERIFY(!dialog->isModal());
@@ -212,7 +213,7 @@ private slots:
         fx.start();
         const QString limit = fx.writeFile("limit.html", QByteArray(65000, 'x'));
         const QString over = fx.writeFile("over.html", QByteArray(65001, 'x'));
-        fx.frame().fileCommands().dialog().fileName = QStringLiteral("left over");
+        fx.frame().commands().files().dialog().fileName = QStringLiteral("left over");
         TemplateOptionsDialog* dialog = openOptions(fx);
         QVERIFY(dialog);
         QPushButton* browse = part<QPushButton>(dialog, "Command15");
@@ -267,8 +268,8 @@ private slots:
         QCOMPARE(storedTemplate(fx, "Checked"), storedChecked);
         QCOMPARE(storedTemplate(fx, "File"), file);
         QCOMPARE(label3(fx), " Template: " + file);
-        QCOMPARE(fx.frame().action(QStringLiteral("mnuOTemplate"))->isChecked(), marked);
-        QCOMPARE(fx.active()->action(QStringLiteral("mnuOTemplate"))->isChecked(), marked);
+        QCOMPARE(fx.frame().action(Command::OptionsTemplate)->isChecked(), marked);
+        QCOMPARE(fx.active()->action(Command::OptionsTemplate)->isChecked(), marked);
         QVERIFY(!dialog->isVisible());
         QTRY_VERIFY(dialog.isNull());
     }
@@ -277,18 +278,18 @@ private slots:
         FrameFixture fx;
         fx.start();
         DocumentWindow* first = fx.active();
-        DocumentWindow* second = fx.frame().newDocument();
+        DocumentWindow* second = fx.frame().documents().newDocument();
         fx.dialogs().answerFile(FileDialogResult{fx.writeFile("t.html", "t"), 2});
         TemplateOptionsDialog* dialog = openOptions(fx);
         QVERIFY(dialog);
         part<QPushButton>(dialog, "Command15")->click();
         part<QCheckBox>(dialog, "Check1")->setChecked(true);
         part<QPushButton>(dialog, "Command1")->click();
-        QVERIFY(second->action(QStringLiteral("mnuOTemplate"))->isChecked());
-        QVERIFY(!first->action(QStringLiteral("mnuOTemplate"))->isChecked());
+        QVERIFY(second->action(Command::OptionsTemplate)->isChecked());
+        QVERIFY(!first->action(Command::OptionsTemplate)->isChecked());
         // A window made from now on starts marked, and with the template.
-        fx.frame().newDocument();
-        QVERIFY(fx.active()->action(QStringLiteral("mnuOTemplate"))->isChecked());
+        fx.frame().documents().newDocument();
+        QVERIFY(fx.active()->action(Command::OptionsTemplate)->isChecked());
         QCOMPARE(fx.text(), QStringLiteral("t"));
     }
 
@@ -303,11 +304,11 @@ private slots:
         part<QPushButton>(dialog, "Command2")->click();
         QVERIFY(openDialogs(fx.frame()).isEmpty());
         QCOMPARE(storedTemplate(fx, "Checked"), QString());
-        QVERIFY(!fx.frame().action(QStringLiteral("mnuOTemplate"))->isChecked());
+        QVERIFY(!fx.frame().action(Command::OptionsTemplate)->isChecked());
 
         fx.dialogs().answerMessage(MessageAnswer::Ok);
-        fx.frame().action(QStringLiteral("clrreg"))->trigger();
-        QVERIFY(fx.frame().preferencesCleared());
+        fx.frame().action(Command::OptionsClearPreferences)->trigger();
+        QVERIFY(fx.frame().state().preferencesCleared());
         fx.dialogs().answerFile(FileDialogResult{file, 2});
         dialog = openOptions(fx);
         part<QPushButton>(dialog, "Command15")->click();
@@ -317,13 +318,13 @@ private slots:
         QCOMPARE(storedTemplate(fx, "File"), QString());
         QCOMPARE(label3(fx), QString());
         // The marks still follow the choice.
-        QVERIFY(fx.frame().action(QStringLiteral("mnuOTemplate"))->isChecked());
+        QVERIFY(fx.frame().action(Command::OptionsTemplate)->isChecked());
     }
 
     void oneDialogAtATimeFromTheFrameAndTheWindows() {
         FrameFixture fx;
         fx.start();
-        QAction* frameEntry = fx.frame().action(QStringLiteral("mnuOTemplate"));
+        QAction* frameEntry = fx.frame().action(Command::OptionsTemplate);
         QVERIFY(frameEntry->isEnabled());
         TemplateOptionsDialog* fromWindow = openOptions(fx);
         QVERIFY(fromWindow);

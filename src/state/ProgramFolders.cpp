@@ -1,4 +1,4 @@
-#include "app/ProgramFolders.h"
+#include "state/ProgramFolders.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,13 +1,4 @@
-#include "app/PreferencesStore.h"
-
-bool Pref::isTrue(const QString& text) {
-    const QString trimmed = text.trimmed();
-    if (trimmed.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
-        return true;
-    bool isNumber = false;
-    const double number = trimmed.toDouble(&isNumber);
-    return isNumber && number != 0;
-}
+#include "state/PreferencesStore.h"
 
 PreferencesStore::PreferencesStore(const QString& iniPath)
     : m_settings(iniPath, QSettings::IniFormat) {}
@@ -22,6 +13,8 @@ QString PreferencesStore::get(const QString& section, const QString& key) const 
 }
 
 void PreferencesStore::save(const QString& section, const QString& key, const QString& value) {
+    if (m_cleared)
+        return;
     m_settings.setValue(path(section, key), value);
     m_settings.sync();
 }

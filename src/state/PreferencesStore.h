@@ -32,20 +32,20 @@ inline const QString RecentFileKey = QStringLiteral("RecentFile");
 inline const QString Files = QStringLiteral("Files");
 inline const QString Type = QStringLiteral("Type");
 
-inline QString boolText(bool value) {
-    return value ? QStringLiteral("True") : QStringLiteral("False");
-}
-// Reads a stored boolean: "True" (any case) or a non-zero number is true.
-bool isTrue(const QString& text);
 }  // namespace Pref
 
 // The program's preferences: string values by section and key, kept in an INI file per user.
 // A missing key reads as the empty string, which every reader treats as absent.
+//
+// Preferences-cleared mode belongs to the store: after the user cleared the preferences, save()
+// stores nothing until the mode is switched off again, so no writer has to ask first. Every run
+// starts with the mode off; deleting stays possible, as clearing itself needs it.
 class PreferencesStore {
 public:
     explicit PreferencesStore(const QString& iniPath);
 
     QString get(const QString& section, const QString& key) const;
+    // Creates or replaces the value, unless preferences-cleared mode is on.
     void save(const QString& section, const QString& key, const QString& value);
     void deleteSection(const QString& section);
     void deleteAll();
@@ -53,10 +53,14 @@ public:
     // order in which they are written ("RecentFile1" before "RecentFile2").
     QList<QPair<QString, QString>> getAll(const QString& section) const;
 
+    bool isCleared() const { return m_cleared; }
+    void setCleared(bool cleared) { m_cleared = cleared; }
+
     QString fileName() const { return m_settings.fileName(); }
 
 private:
     static QString path(const QString& section, const QString& key);
 
     mutable QSettings m_settings;
+    bool m_cleared = false;
 };

@@ -3,8 +3,7 @@
 #include <QList>
 #include <QObject>
 
-class DocumentWindow;
-class MainFrame;
+class DocumentWindows;
 class QAction;
 class QMdiArea;
 class QMenu;
@@ -14,8 +13,8 @@ class QMenu;
 class WindowMenu : public QObject {
     Q_OBJECT
 public:
-    // Makes the window's Window entries live and gives its menu the window list.
-    static void bindTo(DocumentWindow& doc);
+    // Gives a document window's Window menu the list of open windows.
+    static void attach(QMenu& menu, DocumentWindows& windows, QMdiArea& area);
 
     // The windows that are not minimized one above the other, each as wide as the area, the
     // active one on top; the icons of minimized windows keep a row at the bottom.
@@ -24,10 +23,11 @@ public:
     static void arrangeIcons(QMdiArea& area);
 
 private:
-    WindowMenu(QMenu& menu, MainFrame& frame);
+    WindowMenu(QMenu& menu, DocumentWindows& windows, QMdiArea& area);
     void rebuildList();
 
     QMenu& m_menu;
-    MainFrame& m_frame;
+    DocumentWindows& m_windows;
+    QMdiArea& m_area;
     QList<QAction*> m_listEntries;
 };

@@ -1,5 +1,5 @@
-#include "document/DocumentTable.h"
 #include "document/SizeReport.h"
+#include "state/DocumentTable.h"
 
 #include <QLocale>
 #include <QTest>
@@ -11,7 +11,7 @@ private slots:
 
     void slotsStartAtOneAndGrowOneAtATime() {
         DocumentTable table;
-        table.startWith(nullptr);
+        table.startWith();
         QCOMPARE(table.upperBound(), 1);
         QCOMPARE(table.findFreeSlot(), 2);
         QCOMPARE(table.findFreeSlot(), 3);
@@ -21,7 +21,7 @@ private slots:
 
     void lowestFreeSlotIsReusedBeforeGrowing() {
         DocumentTable table;
-        table.startWith(nullptr);
+        table.startWith();
         table.findFreeSlot();
         table.findFreeSlot();
         table.release(2);
@@ -33,18 +33,18 @@ private slots:
 
     void noDocumentsLeftOnceEverySlotIsReleased() {
         DocumentTable table;
-        table.startWith(nullptr);
+        table.startWith();
         table.findFreeSlot();
         table.release(1);
         QVERIFY(table.anyDocumentsLeft());
         table.release(2);
         QVERIFY(!table.anyDocumentsLeft());
-        QVERIFY(table.openWindows().isEmpty());
+        QVERIFY(table.openSlots().isEmpty());
     }
 
     void changedFlagsBelongToTheirSlot() {
         DocumentTable table;
-        table.startWith(nullptr);
+        table.startWith();
         table.findFreeSlot();
         table.setChanged(2, true);
         QVERIFY(!table.isChanged(1));

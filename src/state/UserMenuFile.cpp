@@ -1,4 +1,4 @@
-#include "tags/UserMenuFile.h"
+#include "state/UserMenuFile.h"
 
 #include <QStringDecoder>
 

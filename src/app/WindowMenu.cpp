@@ -1,7 +1,6 @@
-#include "document/WindowMenu.h"
+#include "app/WindowMenu.h"
 
-#include "app/MainFrame.h"
-#include "document/DocumentWindow.h"
+#include "app/DocumentWindows.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -40,27 +39,23 @@ QString listEntryText(int number, const QString& caption) {
 
 }  // namespace
 
-WindowMenu::WindowMenu(QMenu& menu, MainFrame& frame)
-    : QObject(&menu), m_menu(menu), m_frame(frame) {
+WindowMenu::WindowMenu(QMenu& menu, DocumentWindows& windows, QMdiArea& area)
+    : QObject(&menu), m_menu(menu), m_windows(windows), m_area(area) {
     connect(&m_menu, &QMenu::aboutToShow, this, &WindowMenu::rebuildList);
 }
 
-void WindowMenu::bindTo(DocumentWindow& doc) {
-    MainFrame& frame = doc.frame();
-    doc.bind(QStringLiteral("mnuWCascade"), [&frame] { frame.mdiArea()->cascadeSubWindows(); });
-    doc.bind(QStringLiteral("mnuWTile"), [&frame] { tile(*frame.mdiArea()); });
-    doc.bind(QStringLiteral("mnuWArrange"), [&frame] { arrangeIcons(*frame.mdiArea()); });
-    new WindowMenu(*doc.menu(QStringLiteral("mnuWindow")), frame);
+void WindowMenu::attach(QMenu& menu, DocumentWindows& windows, QMdiArea& area) {
+    new WindowMenu(menu, windows, area);
 }
 
 void WindowMenu::rebuildList() {
     qDeleteAll(m_listEntries);
     m_listEntries.clear();
-    const QList<DocumentWindow*> windows = m_frame.documents().openWindows();
+    const QList<DocumentWindow*> windows = m_windows.openWindows();
     if (windows.isEmpty())
         return;
     m_listEntries.append(m_menu.addSeparator());
-    const DocumentWindow* active = m_frame.activeDocument();
+    const DocumentWindow* active = m_windows.active();
     int number = 0;
     for (DocumentWindow* doc : windows) {
         QAction* entry = m_menu.addAction(listEntryText(++number, doc->caption()));
@@ -72,7 +67,7 @@ void WindowMenu::rebuildList() {
                 return;
             if (sub->isMinimized())
                 sub->showNormal();
-            m_frame.mdiArea()->setActiveSubWindow(sub);
+            m_area.setActiveSubWindow(sub);
         });
         m_listEntries.append(entry);
     }

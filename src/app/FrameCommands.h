@@ -1,0 +1,83 @@
+#pragma once
+
+#include "app/BuilderLauncher.h"
+#include "app/ButtonHelp.h"
+#include "commands/Command.h"
+#include "document/AppearanceCommands.h"
+#include "document/FileCommands.h"
+#include "document/FindCommands.h"
+
+#include <QPointer>
+
+class AboutBox;
+class DocumentWindow;
+class MainFrame;
+class TemplateOptionsDialog;
+
+// What every menu command and toolbar button does, for the frame's menus (no document) and for
+// each document window's (that document, which is the active one).
+class FrameCommands {
+public:
+    explicit FrameCommands(MainFrame& frame);
+
+    // Runs a command chosen in the frame's menus (`doc` nullptr) or in a document window's.
+    void run(Command id, DocumentWindow* doc);
+    // A toolbar button's command, on the active document.
+    void runToolbarButton(ToolbarButton button);
+    // A recent-file entry: the file in a new window, whatever its size.
+    void openRecentFile(const QString& fileName);
+    // Copies userdef.dat to userdef.bak, with a note in the status line meanwhile.
+    bool backupUserMenuFile();
+
+    FileCommands& files() { return m_files; }
+    FindCommands& find() { return m_find; }
+    AppearanceCommands& appearance() { return m_appearance; }
+    BuilderLauncher& builders() { return m_builders; }
+
+private:
+    using Handler = void (FrameCommands::*)(DocumentWindow*);
+    static Handler handlerOf(Command id);
+
+    void newDocument(DocumentWindow*);
+    void open(DocumentWindow*);
+    void close(DocumentWindow* doc);
+    void save(DocumentWindow* doc);
+    void saveAs(DocumentWindow* doc);
+    void exit(DocumentWindow* doc);
+    void cut(DocumentWindow* doc);
+    void copy(DocumentWindow* doc);
+    void paste(DocumentWindow* doc);
+    void deleteSelection(DocumentWindow* doc);
+    void selectAll(DocumentWindow* doc);
+    void findText(DocumentWindow* doc);
+    void findNext(DocumentWindow* doc);
+    void wrapText(DocumentWindow* doc);
+    void insertTimeDate(DocumentWindow*);
+    void quickPage(DocumentWindow*);
+    void templateOptions(DocumentWindow*);
+    void toggleToolbar(DocumentWindow*);
+    void toggleCancelNewForm(DocumentWindow* doc);
+    void backgroundColor(DocumentWindow* doc);
+    void foregroundColor(DocumentWindow* doc);
+    void font(DocumentWindow* doc);
+    void editUserMenus(DocumentWindow*);
+    void updateUserMenus(DocumentWindow*);
+    void backupUserMenus(DocumentWindow*);
+    void clearPreferences(DocumentWindow* doc);
+    void cascade(DocumentWindow*);
+    void tile(DocumentWindow*);
+    void arrangeIcons(DocumentWindow*);
+    void viewReadme(DocumentWindow*);
+    void about(DocumentWindow*);
+
+    void templateChosen(bool marked, const QString& file);
+    void setTemplateMarks(bool marked);
+
+    MainFrame& m_frame;
+    FileCommands m_files;
+    FindCommands m_find;
+    AppearanceCommands m_appearance;
+    BuilderLauncher m_builders;
+    QPointer<AboutBox> m_about;
+    QPointer<TemplateOptionsDialog> m_templateOptions;
+};

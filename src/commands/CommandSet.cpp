@@ -1,0 +1,73 @@
+#include "commands/CommandSet.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QWidget>
+
+bool CommandStatus::isChecked(Command id) const {
+    switch (id) {
+        case Command::OptionsTemplate:
+            return useTemplate;
+        case Command::OptionsToolbar:
+            return toolbarShown;
+        case Command::OptionsCancelNewForm:
+            return cancelNewForm;
+        case Command::OptionsClearPreferences:
+            return preferencesCleared;
+        case Command::EditWrapText:
+            return wrapsText;
+        default:
+            return false;
+    }
+}
+
+CommandSet::CommandSet(std::span<const MenuLayout> layout, QWidget* owner)
+    : QObject(owner), m_owner(owner) {
+    for (const MenuLayout& menu : layout)
+        m_menus.append(addMenu(menu, nullptr));
+}
+
+QMenu* CommandSet::addMenu(const MenuLayout& layout, QMenu* parentMenu) {
+    auto* menu = new QMenu(QString::fromUtf8(layout.caption), m_owner);
+    menu->setObjectName(QString::fromLatin1(layout.name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(layout.name));
+    if (parentMenu)
+        parentMenu->addMenu(menu);
+    for (const MenuItem& item : layout.items) {
+        if (item.submenu)
+            addMenu(*item.submenu, menu);
+        else if (item.separator)
+            menu->addSeparator()->setObjectName(QString::fromLatin1(item.separator));
+        else
+            addEntry(menu, item.command);
+    }
+    return menu;
+}
+
+QAction* CommandSet::addEntry(QMenu* menu, Command id) {
+    const CommandRow& row = commandRow(id);
+    QAction* action = menu->addAction(QString::fromUtf8(row.caption));
+    action->setObjectName(QString::fromLatin1(row.name));
+    action->setCheckable(row.checkable);
+    if (*row.shortcut)
+        action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
+    connect(action, &QAction::triggered, this, [this, id] { emit triggered(id); });
+    m_actions[static_cast<int>(id)] = action;
+    return action;
+}
+
+QMenu* CommandSet::menu(const char* name) const {
+    return m_owner->findChild<QMenu*>(QString::fromLatin1(name));
+}
+
+void CommandSet::refresh(const CommandStatus& status) {
+    for (int i = 0; i < kCommandCount; ++i) {
+        QAction* action = m_actions[i];
+        if (!action)
+            continue;
+        const auto id = static_cast<Command>(i);
+        action->setEnabled(status.isEnabled(id));
+        if (action->isCheckable())
+            action->setChecked(status.isChecked(id));
+    }
+}

@@ -1,0 +1,100 @@
+#include "commands/CommandTable.h"
+
+#include <array>
+
+namespace {
+
+using C = Command;
+
+constexpr CommandRow kRows[] = {
+    {C::FileNew, "file_new", "&New"},
+    {C::FileOpen, "file_open", "&Open"},
+    {C::FileClose, "file_close", "&Close"},
+    {C::FileSave, "file_save", "&Save"},
+    {C::FileSaveAs, "file_save_as", "Save &As..."},
+    {C::FileExit, "file_exit", "E&xit"},
+    {C::EditCut, "edit_cut", "Cu&t", "Ctrl+X"},
+    {C::EditCopy, "edit_copy", "&Copy", "Ctrl+C"},
+    {C::EditPaste, "edit_paste", "&Paste", "Ctrl+V"},
+    {C::EditDelete, "edit_delete", "De&lete", "Del"},
+    {C::EditSelectAll, "edit_select_all", "Select &All"},
+    {C::EditFind, "edit_find", "&Find"},
+    {C::EditFindNext, "edit_find_next", "Find &Next", "F3"},
+    {C::EditWrapText, "edit_wrap_text", "&Wrap Text", "", true},
+    {C::InsertTimeDate, "insert_time_date", "Ti&me/Date"},
+    {C::InsertQuickPage, "insert_quick_page", "&Quick Page"},
+    {C::OptionsTemplate, "options_template", "Te&mplate", "", true},
+    {C::OptionsToolbar, "options_toolbar", "&Toolbar", "", true},
+    {C::OptionsCancelNewForm, "options_cancel_new_form", "&Cancel new form on startup", "", true},
+    {C::OptionsBackgroundColor, "options_background_color", "&Background color"},
+    {C::OptionsForegroundColor, "options_foreground_color", "&Foreground color"},
+    {C::OptionsFont, "options_font", "&Font"},
+    {C::OptionsEditUserMenus, "options_edit_user_menus", "&Edit Userdef.dat File"},
+    {C::OptionsUpdateUserMenus, "options_update_user_menus", "&Update User Defined Menus"},
+    {C::OptionsBackupUserMenus, "options_backup_user_menus", "&Backup Userdef.dat now"},
+    {C::OptionsClearPreferences, "options_clear_preferences", "Clear &Preferences", "", true},
+    {C::WindowCascade, "window_cascade", "&Cascade"},
+    {C::WindowTile, "window_tile", "&Tile"},
+    {C::WindowArrangeIcons, "window_arrange_icons", "&Arrange Icons"},
+    {C::HelpReadme, "help_readme", "&View the ReadMe file"},
+    {C::HelpAbout, "help_about", "&About Pagelark"},
+};
+static_assert(std::size(kRows) == kCommandCount);
+
+constexpr bool rowsFollowTheEnum() {
+    for (int i = 0; i < kCommandCount; ++i) {
+        if (static_cast<int>(kRows[i].id) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(rowsFollowTheEnum(), "one row per command, in the enum's order");
+
+const MenuItem kFileItems[] = {C::FileNew, C::FileOpen, C::FileExit, "file_separator"};
+const MenuItem kFrameOptionItems[] = {C::OptionsTemplate, C::OptionsToolbar,
+                                      C::OptionsCancelNewForm, "clear_separator",
+                                      C::OptionsClearPreferences};
+const MenuItem kHelpItems[] = {C::HelpReadme, C::HelpAbout};
+const MenuLayout kFrameMenus[] = {
+    {"file_menu", "&File", kFileItems},
+    {"options_menu", "&Options", kFrameOptionItems},
+    {"help_menu", "&Help", kHelpItems},
+};
+
+const MenuItem kDocumentFileItems[] = {C::FileNew,  C::FileOpen,   C::FileClose,
+                                       C::FileSave, C::FileSaveAs, C::FileExit};
+const MenuItem kEditItems[] = {C::EditCut,       C::EditCopy,         C::EditPaste,
+                               C::EditDelete,    "clipboard_separator", C::EditSelectAll,
+                               "select_separator", C::EditFind,       C::EditFindNext,
+                               "find_separator", C::EditWrapText};
+const MenuItem kInsertItems[] = {C::InsertTimeDate, C::InsertQuickPage};
+const MenuItem kColorItems[] = {C::OptionsBackgroundColor, C::OptionsForegroundColor};
+const MenuLayout kColors{"colors_menu", "&Colors", kColorItems};
+const MenuItem kDocumentOptionItems[] = {
+    C::OptionsTemplate,        C::OptionsToolbar,         C::OptionsCancelNewForm,
+    kColors,                   C::OptionsFont,            "user_menus_separator",
+    C::OptionsEditUserMenus,   C::OptionsUpdateUserMenus, C::OptionsBackupUserMenus,
+    "clear_separator",         C::OptionsClearPreferences};
+const MenuItem kWindowItems[] = {C::WindowCascade, C::WindowTile, C::WindowArrangeIcons};
+const MenuLayout kDocumentMenus[] = {
+    {"file_menu", "&File", kDocumentFileItems},
+    {"edit_menu", "&Edit", kEditItems},
+    {"insert_menu", "&Insert", kInsertItems},
+    {"options_menu", "&Options", kDocumentOptionItems},
+    {"window_menu", "&Window", kWindowItems},
+    {"help_menu", "&Help", kHelpItems},
+};
+
+}  // namespace
+
+const CommandRow& commandRow(Command id) {
+    return kRows[static_cast<int>(id)];
+}
+
+std::span<const MenuLayout> frameMenuLayout() {
+    return kFrameMenus;
+}
+
+std::span<const MenuLayout> documentMenuLayout() {
+    return kDocumentMenus;
+}

@@ -1,0 +1,50 @@
+#include "state/ProgramState.h"
+
+#include <QDir>
+
+ProgramState::ProgramState(PreferencesStore& store, const ProgramFolders& folders)
+    : m_preferences(store), m_folders(folders), m_recentFiles(m_preferences) {}
+
+QString ProgramState::readmeFile() const {
+    return QDir(m_folders.readmeFolder).filePath(QStringLiteral("readme.txt"));
+}
+
+QString ProgramState::userMenuFile() const {
+    return QDir(m_folders.userMenuFolder).filePath(QStringLiteral("userdef.dat"));
+}
+
+QString ProgramState::userMenuBackupFile() const {
+    return QDir(m_folders.userMenuFolder).filePath(QStringLiteral("userdef.bak"));
+}
+
+void ProgramState::setUserMenus(const UserMenuFile& definitions) {
+    m_userMenus = definitions;
+    emit userMenusChanged();
+}
+
+void ProgramState::setPreferencesCleared(bool cleared) {
+    if (m_preferences.isCleared() == cleared)
+        return;
+    m_preferences.setCleared(cleared);
+    emit marksChanged();
+}
+
+MenuMarks ProgramState::frameMarks() const {
+    MenuMarks marks = m_frameMarks;
+    marks.preferencesCleared = preferencesCleared();
+    return marks;
+}
+
+void ProgramState::setFrameMarks(const MenuMarks& marks) {
+    m_frameMarks = marks;
+    m_frameMarks.preferencesCleared = false;
+    m_preferences.setCleared(marks.preferencesCleared);
+    emit marksChanged();
+}
+
+void ProgramState::setToolbarShown(bool shown) {
+    if (m_toolbarShown == shown)
+        return;
+    m_toolbarShown = shown;
+    emit marksChanged();
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "state/DocumentTable.h"
+#include "state/FindState.h"
+#include "state/Preferences.h"
+#include "state/ProgramFolders.h"
+#include "state/RecentFileList.h"
+#include "state/UserMenuFile.h"
+
+#include <QObject>
+
+class PreferencesStore;
+
+// Everything the program's windows share, apart from the widgets that show it: the document
+// table, the search state, the recent-file list, the user-menu definitions, the preferences with
+// their cleared mode, and the frame's own menu marks. main() owns it and hands it to the frame;
+// windows and menus redraw from it when it signals.
+class ProgramState : public QObject {
+    Q_OBJECT
+public:
+    ProgramState(PreferencesStore& store, const ProgramFolders& folders);
+
+    Preferences& preferences() { return m_preferences; }
+    const Preferences& preferences() const { return m_preferences; }
+    DocumentTable& documents() { return m_documents; }
+    const DocumentTable& documents() const { return m_documents; }
+    FindState& search() { return m_search; }
+    RecentFileList& recentFiles() { return m_recentFiles; }
+
+    // readme.txt, and the user's userdef.dat and userdef.bak.
+    QString readmeFile() const;
+    QString userMenuFile() const;
+    QString userMenuBackupFile() const;
+
+    // The four user menus as last read from userdef.dat (empty when it could not be read).
+    const UserMenuFile& userMenus() const { return m_userMenus; }
+    void setUserMenus(const UserMenuFile& definitions);
+
+    // Preferences-cleared mode, which the frame's Clear Preferences entry shows.
+    bool preferencesCleared() const { return m_preferences.isCleared(); }
+    void setPreferencesCleared(bool cleared);
+
+    // The frame's Template and "Cancel new form on startup" marks; its Clear Preferences mark is
+    // the cleared mode itself.
+    MenuMarks frameMarks() const;
+    void setFrameMarks(const MenuMarks& marks);
+
+    // Whether the frame shows its toolbar, which every window's Toolbar entry marks.
+    bool toolbarShown() const { return m_toolbarShown; }
+    void setToolbarShown(bool shown);
+
+signals:
+    void userMenusChanged();
+    // The frame's marks, the cleared mode or the toolbar changed.
+    void marksChanged();
+
+private:
+    Preferences m_preferences;
+    ProgramFolders m_folders;
+    DocumentTable m_documents;
+    FindState m_search;
+    RecentFileList m_recentFiles;
+    UserMenuFile m_userMenus;
+    MenuMarks m_frameMarks;
+    bool m_toolbarShown = false;
+};
