@@ -52,23 +52,23 @@ QPixmap AboutBox::artwork(const QSize& size) {
 }
 
 AboutBox::AboutBox(const QString& userMenuFile, QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("Form6"));
+    setObjectName(QStringLiteral("about_box"));
     setWindowTitle(QStringLiteral("About Pagelark"));
     setAttribute(Qt::WA_DeleteOnClose);
     auto* picture = new QLabel;
-    picture->setObjectName(QStringLiteral("Image1"));
+    picture->setObjectName(QStringLiteral("about_artwork"));
     picture->setPixmap(artwork(QSize(320, 200)));
     auto* release = new QLabel(QStringLiteral("Release Version 1.03"));
-    release->setObjectName(QStringLiteral("Label1"));
+    release->setObjectName(QStringLiteral("release_label"));
     release->setAlignment(Qt::AlignCenter);
     auto* blurb = new QLabel(QStringLiteral("An editor for writing HTML pages by hand."));
     blurb->setAlignment(Qt::AlignCenter);
     auto* userMenus = new QLabel(QStringLiteral("Your user-defined menus: ") + userMenuFile);
-    userMenus->setObjectName(QStringLiteral("Label2"));
+    userMenus->setObjectName(QStringLiteral("user_menu_file_label"));
     userMenus->setAlignment(Qt::AlignCenter);
     userMenus->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"));
-    cancel->setObjectName(QStringLiteral("Command2"));
+    cancel->setObjectName(QStringLiteral("cancel_button"));
     cancel->setDefault(true);
     connect(cancel, &QPushButton::clicked, this, &QDialog::close);
     auto* layout = new QVBoxLayout(this);

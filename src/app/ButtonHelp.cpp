@@ -60,11 +60,11 @@ QString ButtonHelp::labelText(const ButtonHelpTexts& texts) {
 
 ButtonHelp::ButtonHelp(const ButtonHelpTexts& texts, QWidget* parent)
     : QDialog(parent), m_label(new QLabel(this)) {
-    setObjectName(QStringLiteral("Form10"));
+    setObjectName(QStringLiteral("button_help"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setWindowTitle(texts.title);
-    m_label->setObjectName(QStringLiteral("Label1"));
+    m_label->setObjectName(QStringLiteral("help_text"));
     m_label->setText(labelText(texts));
     m_label->setTextFormat(Qt::PlainText);
     m_label->installEventFilter(this);

@@ -17,7 +17,7 @@ struct ButtonHelpTexts {
     bool operator==(const ButtonHelpTexts&) const = default;
 };
 
-// The toolbar buttons' help window (`Form10`), shown not modal after a right-click: the help
+// The toolbar buttons' help window, shown not modal after a right-click: the help
 // title as its caption and the five lines in one label, centred on the screen. A left click on
 // the window or its label closes it.
 class ButtonHelp : public QDialog {

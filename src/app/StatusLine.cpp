@@ -13,14 +13,14 @@ struct LabelPlace {
     int width;  // twips
 };
 constexpr LabelPlace kLabels[] = {
-    {"Label1", 0, 2775}, {"Label2", 2760, 3135}, {"Label3", 5880, 6135}};
+    {"status_message", 0, 2775}, {"status_font", 2760, 3135}, {"status_template", 5880, 6135}};
 constexpr int kHeightTwips = 345;
 constexpr int kTimerMs = 3000;
 
 }  // namespace
 
 StatusLine::StatusLine(QWidget* parent) : QWidget(parent), m_timer(new QTimer(this)) {
-    setObjectName(QStringLiteral("Picture1"));
+    setObjectName(QStringLiteral("status_line"));
     const int height = Twips::toPixels(kHeightTwips);
     setFixedHeight(height);
     for (int i = 0; i < 3; ++i) {
@@ -32,7 +32,7 @@ StatusLine::StatusLine(QWidget* parent) : QWidget(parent), m_timer(new QTimer(th
                            height);
         m_labels[i] = label;
     }
-    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setObjectName(QStringLiteral("status_hint_timer"));
     m_timer->setInterval(kTimerMs);
     connect(m_timer, &QTimer::timeout, this, [this] {
         m_labels[0]->clear();

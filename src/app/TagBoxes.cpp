@@ -48,9 +48,9 @@ struct BoxRow {
     const char* usedPrompt;
 };
 const BoxRow kBoxes[] = {
-    {"Combo1", 2400, 1335, "Heading tags", "Heading Tags"},
-    {"Combo2", 3840, 1455, "Paragraph tags", "Paragraph Tags"},
-    {"Combo3", 5400, 1575, "Tag Builders", "Tag Builders"},
+    {"heading_box", 2400, 1335, "Heading tags", "Heading Tags"},
+    {"paragraph_box", 3840, 1455, "Paragraph tags", "Paragraph Tags"},
+    {"builder_box", 5400, 1575, "Tag Builders", "Tag Builders"},
 };
 constexpr int kBuilderBox = 2;
 

@@ -8,9 +8,10 @@ class InsertionTarget;
 class QComboBox;
 class QWidget;
 
-// The toolbar's three boxes: `Combo1` types an empty heading, `Combo2` an empty paragraph, and
-// `Combo3` opens a tag builder. Each shows a prompt rather than an item; picking an item does its
-// action and puts a prompt back, so the same item can be picked again at once.
+// The toolbar's three boxes: the heading box types an empty heading, the paragraph box an empty
+// paragraph, and the builder box opens a tag builder. Each shows a prompt rather than an item;
+// picking an item does its action and puts a prompt back, so the same item can be picked again at
+// once.
 class TagBoxes : public QObject {
     Q_OBJECT
 public:

@@ -21,16 +21,16 @@ struct ButtonRow {
     const char* hint;
 };
 const ButtonRow kButtons[] = {
-    {ToolbarButton::New, "imgFileNewButton", 0, 360, Press::PressThenRun, "new",
-     " Create new file."},
-    {ToolbarButton::Open, "imgFileOpenButton", 360, 360, Press::FlashThenRun, "open",
+    {ToolbarButton::New, "new_button", 0, 360, Press::PressThenRun, "new", " Create new file."},
+    {ToolbarButton::Open, "open_button", 360, 360, Press::FlashThenRun, "open",
      " Open an existing file."},
-    {ToolbarButton::Save, "Image1", 720, 360, Press::PressRunRelease, "save", " Save active file."},
-    {ToolbarButton::Cut, "imgCutButton", 1200, 375, Press::RunThenPress, "cut",
+    {ToolbarButton::Save, "save_button", 720, 360, Press::PressRunRelease, "save",
+     " Save active file."},
+    {ToolbarButton::Cut, "cut_button", 1200, 375, Press::RunThenPress, "cut",
      " Cut selected text."},
-    {ToolbarButton::Copy, "imgCopyButton", 1560, 375, Press::RunThenPress, "copy",
+    {ToolbarButton::Copy, "copy_button", 1560, 375, Press::RunThenPress, "copy",
      " Copy selected text."},
-    {ToolbarButton::Paste, "imgPasteButton", 1920, 375, Press::RunThenPress, "paste",
+    {ToolbarButton::Paste, "paste_button", 1920, 375, Press::RunThenPress, "paste",
      " Paste contents of clipboard."},
 };
 constexpr int kHeightTwips = 375;

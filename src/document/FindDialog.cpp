@@ -21,18 +21,18 @@ FindDialog::FindDialog(FindState& state, std::function<void()> search, QWidget* 
       m_matchCase(new QCheckBox(QStringLiteral("Match &Case"))),
       m_find(new QPushButton(QStringLiteral("&Find"))),
       m_cancel(new QPushButton(QStringLiteral("Cancel"))) {
-    setObjectName(QStringLiteral("frmFind"));
+    setObjectName(QStringLiteral("find_dialog"));
     setWindowTitle(QStringLiteral("Find"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
 
     auto* label = new QLabel(QStringLiteral("Fi&nd What:"));
-    label->setObjectName(QStringLiteral("Label1"));
+    label->setObjectName(QStringLiteral("find_what_label"));
     label->setBuddy(m_field);
-    m_field->setObjectName(QStringLiteral("Text1"));
-    m_matchCase->setObjectName(QStringLiteral("chkCase"));
-    m_find->setObjectName(QStringLiteral("cmdFind"));
-    m_cancel->setObjectName(QStringLiteral("cmdcancel"));
+    m_field->setObjectName(QStringLiteral("find_what_field"));
+    m_matchCase->setObjectName(QStringLiteral("match_case_check"));
+    m_find->setObjectName(QStringLiteral("find_button"));
+    m_cancel->setObjectName(QStringLiteral("cancel_button"));
     m_find->setDefault(true);
     m_find->setAutoDefault(true);
     m_cancel->setAutoDefault(false);
@@ -72,12 +72,14 @@ FindDialog::FindDialog(FindState& state, std::function<void()> search, QWidget* 
 
 QWidget* FindDialog::buildDirectionFrame() {
     auto* frame = new QGroupBox(QStringLiteral("Direction"));
-    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setObjectName(QStringLiteral("direction_frame"));
     auto* row = new QHBoxLayout(frame);
     const QString captions[2] = {QStringLiteral("&Up"), QStringLiteral("&Down")};
+    const QString names[2] = {QStringLiteral("direction_up_option"),
+                              QStringLiteral("direction_down_option")};
     for (int index = 0; index < 2; ++index) {
         auto* button = new QRadioButton(captions[index]);
-        button->setObjectName(QStringLiteral("optDirection%1").arg(index));
+        button->setObjectName(names[index]);
         connect(button, &QRadioButton::clicked, this, [this, index] { m_state.direction = index; });
         row->addWidget(button);
         m_directions[index] = button;

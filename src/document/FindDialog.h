@@ -9,7 +9,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-// The modeless Find dialog (`frmFind`). It edits the program-wide search state directly and
+// The modeless Find dialog. It edits the program-wide search state directly and
 // asks its owner to search; it closes itself for good on Cancel or its close box.
 class FindDialog : public QDialog {
     Q_OBJECT

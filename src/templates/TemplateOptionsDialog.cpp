@@ -36,7 +36,7 @@ TemplateOptionsDialog::TemplateOptionsDialog(Preferences& prefs, CommonDialog& f
       m_dialogs(dialogs),
       m_useTemplate(new QCheckBox(QStringLiteral("Use template when creating a new file."))),
       m_file(new QLabel) {
-    setObjectName(QStringLiteral("Form11"));
+    setObjectName(QStringLiteral("template_options"));
     setWindowTitle(QStringLiteral("Template Options"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
@@ -46,26 +46,26 @@ TemplateOptionsDialog::TemplateOptionsDialog(Preferences& prefs, CommonDialog& f
 }
 
 void TemplateOptionsDialog::buildLayout() {
-    m_useTemplate->setObjectName(QStringLiteral("Check1"));
-    m_file->setObjectName(QStringLiteral("Label1"));
+    m_useTemplate->setObjectName(QStringLiteral("use_template_check"));
+    m_file->setObjectName(QStringLiteral("template_file_label"));
     // A path is shown as it is, never read as markup; it can be selected but not typed into.
     m_file->setTextFormat(Qt::PlainText);
     m_file->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_file->setFrameShape(QFrame::StyledPanel);
     m_file->setMinimumWidth(320);
-    QPushButton* browse = namedButton("Command15", "Browse");
+    QPushButton* browse = namedButton("browse_button", "Browse");
     auto* frameBox = new QGroupBox(QStringLiteral("Template File"));
-    frameBox->setObjectName(QStringLiteral("Frame1"));
+    frameBox->setObjectName(QStringLiteral("template_file_frame"));
     auto* fileRow = new QHBoxLayout(frameBox);
     fileRow->addWidget(m_file, 1);
     fileRow->addWidget(browse);
 
     auto* instructions = new QLabel(QString::fromLatin1(kInstructions));
-    instructions->setObjectName(QStringLiteral("Label2"));
+    instructions->setObjectName(QStringLiteral("instructions_label"));
     instructions->setWordWrap(true);
 
-    QPushButton* ok = namedButton("Command1", "OK");
-    QPushButton* cancel = namedButton("Command2", "Cancel");
+    QPushButton* ok = namedButton("ok_button", "OK");
+    QPushButton* cancel = namedButton("cancel_button", "Cancel");
     ok->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

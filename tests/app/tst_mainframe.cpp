@@ -38,7 +38,7 @@ QStringList captions(MainFrame& frame) {
 class TestMainFrame : public QObject {
     Q_OBJECT
 private slots:
-    void firstRunUsesTheDesignGeometryAndOneUntitledWindow() {
+    void firstRunUsesTheDefaultGeometryAndOneUntitledWindow() {
         FrameFixture fx;
         MainFrame& frame = fx.start();
         QCOMPARE(frame.windowTitle(), QStringLiteral("Pagelark"));

@@ -65,7 +65,7 @@ private slots:
         FrameFixture fx;
         MainFrame& frame = fx.start();
         TagBoxes& tags = boxes(frame);
-        QCOMPARE(tags.headingBox()->objectName(), QStringLiteral("Combo1"));
+        QCOMPARE(tags.headingBox()->objectName(), QStringLiteral("heading_box"));
         QCOMPARE(shownText(tags.headingBox()), QStringLiteral("Heading tags"));
         QCOMPARE(shownText(tags.paragraphBox()), QStringLiteral("Paragraph tags"));
         QCOMPARE(shownText(tags.builderBox()), QStringLiteral("Tag Builders"));

@@ -28,8 +28,8 @@ using Picture = PictureButton::Picture;
 
 namespace {
 
-const char* const kButtonNames[] = {"imgFileNewButton", "imgFileOpenButton", "Image1",
-                                    "imgCutButton",     "imgCopyButton",     "imgPasteButton"};
+const char* const kButtonNames[] = {"new_button", "open_button", "save_button",
+                                    "cut_button", "copy_button", "paste_button"};
 
 PictureButton* button(MainFrame& frame, const QString& name) {
     return frame.toolbar()->findChild<PictureButton*>(name);
@@ -78,9 +78,9 @@ private slots:
         QVERIFY(frame.action(Command::OptionsToolbar)->isEnabled());
         QCOMPARE(toolbar->height(), Twips::toPixels(375));
         // The gap before the edit buttons, and the wider edit buttons.
-        QCOMPARE(button(frame, "Image1")->geometry(),
+        QCOMPARE(button(frame, "save_button")->geometry(),
                  QRect(at(720, 0), QSize(Twips::toPixels(360), Twips::toPixels(330))));
-        QCOMPARE(button(frame, "imgCutButton")->geometry(),
+        QCOMPARE(button(frame, "cut_button")->geometry(),
                  QRect(at(1200, 0), QSize(Twips::toPixels(375), Twips::toPixels(330))));
         for (const char* name : kButtonNames) {
             PictureButton* b = button(frame, name);
@@ -99,13 +99,12 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("pressedDuringCommand");
         QTest::addColumn<bool>("pressedAfterPress");
-        QTest::newRow("New holds until the release") << "imgFileNewButton" << true << true;
-        QTest::newRow("Open is released before its dialog")
-            << "imgFileOpenButton" << false << false;
-        QTest::newRow("Save is released after saving") << "Image1" << true << false;
-        QTest::newRow("Cut is pressed after cutting") << "imgCutButton" << false << true;
-        QTest::newRow("Copy is pressed after copying") << "imgCopyButton" << false << true;
-        QTest::newRow("Paste is pressed after pasting") << "imgPasteButton" << false << true;
+        QTest::newRow("New holds until the release") << "new_button" << true << true;
+        QTest::newRow("Open is released before its dialog") << "open_button" << false << false;
+        QTest::newRow("Save is released after saving") << "save_button" << true << false;
+        QTest::newRow("Cut is pressed after cutting") << "cut_button" << false << true;
+        QTest::newRow("Copy is pressed after copying") << "copy_button" << false << true;
+        QTest::newRow("Paste is pressed after pasting") << "paste_button" << false << true;
     }
     void leftPressShowsThePicturesInTheOrderOfItsButton() {
         QFETCH(QString, name);
@@ -131,29 +130,29 @@ private slots:
         MainFrame& frame = fx.start(page);
 
         fx.typeText("ab");
-        QTest::mouseClick(button(frame, "Image1"), Qt::LeftButton);
+        QTest::mouseClick(button(frame, "save_button"), Qt::LeftButton);
         QFile saved(page);
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), QByteArray("ab<p>x</p>"));
         QVERIFY(!fx.active()->isChanged());
 
         selectRange(fx.editor(), 0, 2);
-        QTest::mouseClick(button(frame, "imgCopyButton"), Qt::LeftButton);
+        QTest::mouseClick(button(frame, "copy_button"), Qt::LeftButton);
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("ab"));
         selectRange(fx.editor(), 2, 5);
-        QTest::mouseClick(button(frame, "imgCutButton"), Qt::LeftButton);
+        QTest::mouseClick(button(frame, "cut_button"), Qt::LeftButton);
         QCOMPARE(fx.text(), QStringLiteral("abx</p>"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("<p>"));
         selectRange(fx.editor(), 0, 0);
-        QTest::mouseClick(button(frame, "imgPasteButton"), Qt::LeftButton);
+        QTest::mouseClick(button(frame, "paste_button"), Qt::LeftButton);
         QCOMPARE(fx.text(), QStringLiteral("<p>abx</p>"));
 
-        QTest::mouseClick(button(frame, "imgFileNewButton"), Qt::LeftButton);
+        QTest::mouseClick(button(frame, "new_button"), Qt::LeftButton);
         QCOMPARE(fx.active()->caption(), QStringLiteral("Untitled:2"));
 
         const QString other = fx.writeFile("other.txt", "other");
         fx.dialogs().answerFile(FileDialogResult{other, 1});
-        QTest::mouseClick(button(frame, "imgFileOpenButton"), Qt::LeftButton);
+        QTest::mouseClick(button(frame, "open_button"), Qt::LeftButton);
         QCOMPARE(fx.active()->caption(), other);
         QCOMPARE(fx.text(), QStringLiteral("other"));
         QCOMPARE(frame.documents().openWindows().size(), 3);
@@ -164,7 +163,7 @@ private slots:
         MainFrame& frame = fx.start();
         fx.typeText("cut me");
         selectRange(fx.editor(), 0, 4);
-        PictureButton* cut = button(frame, "imgCutButton");
+        PictureButton* cut = button(frame, "cut_button");
 
         QTest::mousePress(cut, Qt::LeftButton, {}, at(150, 150));
         QCOMPARE(fx.text(), QStringLiteral("me"));  // cut on the press
@@ -200,7 +199,7 @@ private slots:
         QFETCH(bool, pressed);
         FrameFixture fx;
         MainFrame& frame = fx.start();
-        PictureButton* copy = button(frame, "imgCopyButton");
+        PictureButton* copy = button(frame, "copy_button");
         QTest::mousePress(copy, Qt::LeftButton, {}, at(150, 150));
         QTest::mouseMove(copy, at(x, y));
         QCOMPARE(copy->picture() == Picture::Pressed, pressed);
@@ -231,7 +230,7 @@ private slots:
         MainFrame& frame = fx.start();
         QTimer* timer = frame.statusLine()->timer();
         QCOMPARE(timer->interval(), 3000);
-        PictureButton* newButton = button(frame, "imgFileNewButton");
+        PictureButton* newButton = button(frame, "new_button");
         timer->stop();
         hover(newButton, at(100, 100));
         QVERIFY(timer->isActive());
@@ -239,7 +238,7 @@ private slots:
         QCOMPARE(newButton->picture(), Picture::Released);
         // Each move starts the count again: after a second move the full interval remains.
         QTest::qWait(300);
-        hover(button(frame, "imgPasteButton"), at(120, 100));
+        hover(button(frame, "paste_button"), at(120, 100));
         QVERIFY(timer->remainingTime() > 2800);
         QCOMPARE(frame.statusLine()->message()->text(),
                  QStringLiteral(" Paste contents of clipboard."));
@@ -254,7 +253,7 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("label");
-        QTest::newRow("Paste") << "imgPasteButton"
+        QTest::newRow("Paste") << "paste_button"
                                << "Paste Button Help"
                                << "Paste button.\n"
                                   "Left click this control to paste the contents of the "
@@ -262,7 +261,7 @@ private slots:
                                   "into the active document.  Data will be pasted at the "
                                   "current\n"
                                   "cursor location.\n";
-        QTest::newRow("Save") << "Image1"
+        QTest::newRow("Save") << "save_button"
                               << "Save File Button Help"
                               << "Save File button.\n"
                                  "Left click this control to save the active document.\n\n\n";
@@ -283,7 +282,7 @@ private slots:
         QVERIFY(help);
         QVERIFY(help->isVisible());
         QVERIFY(!help->isModal());
-        QCOMPARE(help->objectName(), QStringLiteral("Form10"));
+        QCOMPARE(help->objectName(), QStringLiteral("button_help"));
         QCOMPARE(help->windowTitle(), title);
         QCOMPARE(help->label()->text(), label);
         const QPoint screenCentre = help->screen()->geometry().center();
@@ -300,7 +299,7 @@ private slots:
     void rightClickLeavesAPressedPictureAlone() {
         FrameFixture fx;
         MainFrame& frame = fx.start();
-        PictureButton* paste = button(frame, "imgPasteButton");
+        PictureButton* paste = button(frame, "paste_button");
         QTest::mousePress(paste, Qt::LeftButton);
         QCOMPARE(paste->picture(), Picture::Pressed);
         QTest::mousePress(paste, Qt::RightButton);
@@ -322,9 +321,9 @@ private slots:
         FrameFixture fx;
         MainFrame& frame = fx.start();
         Toolbar* toolbar = frame.toolbar();
-        QTest::mouseClick(button(frame, "imgPasteButton"), Qt::RightButton);
+        QTest::mouseClick(button(frame, "paste_button"), Qt::RightButton);
         QPointer<ButtonHelp> first = toolbar->helpWindow();
-        QTest::mouseClick(button(frame, "imgCutButton"), Qt::RightButton);
+        QTest::mouseClick(button(frame, "cut_button"), Qt::RightButton);
         // Brought forward, not reloaded; the program-wide texts are Cut's all the same.
         QCOMPARE(toolbar->helpWindow(), first.data());
         QCOMPARE(first->windowTitle(), QStringLiteral("Paste Button Help"));
@@ -338,7 +337,7 @@ private slots:
         QVERIFY(first.isNull() || first->isHidden());
 
         // A right-click right after the close makes a fresh window with the new texts.
-        QTest::mouseClick(button(frame, "imgCutButton"), Qt::RightButton);
+        QTest::mouseClick(button(frame, "cut_button"), Qt::RightButton);
         ButtonHelp* second = toolbar->helpWindow();
         QVERIFY(second && second->isVisible());
         QCOMPARE(second->windowTitle(), QStringLiteral("Cut Button Help"));
@@ -414,7 +413,7 @@ private slots:
         FrameFixture fx;
         MainFrame& frame = fx.start();
         Toolbar* toolbar = frame.toolbar();
-        const QString editTools[] = {"Image1", "imgCutButton", "imgCopyButton", "imgPasteButton"};
+        const QString editTools[] = {"save_button", "cut_button", "copy_button", "paste_button"};
         auto toolsShown = [&](bool shown) {
             for (const QString& name : editTools) {
                 if (button(frame, name)->isHidden() == shown)
@@ -425,15 +424,15 @@ private slots:
                 if (box->isHidden() == shown)
                     return false;
             }
-            return !button(frame, "imgFileNewButton")->isHidden() &&
-                   !button(frame, "imgFileOpenButton")->isHidden();
+            return !button(frame, "new_button")->isHidden() &&
+                   !button(frame, "open_button")->isHidden();
         };
         QVERIFY(toolsShown(true));
         fx.active()->closeDocument();
         QVERIFY(!frame.state().documents().anyDocumentsLeft());
         QVERIFY(toolsShown(false));
 
-        QTest::mouseClick(button(frame, "imgFileNewButton"), Qt::LeftButton);
+        QTest::mouseClick(button(frame, "new_button"), Qt::LeftButton);
         QVERIFY(toolsShown(true));
         fx.active()->closeDocument();
         QVERIFY(toolsShown(false));

@@ -381,10 +381,11 @@ private slots:
         QCOMPARE(boxes.size(), 1);
         AboutBox* box = boxes.first();
         QCOMPARE(box->windowTitle(), QStringLiteral("About Pagelark"));
-        QVERIFY(box->findChild<QLabel*>("Label1")->text().contains("Release Version 1.03"));
-        QVERIFY(
-            box->findChild<QLabel*>("Label2")->text().endsWith(fx.programDir() + "/userdef.dat"));
-        QPushButton* cancel = box->findChild<QPushButton*>("Command2");
+        QVERIFY(box->findChild<QLabel*>("release_label")->text().contains("Release Version 1.03"));
+        QVERIFY(box->findChild<QLabel*>("user_menu_file_label")
+                    ->text()
+                    .endsWith(fx.programDir() + "/userdef.dat"));
+        QPushButton* cancel = box->findChild<QPushButton*>("cancel_button");
         QCOMPARE(cancel->text(), QStringLiteral("Cancel"));
         cancel->click();
         QTRY_VERIFY(frame.findChildren<AboutBox*>().isEmpty());

@@ -41,11 +41,12 @@ T* control(FindDialog* dialog, const char* name) {
 // Opens Find, types `text` and presses the Find button.
 void findFromDialog(FrameFixture& fx, const QString& text, int direction = 1) {
     FindDialog* dialog = openFind(fx);
-    control<QRadioButton>(dialog, direction == 1 ? "optDirection1" : "optDirection0")->click();
-    QLineEdit* field = control<QLineEdit>(dialog, "Text1");
+    control<QRadioButton>(dialog, direction == 1 ? "direction_down_option" : "direction_up_option")
+        ->click();
+    QLineEdit* field = control<QLineEdit>(dialog, "find_what_field");
     field->clear();
     QTest::keyClicks(field, text);
-    control<QPushButton>(dialog, "cmdFind")->click();
+    control<QPushButton>(dialog, "find_button")->click();
 }
 
 void findNext(FrameFixture& fx) {
@@ -96,7 +97,7 @@ private slots:
         startWith(fx, QStringLiteral("xx abc"));
         FindDialog* dialog = openFind(fx);
         if (matchCase)
-            control<QCheckBox>(dialog, "chkCase")->click();
+            control<QCheckBox>(dialog, "match_case_check")->click();
         QCOMPARE(fx.frame().state().search().matchCase, matchCase ? 1 : 0);
         findFromDialog(fx, QStringLiteral("ABC"));
         QTEST(fx.dialogs().messageTexts(), "messages");
@@ -188,13 +189,13 @@ private slots:
         cursor.setPosition(10, QTextCursor::KeepAnchor);
         fx.editor()->setTextCursor(cursor);
         FindDialog* dialog = openFind(fx);
-        QCOMPARE(control<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("beta"));
-        QVERIFY(control<QPushButton>(dialog, "cmdFind")->isEnabled());
+        QCOMPARE(control<QLineEdit>(dialog, "find_what_field")->text(), QStringLiteral("beta"));
+        QVERIFY(control<QPushButton>(dialog, "find_button")->isEnabled());
         QVERIFY(fx.frame().state().search().firstTime);
         // The other box's caret has no selection: the last search text comes back.
         fx.active()->action(Command::EditWrapText)->trigger();
         QCOMPARE(openFind(fx), dialog);
-        QCOMPARE(control<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("earlier"));
+        QCOMPARE(control<QLineEdit>(dialog, "find_what_field")->text(), QStringLiteral("earlier"));
     }
 
     void dialogOpensCentredWithFindWaitingForText() {
@@ -204,8 +205,8 @@ private slots:
         const QRect screen = dialog->screen()->geometry();
         QCOMPARE(dialog->pos(), QPoint((screen.width() - dialog->width()) / 2,
                                        (screen.height() - dialog->height()) / 2));
-        QLineEdit* field = control<QLineEdit>(dialog, "Text1");
-        QPushButton* find = control<QPushButton>(dialog, "cmdFind");
+        QLineEdit* field = control<QLineEdit>(dialog, "find_what_field");
+        QPushButton* find = control<QPushButton>(dialog, "find_button");
         QVERIFY(!find->isEnabled());
         QVERIFY(find->isDefault());
         QTest::keyClick(field, Qt::Key_X);
@@ -221,10 +222,10 @@ private slots:
         FrameFixture fx;
         startWith(fx, kAbcTwice);
         FindDialog* dialog = openFind(fx);
-        QVERIFY(control<QRadioButton>(dialog, "optDirection1")->isChecked());
-        control<QRadioButton>(dialog, "optDirection0")->click();
-        control<QCheckBox>(dialog, "chkCase")->click();
-        QTest::keyClicks(control<QLineEdit>(dialog, "Text1"), QStringLiteral("bc"));
+        QVERIFY(control<QRadioButton>(dialog, "direction_down_option")->isChecked());
+        control<QRadioButton>(dialog, "direction_up_option")->click();
+        control<QCheckBox>(dialog, "match_case_check")->click();
+        QTest::keyClicks(control<QLineEdit>(dialog, "find_what_field"), QStringLiteral("bc"));
         QTest::keyClick(dialog, Qt::Key_Escape);  // Escape is Cancel
         QTRY_VERIFY(!fx.frame().commands().find().dialog());
         QCOMPARE(fx.frame().state().search().direction, 0);
@@ -232,10 +233,10 @@ private slots:
         QCOMPARE(fx.frame().state().search().text, QStringLiteral("bc"));
 
         dialog = openFind(fx);
-        QVERIFY(control<QRadioButton>(dialog, "optDirection0")->isChecked());
-        QVERIFY(!control<QRadioButton>(dialog, "optDirection1")->isChecked());
-        QVERIFY(control<QCheckBox>(dialog, "chkCase")->isChecked());
-        QCOMPARE(control<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("bc"));
+        QVERIFY(control<QRadioButton>(dialog, "direction_up_option")->isChecked());
+        QVERIFY(!control<QRadioButton>(dialog, "direction_down_option")->isChecked());
+        QVERIFY(control<QCheckBox>(dialog, "match_case_check")->isChecked());
+        QCOMPARE(control<QLineEdit>(dialog, "find_what_field")->text(), QStringLiteral("bc"));
     }
 
     void f3WithoutSearchTextOpensFind() {

@@ -189,22 +189,23 @@ private slots:
         QVERIFY(dialog);
         // Choosing the entry switches nothing by itself.
         QCOMPARE(fx.active()->action(Command::OptionsTemplate)->isChecked(), markBefore);
-        QCOMPARE(dialog->objectName(), QStringLiteral("Form11"));
+        QCOMPARE(dialog->objectName(), QStringLiteral("template_options"));
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Template Options"));
         QVERIFY(!dialog->isModal());
-        QCOMPARE(part<QCheckBox>(dialog, "Check1")->text(),
+        QCOMPARE(part<QCheckBox>(dialog, "use_template_check")->text(),
                  QStringLiteral("Use template when creating a new file."));
-        QCOMPARE(part<QGroupBox>(dialog, "Frame1")->title(), QStringLiteral("Template File"));
-        QCOMPARE(part<QLabel>(dialog, "Label2")->text(),
+        QCOMPARE(part<QGroupBox>(dialog, "template_file_frame")->title(),
+                 QStringLiteral("Template File"));
+        QCOMPARE(part<QLabel>(dialog, "instructions_label")->text(),
                  QStringLiteral("Use the Browse button to find your template file.  When a "
                                 "template file is shown and the Check Box above is checked, all "
                                 "new documents will be created with the file shown below "
                                 "automatically loaded."));
-        QCOMPARE(part<QPushButton>(dialog, "Command15")->text(), QStringLiteral("Browse"));
-        QCOMPARE(part<QPushButton>(dialog, "Command1")->text(), QStringLiteral("OK"));
-        QCOMPARE(part<QPushButton>(dialog, "Command2")->text(), QStringLiteral("Cancel"));
-        QCOMPARE(part<QCheckBox>(dialog, "Check1")->isChecked(), boxChecked);
-        QCOMPARE(part<QLabel>(dialog, "Label1")->text(), shown);
+        QCOMPARE(part<QPushButton>(dialog, "browse_button")->text(), QStringLiteral("Browse"));
+        QCOMPARE(part<QPushButton>(dialog, "ok_button")->text(), QStringLiteral("OK"));
+        QCOMPARE(part<QPushButton>(dialog, "cancel_button")->text(), QStringLiteral("Cancel"));
+        QCOMPARE(part<QCheckBox>(dialog, "use_template_check")->isChecked(), boxChecked);
+        QCOMPARE(part<QLabel>(dialog, "template_file_label")->text(), shown);
         QVERIFY(fx.dialogs().shown().isEmpty());
     }
 
@@ -216,7 +217,7 @@ private slots:
         fx.frame().commands().files().dialog().fileName = QStringLiteral("left over");
         TemplateOptionsDialog* dialog = openOptions(fx);
         QVERIFY(dialog);
-        QPushButton* browse = part<QPushButton>(dialog, "Command15");
+        QPushButton* browse = part<QPushButton>(dialog, "browse_button");
 
         fx.dialogs().answerFile(FileDialogResult{limit, 4});
         browse->click();
@@ -262,9 +263,9 @@ private slots:
         const QString file = chooseFile ? fx.writeFile("t.html", "<p></p>") : QString();
         fx.dialogs().answerFile(chooseFile ? std::optional(FileDialogResult{file, 2})
                                            : std::nullopt);
-        part<QPushButton>(dialog, "Command15")->click();
-        part<QCheckBox>(dialog, "Check1")->setChecked(check);
-        part<QPushButton>(dialog, "Command1")->click();
+        part<QPushButton>(dialog, "browse_button")->click();
+        part<QCheckBox>(dialog, "use_template_check")->setChecked(check);
+        part<QPushButton>(dialog, "ok_button")->click();
         QCOMPARE(storedTemplate(fx, "Checked"), storedChecked);
         QCOMPARE(storedTemplate(fx, "File"), file);
         QCOMPARE(label3(fx), " Template: " + file);
@@ -282,9 +283,9 @@ private slots:
         fx.dialogs().answerFile(FileDialogResult{fx.writeFile("t.html", "t"), 2});
         TemplateOptionsDialog* dialog = openOptions(fx);
         QVERIFY(dialog);
-        part<QPushButton>(dialog, "Command15")->click();
-        part<QCheckBox>(dialog, "Check1")->setChecked(true);
-        part<QPushButton>(dialog, "Command1")->click();
+        part<QPushButton>(dialog, "browse_button")->click();
+        part<QCheckBox>(dialog, "use_template_check")->setChecked(true);
+        part<QPushButton>(dialog, "ok_button")->click();
         QVERIFY(second->action(Command::OptionsTemplate)->isChecked());
         QVERIFY(!first->action(Command::OptionsTemplate)->isChecked());
         // A window made from now on starts marked, and with the template.
@@ -299,9 +300,9 @@ private slots:
         const QString file = fx.writeFile("t.html", "t");
         fx.dialogs().answerFile(FileDialogResult{file, 2});
         TemplateOptionsDialog* dialog = openOptions(fx);
-        part<QPushButton>(dialog, "Command15")->click();
-        part<QCheckBox>(dialog, "Check1")->setChecked(true);
-        part<QPushButton>(dialog, "Command2")->click();
+        part<QPushButton>(dialog, "browse_button")->click();
+        part<QCheckBox>(dialog, "use_template_check")->setChecked(true);
+        part<QPushButton>(dialog, "cancel_button")->click();
         QVERIFY(openDialogs(fx.frame()).isEmpty());
         QCOMPARE(storedTemplate(fx, "Checked"), QString());
         QVERIFY(!fx.frame().action(Command::OptionsTemplate)->isChecked());
@@ -311,9 +312,9 @@ private slots:
         QVERIFY(fx.frame().state().preferencesCleared());
         fx.dialogs().answerFile(FileDialogResult{file, 2});
         dialog = openOptions(fx);
-        part<QPushButton>(dialog, "Command15")->click();
-        part<QCheckBox>(dialog, "Check1")->setChecked(true);
-        part<QPushButton>(dialog, "Command1")->click();
+        part<QPushButton>(dialog, "browse_button")->click();
+        part<QCheckBox>(dialog, "use_template_check")->setChecked(true);
+        part<QPushButton>(dialog, "ok_button")->click();
         QCOMPARE(storedTemplate(fx, "Checked"), QString());
         QCOMPARE(storedTemplate(fx, "File"), QString());
         QCOMPARE(label3(fx), QString());
@@ -334,9 +335,9 @@ private slots:
         QCOMPARE(openDialogs(fx.frame()), QList<TemplateOptionsDialog*>{fromWindow});
         // With no document open, OK only sets the frame's mark.
         fx.dialogs().answerFile(FileDialogResult{fx.writeFile("t.html", "t"), 2});
-        part<QPushButton>(fromWindow, "Command15")->click();
-        part<QCheckBox>(fromWindow, "Check1")->setChecked(true);
-        part<QPushButton>(fromWindow, "Command1")->click();
+        part<QPushButton>(fromWindow, "browse_button")->click();
+        part<QCheckBox>(fromWindow, "use_template_check")->setChecked(true);
+        part<QPushButton>(fromWindow, "ok_button")->click();
         QVERIFY(frameEntry->isChecked());
         frameEntry->trigger();
         QVERIFY(frameEntry->isChecked());
