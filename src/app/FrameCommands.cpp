@@ -40,60 +40,49 @@ FrameCommands::FrameCommands(MainFrame& frame)
                    [&frame] { return frame.documents().openWindows(); }),
       m_builders(frame.documents(), frame.dialogs(), &frame) {}
 
-FrameCommands::Handler FrameCommands::handlerOf(Command id) {
-    using C = Command;
-    using F = FrameCommands;
-    static constexpr struct {
-        Command id;
-        Handler handler;
-    } kHandlers[] = {
-        {C::FileNew, &F::newDocument},
-        {C::FileOpen, &F::open},
-        {C::FileClose, &F::close},
-        {C::FileSave, &F::save},
-        {C::FileSaveAs, &F::saveAs},
-        {C::FileExit, &F::exit},
-        {C::EditCut, &F::cut},
-        {C::EditCopy, &F::copy},
-        {C::EditPaste, &F::paste},
-        {C::EditDelete, &F::deleteSelection},
-        {C::EditSelectAll, &F::selectAll},
-        {C::EditFind, &F::findText},
-        {C::EditFindNext, &F::findNext},
-        {C::EditWrapText, &F::wrapText},
-        {C::InsertTimeDate, &F::insertTimeDate},
-        {C::InsertQuickPage, &F::quickPage},
-        {C::OptionsTemplate, &F::templateOptions},
-        {C::OptionsToolbar, &F::toggleToolbar},
-        {C::OptionsCancelNewForm, &F::toggleCancelNewForm},
-        {C::OptionsBackgroundColor, &F::backgroundColor},
-        {C::OptionsForegroundColor, &F::foregroundColor},
-        {C::OptionsFont, &F::font},
-        {C::OptionsEditUserMenus, &F::editUserMenus},
-        {C::OptionsUpdateUserMenus, &F::updateUserMenus},
-        {C::OptionsBackupUserMenus, &F::backupUserMenus},
-        {C::OptionsClearPreferences, &F::clearPreferences},
-        {C::WindowCascade, &F::cascade},
-        {C::WindowTile, &F::tile},
-        {C::WindowArrangeIcons, &F::arrangeIcons},
-        {C::HelpReadme, &F::viewReadme},
-        {C::HelpAbout, &F::about},
-    };
-    static_assert(std::size(kHandlers) == kCommandCount);
-    static_assert(
-        [] {
-            for (int i = 0; i < kCommandCount; ++i) {
-                if (static_cast<int>(kHandlers[i].id) != i)
-                    return false;
-            }
-            return true;
-        }(),
-        "one handler per command, in the enum's order");
-    return kHandlers[static_cast<int>(id)].handler;
-}
+using C = Command;
+using F = FrameCommands;
+
+const FrameCommands::HandlerRow FrameCommands::kHandlers[] = {
+    {C::FileNew, &F::newDocument},
+    {C::FileOpen, &F::open},
+    {C::FileClose, &F::close},
+    {C::FileSave, &F::save},
+    {C::FileSaveAs, &F::saveAs},
+    {C::FileExit, &F::exit},
+    {C::EditCut, &F::cut},
+    {C::EditCopy, &F::copy},
+    {C::EditPaste, &F::paste},
+    {C::EditDelete, &F::deleteSelection},
+    {C::EditSelectAll, &F::selectAll},
+    {C::EditFind, &F::findText},
+    {C::EditFindNext, &F::findNext},
+    {C::EditWrapText, &F::wrapText},
+    {C::InsertTimeDate, &F::insertTimeDate},
+    {C::InsertQuickPage, &F::quickPage},
+    {C::OptionsTemplate, &F::templateOptions},
+    {C::OptionsToolbar, &F::toggleToolbar},
+    {C::OptionsCancelNewForm, &F::toggleCancelNewForm},
+    {C::OptionsBackgroundColor, &F::backgroundColor},
+    {C::OptionsForegroundColor, &F::foregroundColor},
+    {C::OptionsFont, &F::font},
+    {C::OptionsEditUserMenus, &F::editUserMenus},
+    {C::OptionsUpdateUserMenus, &F::updateUserMenus},
+    {C::OptionsBackupUserMenus, &F::backupUserMenus},
+    {C::OptionsClearPreferences, &F::clearPreferences},
+    {C::WindowCascade, &F::cascade},
+    {C::WindowTile, &F::tile},
+    {C::WindowArrangeIcons, &F::arrangeIcons},
+    {C::HelpReadme, &F::viewReadme},
+    {C::HelpAbout, &F::about},
+};
 
 void FrameCommands::run(Command id, DocumentWindow* doc) {
-    (this->*handlerOf(id))(doc);
+    static_assert(std::size(kHandlers) == kCommandCount, "one handler per command");
+    for (const HandlerRow& row : kHandlers) {
+        if (row.id == id)
+            return (this->*row.handler)(doc);
+    }
 }
 
 void FrameCommands::runToolbarButton(ToolbarButton button) {

@@ -36,7 +36,12 @@ public:
 
 private:
     using Handler = void (FrameCommands::*)(DocumentWindow*);
-    static Handler handlerOf(Command id);
+    struct HandlerRow {
+        Command id;
+        Handler handler;
+    };
+    // One row per command.
+    static const HandlerRow kHandlers[];
 
     void newDocument(DocumentWindow*);
     void open(DocumentWindow*);
