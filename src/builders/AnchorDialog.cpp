@@ -9,25 +9,25 @@
 #include <QVBoxLayout>
 
 AnchorDialog::AnchorDialog(InsertionTarget& target, QWidget* parent)
-    : BuilderDialog(target, QStringLiteral("Form1"), tr("Anchor"), parent),
-      m_text(new QLineEdit(this)),
+    : BuilderDialog(target, QStringLiteral("anchor_builder"), tr("Anchor"), parent),
+      m_url(new QLineEdit(this)),
       m_href(new QRadioButton(tr("&Href="), this)),
       m_name(new QRadioButton(tr("&Name="), this)),
       m_mailto(new QRadioButton(tr("&Mailto:"), this)) {
-    m_label = buddyLabel(tr("Href="), m_text);
-    m_label->setObjectName(QStringLiteral("Label1"));
-    m_text->setObjectName(QStringLiteral("Text1"));
-    m_text->setMinimumWidth(m_text->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
-    m_href->setObjectName(QStringLiteral("Option1"));
-    m_name->setObjectName(QStringLiteral("Option2"));
-    m_mailto->setObjectName(QStringLiteral("Option3"));
+    m_urlLabel = buddyLabel(tr("Href="), m_url);
+    m_urlLabel->setObjectName(QStringLiteral("url_label"));
+    m_url->setObjectName(QStringLiteral("url_field"));
+    m_url->setMinimumWidth(m_url->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 40);
+    m_href->setObjectName(QStringLiteral("href_option"));
+    m_name->setObjectName(QStringLiteral("name_option"));
+    m_mailto->setObjectName(QStringLiteral("mailto_option"));
     m_href->setChecked(true);
 
     auto* layout = new QVBoxLayout(this);
-    auto* textRow = new QHBoxLayout;
-    textRow->addWidget(m_label);
-    textRow->addWidget(m_text, 1);
-    layout->addLayout(textRow);
+    auto* urlRow = new QHBoxLayout;
+    urlRow->addWidget(m_urlLabel);
+    urlRow->addWidget(m_url, 1);
+    layout->addLayout(urlRow);
     auto* options = new QHBoxLayout;
     options->addWidget(m_href);
     options->addWidget(m_name);
@@ -39,26 +39,26 @@ AnchorDialog::AnchorDialog(InsertionTarget& target, QWidget* parent)
     connect(m_href, &QRadioButton::toggled, this, [this](bool on) {
         if (!on)
             return;
-        m_label->setText(tr("Href="));
-        m_text->setFocus();
+        m_urlLabel->setText(tr("Href="));
+        m_url->setFocus();
     });
     connect(m_name, &QRadioButton::toggled, this, [this](bool on) {
         if (!on)
             return;
-        m_label->setText(tr("Name="));
-        m_text->setFocus();
+        m_urlLabel->setText(tr("Name="));
+        m_url->setFocus();
     });
     // The mail link keeps the focus on its button.
     connect(m_mailto, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            m_label->setText(tr("Href=Mailto:"));
+            m_urlLabel->setText(tr("Href=Mailto:"));
     });
-    m_text->setFocus();
+    m_url->setFocus();
 }
 
 QStringList AnchorDialog::scriptPieces() const {
     AnchorFields fields;
-    fields.text = m_text->text();
+    fields.text = m_url->text();
     if (m_name->isChecked())
         fields.kind = AnchorKind::Name;
     else if (m_mailto->isChecked())

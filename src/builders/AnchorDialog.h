@@ -6,7 +6,7 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 
-// Form1 "Anchor": a link, a named anchor or a mail link around an empty body.
+// The "Anchor" builder: a link, a named anchor or a mail link around an empty body.
 class AnchorDialog : public BuilderDialog {
     Q_OBJECT
 
@@ -17,8 +17,8 @@ protected:
     QStringList scriptPieces() const override;
 
 private:
-    QLabel* m_label;
-    QLineEdit* m_text;
+    QLabel* m_urlLabel;
+    QLineEdit* m_url;  // the address, the anchor's name or the mail address
     QRadioButton* m_href;
     QRadioButton* m_name;
     QRadioButton* m_mailto;

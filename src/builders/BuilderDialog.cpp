@@ -37,13 +37,12 @@ void BuilderDialog::accept() {
     QDialog::accept();
 }
 
-void BuilderDialog::addButtonRow(QBoxLayout* layout, const QString& okName,
-                                 const QString& cancelName) {
+void BuilderDialog::addButtonRow(QBoxLayout* layout) {
     auto* ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName(okName);
+    ok->setObjectName(QStringLiteral("ok_button"));
     ok->setDefault(true);
     auto* cancel = new QPushButton(tr("Cancel"), this);
-    cancel->setObjectName(cancelName);
+    cancel->setObjectName(QStringLiteral("cancel_button"));
     connect(ok, &QPushButton::clicked, this, &BuilderDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &BuilderDialog::reject);
 
@@ -54,9 +53,8 @@ void BuilderDialog::addButtonRow(QBoxLayout* layout, const QString& okName,
     layout->addLayout(row);
 }
 
-NumericField* BuilderDialog::makeNumericField(int maximum, int largeStep, const QString& textName,
-                                              const QString& barName) {
-    return new NumericField(NumericFieldModel(maximum, largeStep), textName, barName, this);
+NumericField* BuilderDialog::makeNumericField(int maximum, int largeStep, const QString& role) {
+    return new NumericField(NumericFieldModel(maximum, largeStep), role, this);
 }
 
 QComboBox* BuilderDialog::makePositionList(const QStringList& items, const QString& name) {

@@ -29,13 +29,13 @@ protected:
     // The pieces to type, in order, read from the dialog's fields.
     virtual QStringList scriptPieces() const = 0;
 
-    // The OK (default) and Cancel buttons, right-aligned in a row added to the layout.
-    void addButtonRow(QBoxLayout* layout, const QString& okName = QStringLiteral("Command1"),
-                      const QString& cancelName = QStringLiteral("Command2"));
+    // The OK (default) and Cancel buttons, right-aligned in a row added to the layout and named
+    // ok_button and cancel_button in every builder.
+    void addButtonRow(QBoxLayout* layout);
 
-    // A plain numeric field from 0 to maximum whose typing moves its bar.
-    NumericField* makeNumericField(int maximum, int largeStep, const QString& textName,
-                                   const QString& barName);
+    // A plain numeric field from 0 to maximum whose typing moves its bar; role names its parts
+    // (see NumericField).
+    NumericField* makeNumericField(int maximum, int largeStep, const QString& role);
     // A drop-down list read by the position of its selection; nothing is selected at first.
     QComboBox* makePositionList(const QStringList& items, const QString& name);
 

@@ -18,23 +18,22 @@ const QStringList kAlignItems = {"none", "left", "center", "right"};
 }  // namespace
 
 HorizontalRuleDialog::HorizontalRuleDialog(InsertionTarget& target, QWidget* parent)
-    : BuilderDialog(target, QStringLiteral("Form9"), tr("Horizontal Rule"), parent),
+    : BuilderDialog(target, QStringLiteral("horizontal_rule_builder"), tr("Horizontal Rule"),
+                    parent),
       m_align(new ChoiceCombo(kAlignItems, this)),
       m_noshade(new QCheckBox(tr("&Noshade"), this)),
-      m_size(new NumericField(NumericFieldModel::unitField(), QStringLiteral("Text1"),
-                              QStringLiteral("VScroll1"), this)),
+      m_size(new NumericField(NumericFieldModel::unitField(), QStringLiteral("size"), this)),
       m_sizePercent(new QRadioButton(tr("&Percent"), this)),
       m_sizePixels(new QRadioButton(tr("Pi&xels"), this)),
-      m_width(new NumericField(NumericFieldModel::unitField(), QStringLiteral("Text4"),
-                               QStringLiteral("VScroll4"), this)),
+      m_width(new NumericField(NumericFieldModel::unitField(), QStringLiteral("width"), this)),
       m_widthPercent(new QRadioButton(tr("Pe&rcent"), this)),
       m_widthPixels(new QRadioButton(tr("Pixe&ls"), this)) {
-    m_align->setObjectName(QStringLiteral("Combo1"));
-    m_noshade->setObjectName(QStringLiteral("Check1"));
-    m_sizePercent->setObjectName(QStringLiteral("Option1"));
-    m_sizePixels->setObjectName(QStringLiteral("Option2"));
-    m_widthPercent->setObjectName(QStringLiteral("Option3"));
-    m_widthPixels->setObjectName(QStringLiteral("Option4"));
+    m_align->setObjectName(QStringLiteral("align_box"));
+    m_noshade->setObjectName(QStringLiteral("noshade_check"));
+    m_sizePercent->setObjectName(QStringLiteral("size_percent_option"));
+    m_sizePixels->setObjectName(QStringLiteral("size_pixels_option"));
+    m_widthPercent->setObjectName(QStringLiteral("width_percent_option"));
+    m_widthPixels->setObjectName(QStringLiteral("width_pixels_option"));
 
     auto* layout = new QVBoxLayout(this);
     auto* top = new QGridLayout;
@@ -42,8 +41,12 @@ HorizontalRuleDialog::HorizontalRuleDialog(InsertionTarget& target, QWidget* par
     top->addWidget(m_align, 0, 1);
     top->addWidget(m_noshade, 1, 1);
     layout->addLayout(top);
-    layout->addWidget(unitFrame(tr("Size="), m_size, m_sizePercent, m_sizePixels));
-    layout->addWidget(unitFrame(tr("Width="), m_width, m_widthPercent, m_widthPixels));
+    QGroupBox* sizeFrame = unitFrame(tr("Size="), m_size, m_sizePercent, m_sizePixels);
+    sizeFrame->setObjectName(QStringLiteral("size_frame"));
+    layout->addWidget(sizeFrame);
+    QGroupBox* widthFrame = unitFrame(tr("Width="), m_width, m_widthPercent, m_widthPixels);
+    widthFrame->setObjectName(QStringLiteral("width_frame"));
+    layout->addWidget(widthFrame);
     addButtonRow(layout);
 }
 

@@ -7,7 +7,7 @@ class NumericField;
 class QCheckBox;
 class QRadioButton;
 
-// Form9 "Horizontal Rule": one <hr> tag with alignment, shading, size and width.
+// The "Horizontal Rule" builder: one <hr> tag with alignment, shading, size and width.
 class HorizontalRuleDialog : public BuilderDialog {
     Q_OBJECT
 

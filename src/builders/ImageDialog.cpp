@@ -17,19 +17,19 @@ const QStringList kAlignItems = {"none", "top", "middle", "bottom", "left", "rig
 }  // namespace
 
 ImageDialog::ImageDialog(InsertionTarget& target, QWidget* parent)
-    : BuilderDialog(target, QStringLiteral("Form14"), tr("Images"), parent),
+    : BuilderDialog(target, QStringLiteral("image_builder"), tr("Images"), parent),
       m_file(new QLineEdit(this)),
       m_description(new QLineEdit(this)),
-      m_align(makePositionList(kAlignItems, QStringLiteral("Combo1"))),
-      m_hspace(makeNumericField(1200, 100, QStringLiteral("Text5"), QStringLiteral("VScroll1"))),
-      m_vspace(makeNumericField(1200, 100, QStringLiteral("Text2"), QStringLiteral("VScroll2"))),
-      m_width(makeNumericField(1200, 100, QStringLiteral("Text3"), QStringLiteral("VScroll3"))),
-      m_height(makeNumericField(1200, 100, QStringLiteral("Text4"), QStringLiteral("VScroll4"))),
-      m_border(makeNumericField(100, 10, QStringLiteral("Text6"), QStringLiteral("VScroll5"))),
+      m_align(makePositionList(kAlignItems, QStringLiteral("align_box"))),
+      m_hspace(makeNumericField(1200, 100, QStringLiteral("hspace"))),
+      m_vspace(makeNumericField(1200, 100, QStringLiteral("vspace"))),
+      m_width(makeNumericField(1200, 100, QStringLiteral("width"))),
+      m_height(makeNumericField(1200, 100, QStringLiteral("height"))),
+      m_border(makeNumericField(100, 10, QStringLiteral("border"))),
       m_ismap(new QCheckBox(tr("ismap"), this)) {
-    m_file->setObjectName(QStringLiteral("Text8"));
-    m_description->setObjectName(QStringLiteral("Text1"));
-    m_ismap->setObjectName(QStringLiteral("Check1"));
+    m_file->setObjectName(QStringLiteral("file_field"));
+    m_description->setObjectName(QStringLiteral("description_field"));
+    m_ismap->setObjectName(QStringLiteral("ismap_check"));
 
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;

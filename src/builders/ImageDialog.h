@@ -7,7 +7,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
-// Form14 "Images": one image tag from a typed file name, a description and layout attributes.
+// The "Images" builder: one image tag from a typed file name, a description and layout attributes.
 class ImageDialog : public BuilderDialog {
     Q_OBJECT
 

@@ -17,7 +17,7 @@ const QStringList kBulletItems = {"disc", "square", "circle"};
 }  // namespace
 
 ListDialog::ListDialog(InsertionTarget& target, QWidget* parent)
-    : BuilderDialog(target, QStringLiteral("Form7"), tr("List Builder"), parent),
+    : BuilderDialog(target, QStringLiteral("list_builder"), tr("List Builder"), parent),
       m_ordered(new QRadioButton(tr("Ordered List"), this)),
       m_unordered(new QRadioButton(tr("Unordered List"), this)),
       m_definition(new QRadioButton(tr("Definition List"), this)),
@@ -25,13 +25,13 @@ ListDialog::ListDialog(InsertionTarget& target, QWidget* parent)
       m_start(new QLineEdit(this)),
       m_bullet(new ChoiceCombo(kBulletItems, this)),
       m_compact(new QCheckBox(tr("Compact List"), this)) {
-    m_ordered->setObjectName(QStringLiteral("Option1"));
-    m_unordered->setObjectName(QStringLiteral("Option2"));
-    m_definition->setObjectName(QStringLiteral("Option3"));
-    m_numbering->setObjectName(QStringLiteral("Combo1"));
-    m_start->setObjectName(QStringLiteral("Text1"));
-    m_bullet->setObjectName(QStringLiteral("Combo2"));
-    m_compact->setObjectName(QStringLiteral("Check1"));
+    m_ordered->setObjectName(QStringLiteral("ordered_option"));
+    m_unordered->setObjectName(QStringLiteral("unordered_option"));
+    m_definition->setObjectName(QStringLiteral("definition_option"));
+    m_numbering->setObjectName(QStringLiteral("numbering_box"));
+    m_start->setObjectName(QStringLiteral("start_field"));
+    m_bullet->setObjectName(QStringLiteral("bullet_box"));
+    m_compact->setObjectName(QStringLiteral("compact_check"));
 
     auto* layout = new QVBoxLayout(this);
     auto* kinds = new QHBoxLayout;

@@ -7,7 +7,7 @@ class QCheckBox;
 class QLineEdit;
 class QRadioButton;
 
-// Form7 "List Builder": an empty ordered, unordered or definition list, caret inside.
+// The "List Builder" dialog: an empty ordered, unordered or definition list, caret inside.
 class ListDialog : public BuilderDialog {
     Q_OBJECT
 

@@ -26,7 +26,7 @@ QString boxText(const QPlainTextEdit* box) {
 }  // namespace
 
 ListItemDialog::ListItemDialog(InsertionTarget& target, QWidget* parent)
-    : BuilderDialog(target, QStringLiteral("Form8"), tr("List Item Builder"), parent),
+    : BuilderDialog(target, QStringLiteral("list_item_builder"), tr("List Item Builder"), parent),
       m_ordered(new QRadioButton(tr("Ordered List Item"), this)),
       m_unordered(new QRadioButton(tr("Unordered List Item"), this)),
       m_term(new QRadioButton(tr("Definition List Term"), this)),
@@ -35,14 +35,14 @@ ListItemDialog::ListItemDialog(InsertionTarget& target, QWidget* parent)
       m_value(new QLineEdit(this)),
       m_bullet(new ChoiceCombo(kBulletItems, this)),
       m_text(new QPlainTextEdit(this)) {
-    m_ordered->setObjectName(QStringLiteral("Option1"));
-    m_unordered->setObjectName(QStringLiteral("Option2"));
-    m_term->setObjectName(QStringLiteral("Option3"));
-    m_definition->setObjectName(QStringLiteral("Option4"));
-    m_numbering->setObjectName(QStringLiteral("Combo1"));
-    m_value->setObjectName(QStringLiteral("Text1"));
-    m_bullet->setObjectName(QStringLiteral("Combo2"));
-    m_text->setObjectName(QStringLiteral("Text2"));
+    m_ordered->setObjectName(QStringLiteral("ordered_option"));
+    m_unordered->setObjectName(QStringLiteral("unordered_option"));
+    m_term->setObjectName(QStringLiteral("term_option"));
+    m_definition->setObjectName(QStringLiteral("definition_option"));
+    m_numbering->setObjectName(QStringLiteral("numbering_box"));
+    m_value->setObjectName(QStringLiteral("value_field"));
+    m_bullet->setObjectName(QStringLiteral("bullet_box"));
+    m_text->setObjectName(QStringLiteral("text_field"));
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -7,7 +7,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
 
-// Form8 "List Item Builder": one list item, term or definition with its text.
+// The "List Item Builder" dialog: one list item, term or definition with its text.
 class ListItemDialog : public BuilderDialog {
     Q_OBJECT
 

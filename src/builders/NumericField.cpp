@@ -5,14 +5,13 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
-NumericField::NumericField(const NumericFieldModel& model, const QString& textName,
-                           const QString& barName, QWidget* parent)
+NumericField::NumericField(const NumericFieldModel& model, const QString& role, QWidget* parent)
     : QWidget(parent),
       m_model(model),
       m_edit(new QLineEdit(this)),
       m_bar(new QScrollBar(Qt::Vertical, this)) {
-    m_edit->setObjectName(textName);
-    m_bar->setObjectName(barName);
+    m_edit->setObjectName(role + QStringLiteral("_field"));
+    m_bar->setObjectName(role + QStringLiteral("_scroll"));
     // A thin bar no taller than the box beside it.
     m_bar->setFixedSize(m_bar->sizeHint().width(), m_edit->sizeHint().height());
     m_edit->setMaximumWidth(m_edit->fontMetrics().horizontalAdvance(QStringLiteral("0")) * 10);

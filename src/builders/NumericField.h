@@ -15,9 +15,9 @@ class NumericField : public QWidget {
     Q_OBJECT
 
 public:
-    // textName and barName are the object names of the line edit and the bar (Text1, VScroll1).
-    NumericField(const NumericFieldModel& model, const QString& textName, const QString& barName,
-                 QWidget* parent = nullptr);
+    // role says what the field holds; the line edit is named role_field and the bar role_scroll
+    // (a role of "width" gives width_field and width_scroll).
+    NumericField(const NumericFieldModel& model, const QString& role, QWidget* parent = nullptr);
 
     QLineEdit* lineEdit() const { return m_edit; }
     QScrollBar* scrollBar() const { return m_bar; }

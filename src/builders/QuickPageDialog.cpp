@@ -17,17 +17,17 @@ constexpr int kGifFilter = 2;
 }  // namespace
 
 QuickPageDialog::QuickPageDialog(InsertionTarget& target, DialogService& dialogs, QWidget* parent)
-    : BuilderDialog(target, QStringLiteral("Form4"), tr("HTML Page Template"), parent),
+    : BuilderDialog(target, QStringLiteral("quick_page_builder"), tr("HTML Page Template"), parent),
       m_dialog(dialogs, this),
-      m_title(addBox(QStringLiteral("Text9"))),
-      m_metaName(addBox(QStringLiteral("Text1"))),
-      m_metaContent(addBox(QStringLiteral("Text2"))),
-      m_background(addBox(QStringLiteral("Text3"))),
-      m_text(addBox(QStringLiteral("Text4"))),
-      m_link(addBox(QStringLiteral("Text5"))),
-      m_visitedLink(addBox(QStringLiteral("Text6"))),
-      m_activeLink(addBox(QStringLiteral("Text7"))),
-      m_file(addBox(QStringLiteral("Text8"))) {
+      m_title(addBox(QStringLiteral("title_field"))),
+      m_metaName(addBox(QStringLiteral("meta_name_field"))),
+      m_metaContent(addBox(QStringLiteral("meta_content_field"))),
+      m_backgroundColor(addBox(QStringLiteral("background_color_field"))),
+      m_textColor(addBox(QStringLiteral("text_color_field"))),
+      m_linkColor(addBox(QStringLiteral("link_color_field"))),
+      m_visitedLinkColor(addBox(QStringLiteral("visited_link_color_field"))),
+      m_activeLinkColor(addBox(QStringLiteral("active_link_color_field"))),
+      m_backgroundFile(addBox(QStringLiteral("background_file_field"))) {
     struct Row {
         QString caption;
         QLineEdit* box;
@@ -37,12 +37,12 @@ QuickPageDialog::QuickPageDialog(InsertionTarget& target, DialogService& dialogs
         {tr("Title="), m_title, nullptr},
         {tr("Meta Name="), m_metaName, nullptr},
         {tr("Meta Content="), m_metaContent, nullptr},
-        {tr("Background Color="), m_background, "Command1"},
-        {tr("Text Color="), m_text, "Command2"},
-        {tr("Unvisited Link Color="), m_link, "Command3"},
-        {tr("Visited Link Color="), m_visitedLink, "Command4"},
-        {tr("Selected Link Color="), m_activeLink, "Command5"},
-        {tr("Background Graphic File="), m_file, "Command6"},
+        {tr("Background Color="), m_backgroundColor, "background_color_button"},
+        {tr("Text Color="), m_textColor, "text_color_button"},
+        {tr("Unvisited Link Color="), m_linkColor, "link_color_button"},
+        {tr("Visited Link Color="), m_visitedLinkColor, "visited_link_color_button"},
+        {tr("Selected Link Color="), m_activeLinkColor, "active_link_color_button"},
+        {tr("Background Graphic File="), m_backgroundFile, "background_file_button"},
     };
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
@@ -51,7 +51,7 @@ QuickPageDialog::QuickPageDialog(InsertionTarget& target, DialogService& dialogs
         grid->addWidget(buddyLabel(entry.caption, entry.box), row, 0);
         grid->addWidget(entry.box, row, 1);
         if (entry.buttonName) {
-            const bool browse = entry.box == m_file;
+            const bool browse = entry.box == m_backgroundFile;
             auto* button = new QPushButton(browse ? tr("Browse") : tr("Palette"), this);
             button->setObjectName(QLatin1String(entry.buttonName));
             button->setAutoDefault(false);
@@ -65,7 +65,7 @@ QuickPageDialog::QuickPageDialog(InsertionTarget& target, DialogService& dialogs
         ++row;
     }
     layout->addLayout(grid);
-    addButtonRow(layout, QStringLiteral("Command8"), QStringLiteral("Command7"));
+    addButtonRow(layout);
 }
 
 QLineEdit* QuickPageDialog::addBox(const QString& name) {
@@ -87,7 +87,7 @@ void QuickPageDialog::pickBackgroundFile() {
     m_dialog.filter = kImageFilter;
     m_dialog.filterIndex = kGifFilter;
     m_dialog.showOpen();
-    m_file->setText(m_dialog.fileTitle);
+    m_backgroundFile->setText(m_dialog.fileTitle);
 }
 
 QStringList QuickPageDialog::scriptPieces() const {
@@ -95,11 +95,11 @@ QStringList QuickPageDialog::scriptPieces() const {
     fields.title = m_title->text();
     fields.metaName = m_metaName->text();
     fields.metaContent = m_metaContent->text();
-    fields.backgroundColor = m_background->text();
-    fields.textColor = m_text->text();
-    fields.linkColor = m_link->text();
-    fields.visitedLinkColor = m_visitedLink->text();
-    fields.activeLinkColor = m_activeLink->text();
-    fields.backgroundFile = m_file->text();
+    fields.backgroundColor = m_backgroundColor->text();
+    fields.textColor = m_textColor->text();
+    fields.linkColor = m_linkColor->text();
+    fields.visitedLinkColor = m_visitedLinkColor->text();
+    fields.activeLinkColor = m_activeLinkColor->text();
+    fields.backgroundFile = m_backgroundFile->text();
     return quickPageScript(fields);
 }

@@ -6,9 +6,9 @@
 class DialogService;
 class QLineEdit;
 
-// Form4 "HTML Page Template": a whole page skeleton with title, meta element and body colours.
-// Its palette and browse buttons share one dialog object, so a cancelled pick brings back what
-// that object last held during this opening.
+// The "HTML Page Template" builder: a whole page skeleton with title, meta element and body
+// colours. Its palette and browse buttons share one dialog object, so a cancelled pick brings back
+// what that object last held during this opening.
 class QuickPageDialog : public BuilderDialog {
     Q_OBJECT
 
@@ -27,10 +27,10 @@ private:
     QLineEdit* m_title;
     QLineEdit* m_metaName;
     QLineEdit* m_metaContent;
-    QLineEdit* m_background;
-    QLineEdit* m_text;
-    QLineEdit* m_link;
-    QLineEdit* m_visitedLink;
-    QLineEdit* m_activeLink;
-    QLineEdit* m_file;
+    QLineEdit* m_backgroundColor;
+    QLineEdit* m_textColor;
+    QLineEdit* m_linkColor;
+    QLineEdit* m_visitedLinkColor;
+    QLineEdit* m_activeLinkColor;
+    QLineEdit* m_backgroundFile;
 };

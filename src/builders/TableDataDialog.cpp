@@ -19,23 +19,23 @@ const QStringList kValignItems = {"top", "middle", "bottom"};
 }  // namespace
 
 TableDataDialog::TableDataDialog(InsertionTarget& target, QWidget* parent)
-    : BuilderDialog(target, QStringLiteral("Form3"), tr("Table data"), parent),
+    : BuilderDialog(target, QStringLiteral("table_data_builder"), tr("Table data"), parent),
       m_data(new QRadioButton(tr("Table &data"), this)),
       m_header(new QRadioButton(tr("Table &header"), this)),
-      m_rowspan(makeNumericField(100, 10, QStringLiteral("Text1"), QStringLiteral("VScroll1"))),
-      m_colspan(makeNumericField(100, 10, QStringLiteral("Text2"), QStringLiteral("VScroll2"))),
+      m_rowspan(makeNumericField(100, 10, QStringLiteral("rowspan"))),
+      m_colspan(makeNumericField(100, 10, QStringLiteral("colspan"))),
       m_align(new ChoiceCombo(kAlignItems, this)),
       m_valign(new ChoiceCombo(kValignItems, this)),
-      m_width(makeNumericField(10000, 100, QStringLiteral("Text3"), QStringLiteral("VScroll3"))),
-      m_height(makeNumericField(10000, 100, QStringLiteral("Text4"), QStringLiteral("VScroll4"))),
+      m_width(makeNumericField(10000, 100, QStringLiteral("width"))),
+      m_height(makeNumericField(10000, 100, QStringLiteral("height"))),
       m_nowrap(new QCheckBox(tr("&Nowrap"), this)),
       m_content(new QLineEdit(this)) {
-    m_data->setObjectName(QStringLiteral("Option1"));
-    m_header->setObjectName(QStringLiteral("Option2"));
-    m_align->setObjectName(QStringLiteral("Combo1"));
-    m_valign->setObjectName(QStringLiteral("Combo2"));
-    m_nowrap->setObjectName(QStringLiteral("Check1"));
-    m_content->setObjectName(QStringLiteral("Text5"));
+    m_data->setObjectName(QStringLiteral("data_option"));
+    m_header->setObjectName(QStringLiteral("header_option"));
+    m_align->setObjectName(QStringLiteral("align_box"));
+    m_valign->setObjectName(QStringLiteral("valign_box"));
+    m_nowrap->setObjectName(QStringLiteral("nowrap_check"));
+    m_content->setObjectName(QStringLiteral("content_field"));
     m_data->setChecked(true);
 
     auto* layout = new QVBoxLayout(this);

@@ -8,7 +8,7 @@ class QCheckBox;
 class QLineEdit;
 class QRadioButton;
 
-// Form3 "Table data": one data or header cell with its attributes and content.
+// The "Table data" builder: one data or header cell with its attributes and content.
 class TableDataDialog : public BuilderDialog {
     Q_OBJECT
 

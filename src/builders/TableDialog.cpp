@@ -19,20 +19,19 @@ const QStringList kCaptionAlignItems = {"none", "top", "bottom"};
 }  // namespace
 
 TableDialog::TableDialog(InsertionTarget& target, QWidget* parent)
-    : BuilderDialog(target, QStringLiteral("Form2"), tr("Table"), parent),
-      m_border(makeNumericField(100, 10, QStringLiteral("Text1"), QStringLiteral("VScroll1"))),
-      m_cellspacing(makeNumericField(100, 10, QStringLiteral("Text2"), QStringLiteral("VScroll2"))),
-      m_cellpadding(makeNumericField(100, 10, QStringLiteral("Text3"), QStringLiteral("VScroll3"))),
+    : BuilderDialog(target, QStringLiteral("table_builder"), tr("Table"), parent),
+      m_border(makeNumericField(100, 10, QStringLiteral("border"))),
+      m_cellspacing(makeNumericField(100, 10, QStringLiteral("cellspacing"))),
+      m_cellpadding(makeNumericField(100, 10, QStringLiteral("cellpadding"))),
       m_caption(new QLineEdit(this)),
-      m_align(makePositionList(kAlignItems, QStringLiteral("Combo1"))),
-      m_captionAlign(makePositionList(kCaptionAlignItems, QStringLiteral("Combo2"))),
-      m_width(new NumericField(NumericFieldModel::unitField(), QStringLiteral("Text4"),
-                               QStringLiteral("VScroll4"), this)),
-      m_percent(new QRadioButton(tr("&Percent"), this)),
-      m_pixels(new QRadioButton(tr("Pi&xels"), this)) {
-    m_caption->setObjectName(QStringLiteral("Text5"));
-    m_percent->setObjectName(QStringLiteral("Option1"));
-    m_pixels->setObjectName(QStringLiteral("Option2"));
+      m_align(makePositionList(kAlignItems, QStringLiteral("align_box"))),
+      m_captionAlign(makePositionList(kCaptionAlignItems, QStringLiteral("caption_align_box"))),
+      m_width(new NumericField(NumericFieldModel::unitField(), QStringLiteral("width"), this)),
+      m_widthPercent(new QRadioButton(tr("&Percent"), this)),
+      m_widthPixels(new QRadioButton(tr("Pi&xels"), this)) {
+    m_caption->setObjectName(QStringLiteral("caption_field"));
+    m_widthPercent->setObjectName(QStringLiteral("width_percent_option"));
+    m_widthPixels->setObjectName(QStringLiteral("width_pixels_option"));
 
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
@@ -47,9 +46,9 @@ TableDialog::TableDialog(InsertionTarget& target, QWidget* parent)
         grid->addWidget(field, row++, 1);
     }
     layout->addLayout(grid);
-    QGroupBox* frame = unitFrame(tr("Width="), m_width, m_percent, m_pixels);
-    frame->setObjectName(QStringLiteral("Frame1"));
-    layout->addWidget(frame);
+    QGroupBox* widthFrame = unitFrame(tr("Width="), m_width, m_widthPercent, m_widthPixels);
+    widthFrame->setObjectName(QStringLiteral("width_frame"));
+    layout->addWidget(widthFrame);
     addButtonRow(layout);
 }
 
@@ -60,7 +59,7 @@ QStringList TableDialog::scriptPieces() const {
     fields.cellspacing = m_cellspacing->text();
     fields.cellpadding = m_cellpadding->text();
     fields.width = m_width->text();
-    fields.widthInPixels = m_pixels->isChecked();
+    fields.widthInPixels = m_widthPixels->isChecked();
     fields.caption = m_caption->text();
     fields.captionAlignIndex = m_captionAlign->currentIndex();
     return tableScript(fields);

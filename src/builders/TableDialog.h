@@ -7,7 +7,8 @@ class QComboBox;
 class QLineEdit;
 class QRadioButton;
 
-// Form2 "Table": the table tags with attributes and an optional caption, caret on the empty line.
+// The "Table" builder: the table tags with attributes and an optional caption, caret on the empty
+// line.
 class TableDialog : public BuilderDialog {
     Q_OBJECT
 
@@ -25,6 +26,6 @@ private:
     QComboBox* m_align;
     QComboBox* m_captionAlign;
     NumericField* m_width;
-    QRadioButton* m_percent;
-    QRadioButton* m_pixels;
+    QRadioButton* m_widthPercent;
+    QRadioButton* m_widthPixels;
 };

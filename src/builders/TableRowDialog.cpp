@@ -15,11 +15,11 @@ const QStringList kValignItems = {"top", "middle", "bottom"};
 }  // namespace
 
 TableRowDialog::TableRowDialog(InsertionTarget& target, QWidget* parent)
-    : BuilderDialog(target, QStringLiteral("Form5"), tr("Table Row"), parent),
+    : BuilderDialog(target, QStringLiteral("table_row_builder"), tr("Table Row"), parent),
       m_align(new ChoiceCombo(kAlignItems, this)),
       m_valign(new ChoiceCombo(kValignItems, this)) {
-    m_align->setObjectName(QStringLiteral("Combo1"));
-    m_valign->setObjectName(QStringLiteral("Combo2"));
+    m_align->setObjectName(QStringLiteral("align_box"));
+    m_valign->setObjectName(QStringLiteral("valign_box"));
 
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;

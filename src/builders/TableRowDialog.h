@@ -4,7 +4,7 @@
 
 class ChoiceCombo;
 
-// Form5 "Table Row": an empty row with optional alignments, caret between the tags.
+// The "Table Row" builder: an empty row with optional alignments, caret between the tags.
 class TableRowDialog : public BuilderDialog {
     Q_OBJECT
 

@@ -140,19 +140,19 @@ private slots:
         QComboBox* builders = boxes(frame).builderBox();
 
         pick(builders, 0);
-        QCOMPARE(openDialogs(frame, "Form1").size(), 1);
-        QDialog* anchor = openDialogs(frame, "Form1").first();
+        QCOMPARE(openDialogs(frame, "anchor_builder").size(), 1);
+        QDialog* anchor = openDialogs(frame, "anchor_builder").first();
         QVERIFY(!anchor->isModal());
         QCOMPARE(shownText(builders), QStringLiteral("Tag Builders"));
         QCOMPARE(fx.text(), QStringLiteral("x"));
 
         pick(builders, 8);
-        QCOMPARE(openDialogs(frame, "Form3").size(), 1);
+        QCOMPARE(openDialogs(frame, "table_data_builder").size(), 1);
         pick(builders, 0);
-        QCOMPARE(openDialogs(frame, "Form1"), QList<QDialog*>{anchor});
-        QCOMPARE(frame.findChildren<QDialog*>("Form1").size(), 1);
+        QCOMPARE(openDialogs(frame, "anchor_builder"), QList<QDialog*>{anchor});
+        QCOMPARE(frame.findChildren<QDialog*>("anchor_builder").size(), 1);
         QTRY_COMPARE(QApplication::activeWindow(), anchor);
-        QCOMPARE(openDialogs(frame, "Form3").size(), 1);
+        QCOMPARE(openDialogs(frame, "table_data_builder").size(), 1);
         QCOMPARE(frame.commands().builders().openBuilder(BuilderKind::Anchor), anchor);
 
         // Closed, it makes room for a fresh one even before it is deleted.
@@ -163,14 +163,15 @@ private slots:
         QDialog* fresh = frame.commands().builders().openBuilder(BuilderKind::Anchor);
         QVERIFY(fresh && fresh != closed.data() && fresh->isVisible());
         QTRY_VERIFY(closed.isNull());
-        QCOMPARE(openDialogs(frame, "Form1"), QList<QDialog*>{fresh});
+        QCOMPARE(openDialogs(frame, "anchor_builder"), QList<QDialog*>{fresh});
     }
 
     void theBuilderBoxPositionsOpenTheirBuilders_data() {
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("dialog");
-        const char* names[] = {"Form1", "Form9", "Form14", "Form7", "Form8",
-                               "Form4", "Form2", "Form5",  "Form3"};
+        const char* names[] = {"anchor_builder", "horizontal_rule_builder", "image_builder",
+                               "list_builder",   "list_item_builder",       "quick_page_builder",
+                               "table_builder",  "table_row_builder",       "table_data_builder"};
         for (int row = 0; row < 9; ++row)
             QTest::addRow("%s", names[row]) << row << QString::fromLatin1(names[row]);
     }
@@ -181,7 +182,7 @@ private slots:
         MainFrame& frame = fx.start();
         pick(boxes(frame).builderBox(), row);
         QCOMPARE(openDialogs(frame, dialog).size(), 1);
-        QCOMPARE(frame.findChildren<QDialog*>(QRegularExpression("^Form")).size(), 1);
+        QCOMPARE(frame.findChildren<QDialog*>(QRegularExpression("_builder$")).size(), 1);
     }
 
     void theQuickPageEntryOpensTheQuickPageBuilder() {
@@ -190,12 +191,12 @@ private slots:
         QAction* entry = fx.active()->action(Command::InsertQuickPage);
         QVERIFY(entry->isEnabled());
         entry->trigger();
-        QCOMPARE(openDialogs(frame, "Form4").size(), 1);
-        QDialog* quickPage = openDialogs(frame, "Form4").first();
+        QCOMPARE(openDialogs(frame, "quick_page_builder").size(), 1);
+        QDialog* quickPage = openDialogs(frame, "quick_page_builder").first();
         QCOMPARE(quickPage->windowTitle(), QStringLiteral("HTML Page Template"));
         entry->trigger();
         pick(boxes(frame).builderBox(), 5);
-        QCOMPARE(openDialogs(frame, "Form4"), QList<QDialog*>{quickPage});
+        QCOMPARE(openDialogs(frame, "quick_page_builder"), QList<QDialog*>{quickPage});
     }
 };
 

@@ -104,7 +104,7 @@ private:
     QDialog* open(BuilderKind kind);
     template <typename T>
     T* child(const char* name) const;
-    void pressOk(const char* name = "Command1");
+    void pressOk();
 
     FakeTarget m_target;
     ScriptedDialogs m_dialogs;
@@ -124,8 +124,8 @@ T* BuilderDialogsTest::child(const char* name) const {
     return found;
 }
 
-void BuilderDialogsTest::pressOk(const char* name) {
-    QPushButton* ok = child<QPushButton>(name);
+void BuilderDialogsTest::pressOk() {
+    QPushButton* ok = child<QPushButton>("ok_button");
     QVERIFY(ok);
     ok->click();
 }
@@ -145,65 +145,70 @@ void BuilderDialogsTest::namesCaptionsAndButtons_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QStringList>("controls");
-    QTest::addColumn<QString>("ok");
-    QTest::addColumn<QString>("cancel");
 
-    QTest::newRow("anchor") << BuilderKind::Anchor << "Form1"
+    QTest::newRow("anchor") << BuilderKind::Anchor << "anchor_builder"
                             << "Anchor"
-                            << QStringList{"Label1", "Text1", "Option1", "Option2", "Option3"}
-                            << "Command1"
-                            << "Command2";
+                            << QStringList{"url_label", "url_field", "href_option", "name_option",
+                                           "mailto_option"};
     QTest::newRow("horizontal rule")
-        << BuilderKind::HorizontalRule << "Form9"
-        << "Horizontal Rule" << QStringList{"Combo1",  "Check1", "Text1",    "VScroll1", "Option1",
-                                            "Option2", "Text4",  "VScroll4", "Option3",  "Option4"}
-        << "Command1"
-        << "Command2";
-    QTest::newRow("table") << BuilderKind::TableStart << "Form2"
-                           << "Table"
-                           << QStringList{"Text1",    "VScroll1", "Text2",   "VScroll2", "Text3",
-                                          "VScroll3", "Text5",    "Combo1",  "Combo2",   "Frame1",
-                                          "Text4",    "VScroll4", "Option1", "Option2"}
-                           << "Command1"
-                           << "Command2";
-    QTest::newRow("table row") << BuilderKind::TableRow << "Form5"
-                               << "Table Row" << QStringList{"Combo1", "Combo2"} << "Command1"
-                               << "Command2";
-    QTest::newRow("table data") << BuilderKind::TableData << "Form3"
+        << BuilderKind::HorizontalRule << "horizontal_rule_builder"
+        << "Horizontal Rule"
+        << QStringList{"align_box",          "noshade_check",        "size_frame",
+                       "size_field",         "size_scroll",          "size_percent_option",
+                       "size_pixels_option", "width_frame",          "width_field",
+                       "width_scroll",       "width_percent_option", "width_pixels_option"};
+    QTest::newRow("table") << BuilderKind::TableStart << "table_builder"
+                           << "Table" << QStringList{"border_field",         "border_scroll",
+                                                     "cellspacing_field",    "cellspacing_scroll",
+                                                     "cellpadding_field",    "cellpadding_scroll",
+                                                     "caption_field",        "align_box",
+                                                     "caption_align_box",    "width_frame",
+                                                     "width_field",          "width_scroll",
+                                                     "width_percent_option", "width_pixels_option"};
+    QTest::newRow("table row") << BuilderKind::TableRow << "table_row_builder"
+                               << "Table Row" << QStringList{"align_box", "valign_box"};
+    QTest::newRow("table data") << BuilderKind::TableData << "table_data_builder"
                                 << "Table data"
-                                << QStringList{"Option1", "Option2",  "Text1",  "VScroll1",
-                                               "Text2",   "VScroll2", "Combo1", "Combo2",
-                                               "Text3",   "VScroll3", "Text4",  "VScroll4",
-                                               "Check1",  "Text5"}
-                                << "Command1"
-                                << "Command2";
-    QTest::newRow("list") << BuilderKind::List << "Form7"
+                                << QStringList{"data_option",    "header_option", "rowspan_field",
+                                               "rowspan_scroll", "colspan_field", "colspan_scroll",
+                                               "align_box",      "valign_box",    "width_field",
+                                               "width_scroll",   "height_field",  "height_scroll",
+                                               "nowrap_check",   "content_field"};
+    QTest::newRow("list") << BuilderKind::List << "list_builder"
                           << "List Builder"
-                          << QStringList{"Option1", "Option2", "Option3", "Combo1",
-                                         "Text1",   "Combo2",  "Check1"}
-                          << "Command1"
-                          << "Command2";
-    QTest::newRow("list item") << BuilderKind::ListItem << "Form8"
+                          << QStringList{"ordered_option", "unordered_option", "definition_option",
+                                         "numbering_box",  "start_field",      "bullet_box",
+                                         "compact_check"};
+    QTest::newRow("list item") << BuilderKind::ListItem << "list_item_builder"
                                << "List Item Builder"
-                               << QStringList{"Option1", "Option2", "Option3", "Option4",
-                                              "Combo1",  "Text1",   "Combo2",  "Text2"}
-                               << "Command1"
-                               << "Command2";
-    QTest::newRow("image") << BuilderKind::Image << "Form14"
-                           << "Images" << QStringList{"Text8",    "Text1", "Combo1",   "Text3",
-                                                      "VScroll3", "Text4", "VScroll4", "Text6",
-                                                      "VScroll5", "Text5", "VScroll1", "Text2",
-                                                      "VScroll2", "Check1"}
-                           << "Command1"
-                           << "Command2";
-    QTest::newRow("quick page") << BuilderKind::QuickPage << "Form4"
+                               << QStringList{"ordered_option", "unordered_option",
+                                              "term_option",    "definition_option",
+                                              "numbering_box",  "value_field",
+                                              "bullet_box",     "text_field"};
+    QTest::newRow("image") << BuilderKind::Image << "image_builder"
+                           << "Images"
+                           << QStringList{"file_field",    "description_field", "align_box",
+                                          "width_field",   "width_scroll",      "height_field",
+                                          "height_scroll", "border_field",      "border_scroll",
+                                          "hspace_field",  "hspace_scroll",     "vspace_field",
+                                          "vspace_scroll", "ismap_check"};
+    QTest::newRow("quick page") << BuilderKind::QuickPage << "quick_page_builder"
                                 << "HTML Page Template"
-                                << QStringList{"Text1",    "Text2",    "Text3",    "Text4",
-                                               "Text5",    "Text6",    "Text7",    "Text8",
-                                               "Text9",    "Command1", "Command2", "Command3",
-                                               "Command4", "Command5", "Command6"}
-                                << "Command8"
-                                << "Command7";
+                                << QStringList{"title_field",
+                                               "meta_name_field",
+                                               "meta_content_field",
+                                               "background_color_field",
+                                               "text_color_field",
+                                               "link_color_field",
+                                               "visited_link_color_field",
+                                               "active_link_color_field",
+                                               "background_file_field",
+                                               "background_color_button",
+                                               "text_color_button",
+                                               "link_color_button",
+                                               "visited_link_color_button",
+                                               "active_link_color_button",
+                                               "background_file_button"};
 }
 
 void BuilderDialogsTest::namesCaptionsAndButtons() {
@@ -211,8 +216,6 @@ void BuilderDialogsTest::namesCaptionsAndButtons() {
     QFETCH(QString, name);
     QFETCH(QString, caption);
     QFETCH(QStringList, controls);
-    QFETCH(QString, ok);
-    QFETCH(QString, cancel);
 
     QDialog* dialog = open(kind);
     QCOMPARE(dialog->objectName(), name);
@@ -223,8 +226,8 @@ void BuilderDialogsTest::namesCaptionsAndButtons() {
     for (const QString& control : controls)
         QVERIFY2(dialog->findChild<QWidget*>(control), qPrintable(control));
 
-    auto* okButton = dialog->findChild<QPushButton*>(ok);
-    auto* cancelButton = dialog->findChild<QPushButton*>(cancel);
+    auto* okButton = dialog->findChild<QPushButton*>(QStringLiteral("ok_button"));
+    auto* cancelButton = dialog->findChild<QPushButton*>(QStringLiteral("cancel_button"));
     QVERIFY(okButton && cancelButton);
     QCOMPARE(okButton->text(), QStringLiteral("OK"));
     QVERIFY(okButton->isDefault());
@@ -232,7 +235,7 @@ void BuilderDialogsTest::namesCaptionsAndButtons() {
 
     // Every numeric field starts empty with its bar's thumb at the bottom end.
     for (QScrollBar* bar :
-         dialog->findChildren<QScrollBar*>(QRegularExpression(QStringLiteral("^VScroll\\d$")))) {
+         dialog->findChildren<QScrollBar*>(QRegularExpression(QStringLiteral("_scroll$")))) {
         QCOMPARE(bar->minimum(), 0);
         QCOMPARE(bar->value(), bar->maximum());
     }
@@ -251,7 +254,7 @@ void BuilderDialogsTest::centredOnTheScreenWhenShown() {
 
 void BuilderDialogsTest::okWithoutDocumentKeepsTheDialog() {
     open(BuilderKind::Anchor)->show();
-    child<QLineEdit>("Text1")->setText(QStringLiteral("index.html"));
+    child<QLineEdit>("url_field")->setText(QStringLiteral("index.html"));
     m_target.documentOpen = false;
     pressOk();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -260,7 +263,7 @@ void BuilderDialogsTest::okWithoutDocumentKeepsTheDialog() {
     QCOMPARE(m_target.scripts, QStringList());
     QCOMPARE(m_target.notes.size(), 1);
     QVERIFY(m_target.notes.first().startsWith(u' '));
-    QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("index.html"));
+    QCOMPARE(child<QLineEdit>("url_field")->text(), QStringLiteral("index.html"));
 
     m_target.documentOpen = true;
     pressOk();
@@ -271,14 +274,14 @@ void BuilderDialogsTest::okWithoutDocumentKeepsTheDialog() {
 
 void BuilderDialogsTest::escapeTypesNothingAndDiscards() {
     open(BuilderKind::TableStart)->show();
-    child<QLineEdit>("Text5")->setText(QStringLiteral("Prices"));
+    child<QLineEdit>("caption_field")->setText(QStringLiteral("Prices"));
     QTest::keyClick(m_dialog, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!m_dialog);
     QCOMPARE(m_target.scripts, QStringList());
 
     open(BuilderKind::TableRow)->show();
-    child<QPushButton>("Command2")->click();
+    child<QPushButton>("cancel_button")->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!m_dialog);
     QCOMPARE(m_target.scripts, QStringList());
@@ -286,58 +289,58 @@ void BuilderDialogsTest::escapeTypesNothingAndDiscards() {
 
 void BuilderDialogsTest::anchorLabelFollowsTheKind() {
     open(BuilderKind::Anchor);
-    auto* label = child<QLabel>("Label1");
-    auto* text = child<QLineEdit>("Text1");
+    auto* label = child<QLabel>("url_label");
+    auto* text = child<QLineEdit>("url_field");
     QCOMPARE(label->text(), QStringLiteral("Href="));
     QCOMPARE(label->buddy(), text);
-    QVERIFY(child<QRadioButton>("Option1")->isChecked());
-    QCOMPARE(child<QRadioButton>("Option1")->text(), QStringLiteral("&Href="));
-    QCOMPARE(child<QRadioButton>("Option2")->text(), QStringLiteral("&Name="));
-    QCOMPARE(child<QRadioButton>("Option3")->text(), QStringLiteral("&Mailto:"));
+    QVERIFY(child<QRadioButton>("href_option")->isChecked());
+    QCOMPARE(child<QRadioButton>("href_option")->text(), QStringLiteral("&Href="));
+    QCOMPARE(child<QRadioButton>("name_option")->text(), QStringLiteral("&Name="));
+    QCOMPARE(child<QRadioButton>("mailto_option")->text(), QStringLiteral("&Mailto:"));
     QCOMPARE(text->text(), QString());
 
     m_dialog->show();
     QVERIFY(QTest::qWaitForWindowActive(m_dialog));
     QCOMPARE(QApplication::focusWidget(), text);
-    QTest::mouseClick(child<QRadioButton>("Option3"), Qt::LeftButton);
+    QTest::mouseClick(child<QRadioButton>("mailto_option"), Qt::LeftButton);
     QCOMPARE(label->text(), QStringLiteral("Href=Mailto:"));
-    QCOMPARE(QApplication::focusWidget(), child<QRadioButton>("Option3"));
-    QTest::mouseClick(child<QRadioButton>("Option2"), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), child<QRadioButton>("mailto_option"));
+    QTest::mouseClick(child<QRadioButton>("name_option"), Qt::LeftButton);
     QCOMPARE(label->text(), QStringLiteral("Name="));
     QCOMPARE(QApplication::focusWidget(), text);
-    QTest::mouseClick(child<QRadioButton>("Option3"), Qt::LeftButton);
-    QTest::mouseClick(child<QRadioButton>("Option1"), Qt::LeftButton);
+    QTest::mouseClick(child<QRadioButton>("mailto_option"), Qt::LeftButton);
+    QTest::mouseClick(child<QRadioButton>("href_option"), Qt::LeftButton);
     QCOMPARE(label->text(), QStringLiteral("Href="));
     QCOMPARE(QApplication::focusWidget(), text);
 }
 
 void BuilderDialogsTest::anchorEnterActsAsOk() {
     open(BuilderKind::Anchor)->show();
-    child<QRadioButton>("Option3")->setChecked(true);
-    QTest::keyClicks(child<QLineEdit>("Text1"), QStringLiteral("webmaster"));
-    QTest::keyClick(child<QLineEdit>("Text1"), Qt::Key_Return);
+    child<QRadioButton>("mailto_option")->setChecked(true);
+    QTest::keyClicks(child<QLineEdit>("url_field"), QStringLiteral("webmaster"));
+    QTest::keyClick(child<QLineEdit>("url_field"), Qt::Key_Return);
     QCOMPARE(m_target.scripts, QStringList{"<a href=+'Mailto:webmaster+'></a>{left 4}"});
 }
 
 void BuilderDialogsTest::horizontalRuleThroughTheWidgets() {
     open(BuilderKind::HorizontalRule);
-    auto* align = child<QComboBox>("Combo1");
+    auto* align = child<QComboBox>("align_box");
     QCOMPARE(align->currentText(), QString());
     QCOMPARE(align->count(), 4);
     QCOMPARE(align->itemText(2), QStringLiteral("center"));
     QVERIFY(align->isEditable());
-    QVERIFY(child<QRadioButton>("Option1")->isChecked());
-    QVERIFY(child<QRadioButton>("Option3")->isChecked());
-    QCOMPARE(child<QRadioButton>("Option2")->text(), QStringLiteral("Pi&xels"));
-    QCOMPARE(child<QRadioButton>("Option4")->text(), QStringLiteral("Pixe&ls"));
+    QVERIFY(child<QRadioButton>("size_percent_option")->isChecked());
+    QVERIFY(child<QRadioButton>("width_percent_option")->isChecked());
+    QCOMPARE(child<QRadioButton>("size_pixels_option")->text(), QStringLiteral("Pi&xels"));
+    QCOMPARE(child<QRadioButton>("width_pixels_option")->text(), QStringLiteral("Pixe&ls"));
 
     align->setCurrentIndex(2);
-    child<QCheckBox>("Check1")->setChecked(true);
-    child<QRadioButton>("Option2")->setChecked(true);
-    QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("0"));
-    child<QLineEdit>("Text1")->setText(QStringLiteral("5"));
-    QTest::keyClicks(child<QLineEdit>("Text4"), QStringLiteral("50"));
-    QCOMPARE(child<QScrollBar>("VScroll4")->value(), 100);  // typing leaves the bar
+    child<QCheckBox>("noshade_check")->setChecked(true);
+    child<QRadioButton>("size_pixels_option")->setChecked(true);
+    QCOMPARE(child<QLineEdit>("size_field")->text(), QStringLiteral("0"));
+    child<QLineEdit>("size_field")->setText(QStringLiteral("5"));
+    QTest::keyClicks(child<QLineEdit>("width_field"), QStringLiteral("50"));
+    QCOMPARE(child<QScrollBar>("width_scroll")->value(), 100);  // typing leaves the bar
     pressOk();
     QCOMPARE(m_target.scripts, (QStringList{"<hr", " align=+'center+'", " noshade", " size=+'5+'",
                                             " width=+'50{%}+'", ">"}));
@@ -345,7 +348,7 @@ void BuilderDialogsTest::horizontalRuleThroughTheWidgets() {
 
 void BuilderDialogsTest::horizontalRuleTypedAlignGivesNothing() {
     open(BuilderKind::HorizontalRule);
-    auto* align = child<QComboBox>("Combo1");
+    auto* align = child<QComboBox>("align_box");
     align->setCurrentIndex(1);
     // The user then types over the picked item: a typed word is not a choice, even "center".
     align->lineEdit()->selectAll();
@@ -360,24 +363,24 @@ void BuilderDialogsTest::horizontalRuleTypedAlignGivesNothing() {
 
 void BuilderDialogsTest::horizontalRuleUnitButtonsConvert() {
     open(BuilderKind::HorizontalRule);
-    QTest::keyClicks(child<QLineEdit>("Text4"), QStringLiteral("33"));
-    child<QRadioButton>("Option4")->setChecked(true);
-    QCOMPARE(child<QLineEdit>("Text4")->text(), QStringLiteral("211.2"));
-    QCOMPARE(child<QScrollBar>("VScroll4")->maximum(), 10000);
-    QCOMPARE(child<QLineEdit>("Text1")->text(), QString());  // the other field is untouched
-    child<QRadioButton>("Option3")->setChecked(true);
-    QCOMPARE(child<QLineEdit>("Text4")->text(), QStringLiteral("33"));
+    QTest::keyClicks(child<QLineEdit>("width_field"), QStringLiteral("33"));
+    child<QRadioButton>("width_pixels_option")->setChecked(true);
+    QCOMPARE(child<QLineEdit>("width_field")->text(), QStringLiteral("211.2"));
+    QCOMPARE(child<QScrollBar>("width_scroll")->maximum(), 10000);
+    QCOMPARE(child<QLineEdit>("size_field")->text(), QString());  // the other field is untouched
+    child<QRadioButton>("width_percent_option")->setChecked(true);
+    QCOMPARE(child<QLineEdit>("width_field")->text(), QStringLiteral("33"));
     pressOk();
     QCOMPARE(m_target.scripts, (QStringList{"<hr", " width=+'33{%}+'", ">"}));
 }
 
 void BuilderDialogsTest::listBuilderKindsGreyTheirBoxes() {
     open(BuilderKind::List);
-    auto* numbering = child<QComboBox>("Combo1");
-    auto* start = child<QLineEdit>("Text1");
-    auto* bullet = child<QComboBox>("Combo2");
-    auto* compact = child<QCheckBox>("Check1");
-    QVERIFY(child<QRadioButton>("Option1")->isChecked());
+    auto* numbering = child<QComboBox>("numbering_box");
+    auto* start = child<QLineEdit>("start_field");
+    auto* bullet = child<QComboBox>("bullet_box");
+    auto* compact = child<QCheckBox>("compact_check");
+    QVERIFY(child<QRadioButton>("ordered_option")->isChecked());
     QCOMPARE(start->text(), QStringLiteral("1"));
     QCOMPARE(numbering->itemText(0), QStringLiteral("None"));
     QCOMPARE(numbering->itemText(4), QStringLiteral("i - Lower case Roman Numerals  i,ii,iii,..."));
@@ -388,7 +391,7 @@ void BuilderDialogsTest::listBuilderKindsGreyTheirBoxes() {
     QCOMPARE(bullet->palette().color(QPalette::Base), kGrey);
 
     numbering->setCurrentIndex(2);
-    child<QRadioButton>("Option2")->setChecked(true);
+    child<QRadioButton>("unordered_option")->setChecked(true);
     QCOMPARE(numbering->currentText(), QString());
     QVERIFY(!numbering->isEnabled());
     QCOMPARE(numbering->palette().color(QPalette::Base), kGrey);
@@ -399,12 +402,12 @@ void BuilderDialogsTest::listBuilderKindsGreyTheirBoxes() {
 
     bullet->setCurrentIndex(1);
     compact->setChecked(true);
-    child<QRadioButton>("Option3")->setChecked(true);
+    child<QRadioButton>("definition_option")->setChecked(true);
     QVERIFY(!compact->isChecked() && !compact->isEnabled());
     QCOMPARE(bullet->currentText(), QString());
     QCOMPARE(bullet->palette().color(QPalette::Base), kGrey);
 
-    child<QRadioButton>("Option1")->setChecked(true);
+    child<QRadioButton>("ordered_option")->setChecked(true);
     QCOMPARE(start->text(), QString());  // not refilled
     QVERIFY(start->isEnabled() && compact->isEnabled());
     QCOMPARE(start->palette().color(QPalette::Base), kWhite);
@@ -419,19 +422,19 @@ void BuilderDialogsTest::listBuilderOkThroughTheWidgets() {
 
     m_target.scripts.clear();
     open(BuilderKind::List);
-    child<QRadioButton>("Option2")->setChecked(true);
-    child<QComboBox>("Combo2")->setCurrentIndex(1);
-    child<QCheckBox>("Check1")->setChecked(true);
+    child<QRadioButton>("unordered_option")->setChecked(true);
+    child<QComboBox>("bullet_box")->setCurrentIndex(1);
+    child<QCheckBox>("compact_check")->setChecked(true);
     pressOk();
     QCOMPARE(m_target.scripts, (QStringList{"<ul", " type=square", " compact", "></ul>{left 5}"}));
 }
 
 void BuilderDialogsTest::listItemBuilderKinds() {
     open(BuilderKind::ListItem);
-    auto* numbering = child<QComboBox>("Combo1");
-    auto* value = child<QLineEdit>("Text1");
-    auto* bullet = child<QComboBox>("Combo2");
-    auto* text = child<QPlainTextEdit>("Text2");
+    auto* numbering = child<QComboBox>("numbering_box");
+    auto* value = child<QLineEdit>("value_field");
+    auto* bullet = child<QComboBox>("bullet_box");
+    auto* text = child<QPlainTextEdit>("text_field");
     QCOMPARE(numbering->itemText(0), QStringLiteral("none"));
     QCOMPARE(bullet->itemText(0), QStringLiteral("none"));
     QCOMPARE(bullet->itemText(3), QStringLiteral("circle"));
@@ -439,11 +442,11 @@ void BuilderDialogsTest::listItemBuilderKinds() {
     QCOMPARE(bullet->palette().color(QPalette::Base), kGrey);
     QCOMPARE(text->palette().color(QPalette::Base), kWhite);
 
-    child<QRadioButton>("Option2")->setChecked(true);
+    child<QRadioButton>("unordered_option")->setChecked(true);
     QVERIFY(bullet->isEnabled() && !numbering->isEnabled() && !value->isEnabled());
     QCOMPARE(value->text(), QString());
     bullet->setCurrentIndex(3);
-    child<QRadioButton>("Option4")->setChecked(true);
+    child<QRadioButton>("definition_option")->setChecked(true);
     QVERIFY(!bullet->isEnabled());
     QCOMPARE(bullet->currentText(), QString());
     QCOMPARE(bullet->palette().color(QPalette::Base), kGrey);
@@ -453,14 +456,14 @@ void BuilderDialogsTest::listItemBuilderKinds() {
 
 void BuilderDialogsTest::listItemBuilderOkThroughTheWidgets() {
     open(BuilderKind::ListItem);
-    QTest::keyClicks(child<QPlainTextEdit>("Text2"), QStringLiteral("Apple"));
+    QTest::keyClicks(child<QPlainTextEdit>("text_field"), QStringLiteral("Apple"));
     pressOk();
     QCOMPARE(m_target.scripts, (QStringList{"<li", " value=+'1+'", ">Apple</li>{left 5}"}));
 
     m_target.scripts.clear();
     open(BuilderKind::ListItem);
-    child<QRadioButton>("Option3")->setChecked(true);
-    auto* text = child<QPlainTextEdit>("Text2");
+    child<QRadioButton>("term_option")->setChecked(true);
+    auto* text = child<QPlainTextEdit>("text_field");
     QTest::keyClicks(text, QStringLiteral("Pear"));
     QTest::keyClick(text, Qt::Key_Return);
     QTest::keyClicks(text, QStringLiteral("(ripe)"));
@@ -470,23 +473,23 @@ void BuilderDialogsTest::listItemBuilderOkThroughTheWidgets() {
 
 void BuilderDialogsTest::tableInitialStateAndOk() {
     open(BuilderKind::TableStart);
-    QCOMPARE(child<QComboBox>("Combo1")->currentIndex(), -1);
-    QCOMPARE(child<QComboBox>("Combo2")->currentIndex(), -1);
-    QCOMPARE(child<QComboBox>("Combo2")->itemText(2), QStringLiteral("bottom"));
-    QVERIFY(child<QRadioButton>("Option1")->isChecked());
-    QCOMPARE(child<QGroupBox>("Frame1")->title(), QStringLiteral("Width="));
-    QCOMPARE(child<QScrollBar>("VScroll4")->maximum(), 100);
+    QCOMPARE(child<QComboBox>("align_box")->currentIndex(), -1);
+    QCOMPARE(child<QComboBox>("caption_align_box")->currentIndex(), -1);
+    QCOMPARE(child<QComboBox>("caption_align_box")->itemText(2), QStringLiteral("bottom"));
+    QVERIFY(child<QRadioButton>("width_percent_option")->isChecked());
+    QCOMPARE(child<QGroupBox>("width_frame")->title(), QStringLiteral("Width="));
+    QCOMPARE(child<QScrollBar>("width_scroll")->maximum(), 100);
 
-    child<QScrollBar>("VScroll1")->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    QCOMPARE(child<QLineEdit>("Text1")->text(), QStringLiteral("1"));
-    child<QScrollBar>("VScroll2")->triggerAction(QAbstractSlider::SliderPageStepSub);
-    QCOMPARE(child<QLineEdit>("Text2")->text(), QStringLiteral("10"));
-    QTest::keyClicks(child<QLineEdit>("Text3"), QStringLiteral("150"));
-    QCOMPARE(child<QLineEdit>("Text3")->text(), QStringLiteral("100"));
-    QTest::keyClicks(child<QLineEdit>("Text4"), QStringLiteral("50"));
-    child<QComboBox>("Combo1")->setCurrentIndex(2);
-    child<QComboBox>("Combo2")->setCurrentIndex(2);
-    child<QLineEdit>("Text5")->setText(QStringLiteral("Prices"));
+    child<QScrollBar>("border_scroll")->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    QCOMPARE(child<QLineEdit>("border_field")->text(), QStringLiteral("1"));
+    child<QScrollBar>("cellspacing_scroll")->triggerAction(QAbstractSlider::SliderPageStepSub);
+    QCOMPARE(child<QLineEdit>("cellspacing_field")->text(), QStringLiteral("10"));
+    QTest::keyClicks(child<QLineEdit>("cellpadding_field"), QStringLiteral("150"));
+    QCOMPARE(child<QLineEdit>("cellpadding_field")->text(), QStringLiteral("100"));
+    QTest::keyClicks(child<QLineEdit>("width_field"), QStringLiteral("50"));
+    child<QComboBox>("align_box")->setCurrentIndex(2);
+    child<QComboBox>("caption_align_box")->setCurrentIndex(2);
+    child<QLineEdit>("caption_field")->setText(QStringLiteral("Prices"));
     pressOk();
     QCOMPARE(
         m_target.scripts,
@@ -497,14 +500,14 @@ void BuilderDialogsTest::tableInitialStateAndOk() {
 
 void BuilderDialogsTest::tableWidthConvertsBetweenUnits() {
     open(BuilderKind::TableStart);
-    auto* width = child<QLineEdit>("Text4");
-    child<QRadioButton>("Option2")->setChecked(true);
+    auto* width = child<QLineEdit>("width_field");
+    child<QRadioButton>("width_pixels_option")->setChecked(true);
     QCOMPARE(width->text(), QStringLiteral("0"));
     width->clear();
     QTest::keyClicks(width, QStringLiteral("320"));
-    child<QRadioButton>("Option1")->setChecked(true);
+    child<QRadioButton>("width_percent_option")->setChecked(true);
     QCOMPARE(width->text(), QStringLiteral("50"));
-    child<QRadioButton>("Option2")->setChecked(true);
+    child<QRadioButton>("width_pixels_option")->setChecked(true);
     QCOMPARE(width->text(), QStringLiteral("320"));
     pressOk();
     QCOMPARE(m_target.scripts,
@@ -513,35 +516,35 @@ void BuilderDialogsTest::tableWidthConvertsBetweenUnits() {
 
 void BuilderDialogsTest::tableRowReadsTheListTexts() {
     open(BuilderKind::TableRow);
-    QCOMPARE(child<QComboBox>("Combo1")->currentText(), QString());
-    child<QComboBox>("Combo1")->setCurrentIndex(1);
-    child<QComboBox>("Combo2")->setCurrentIndex(0);
+    QCOMPARE(child<QComboBox>("align_box")->currentText(), QString());
+    child<QComboBox>("align_box")->setCurrentIndex(1);
+    child<QComboBox>("valign_box")->setCurrentIndex(0);
     pressOk();
     QCOMPARE(m_target.scripts,
              (QStringList{"<tr", " align=\"center\"", " valign=\"top\"", "></tr>{left 5}"}));
 
     m_target.scripts.clear();
     open(BuilderKind::TableRow);
-    QTest::keyClicks(child<QComboBox>("Combo1")->lineEdit(), QStringLiteral("justify"));
+    QTest::keyClicks(child<QComboBox>("align_box")->lineEdit(), QStringLiteral("justify"));
     pressOk();
     QCOMPARE(m_target.scripts, (QStringList{"<tr", " align=\"justify\"", "></tr>{left 5}"}));
 }
 
 void BuilderDialogsTest::tableDataThroughTheWidgets() {
     open(BuilderKind::TableData);
-    QVERIFY(child<QRadioButton>("Option1")->isChecked());
-    QCOMPARE(child<QRadioButton>("Option2")->text(), QStringLiteral("Table &header"));
-    QCOMPARE(child<QScrollBar>("VScroll3")->maximum(), 10000);
-    QCOMPARE(child<QScrollBar>("VScroll3")->pageStep(), 100);
-    child<QScrollBar>("VScroll3")->triggerAction(QAbstractSlider::SliderPageStepSub);
-    QCOMPARE(child<QLineEdit>("Text3")->text(), QStringLiteral("100"));
-    QTest::keyClicks(child<QLineEdit>("Text4"), QStringLiteral("20000"));
-    QCOMPARE(child<QLineEdit>("Text4")->text(), QStringLiteral("10000"));
+    QVERIFY(child<QRadioButton>("data_option")->isChecked());
+    QCOMPARE(child<QRadioButton>("header_option")->text(), QStringLiteral("Table &header"));
+    QCOMPARE(child<QScrollBar>("width_scroll")->maximum(), 10000);
+    QCOMPARE(child<QScrollBar>("width_scroll")->pageStep(), 100);
+    child<QScrollBar>("width_scroll")->triggerAction(QAbstractSlider::SliderPageStepSub);
+    QCOMPARE(child<QLineEdit>("width_field")->text(), QStringLiteral("100"));
+    QTest::keyClicks(child<QLineEdit>("height_field"), QStringLiteral("20000"));
+    QCOMPARE(child<QLineEdit>("height_field")->text(), QStringLiteral("10000"));
 
-    child<QRadioButton>("Option2")->setChecked(true);
-    child<QCheckBox>("Check1")->setChecked(true);
-    child<QComboBox>("Combo2")->setCurrentIndex(1);
-    child<QLineEdit>("Text5")->setText(QStringLiteral("Name"));
+    child<QRadioButton>("header_option")->setChecked(true);
+    child<QCheckBox>("nowrap_check")->setChecked(true);
+    child<QComboBox>("valign_box")->setCurrentIndex(1);
+    child<QLineEdit>("content_field")->setText(QStringLiteral("Name"));
     pressOk();
     QCOMPARE(m_target.scripts, (QStringList{"<th", " valign=\"middle\"", " width=\"100\"",
                                             " height=\"10000\"", " nowrap", ">Name</th>{left 5}"}));
@@ -549,17 +552,18 @@ void BuilderDialogsTest::tableDataThroughTheWidgets() {
 
 void BuilderDialogsTest::imageThroughTheWidgets() {
     open(BuilderKind::Image);
-    QCOMPARE(child<QComboBox>("Combo1")->currentIndex(), -1);
-    QCOMPARE(child<QComboBox>("Combo1")->itemText(5), QStringLiteral("right"));
-    QTest::keyClicks(child<QLineEdit>("Text3"), QStringLiteral("5000"));
-    QCOMPARE(child<QLineEdit>("Text3")->text(), QStringLiteral("1200"));
-    QTest::keyClicks(child<QLineEdit>("Text4"), QStringLiteral("0"));  // stays "0", no attribute
-    QCOMPARE(child<QLineEdit>("Text4")->text(), QStringLiteral("0"));
-    child<QScrollBar>("VScroll5")->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    child<QScrollBar>("VScroll1")->triggerAction(QAbstractSlider::SliderPageStepSub);
-    child<QLineEdit>("Text8")->setText(QStringLiteral("logo.gif"));
-    child<QCheckBox>("Check1")->setChecked(true);
-    child<QComboBox>("Combo1")->setCurrentIndex(4);
+    QCOMPARE(child<QComboBox>("align_box")->currentIndex(), -1);
+    QCOMPARE(child<QComboBox>("align_box")->itemText(5), QStringLiteral("right"));
+    QTest::keyClicks(child<QLineEdit>("width_field"), QStringLiteral("5000"));
+    QCOMPARE(child<QLineEdit>("width_field")->text(), QStringLiteral("1200"));
+    QTest::keyClicks(child<QLineEdit>("height_field"),
+                     QStringLiteral("0"));  // stays "0", no attribute
+    QCOMPARE(child<QLineEdit>("height_field")->text(), QStringLiteral("0"));
+    child<QScrollBar>("border_scroll")->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    child<QScrollBar>("hspace_scroll")->triggerAction(QAbstractSlider::SliderPageStepSub);
+    child<QLineEdit>("file_field")->setText(QStringLiteral("logo.gif"));
+    child<QCheckBox>("ismap_check")->setChecked(true);
+    child<QComboBox>("align_box")->setCurrentIndex(4);
     pressOk();
     QCOMPARE(m_target.scripts,
              (QStringList{"<img src=+'logo.gif+'", " ismap", " align=+'left+'", " width=+'1200+'",
@@ -569,31 +573,32 @@ void BuilderDialogsTest::imageThroughTheWidgets() {
 void BuilderDialogsTest::quickPagePalettePicksColours() {
     open(BuilderKind::QuickPage);
     m_dialogs.colorAnswers = {QColor(), QColor(255, 255, 255), QColor(1, 2, 3), QColor()};
-    child<QPushButton>("Command1")->click();  // cancelled before any pick: black
-    QCOMPARE(child<QLineEdit>("Text3")->text(), QStringLiteral("000000"));
-    child<QPushButton>("Command1")->click();
-    QCOMPARE(child<QLineEdit>("Text3")->text(), QStringLiteral("FFFFFF"));
-    child<QPushButton>("Command2")->click();
-    QCOMPARE(child<QLineEdit>("Text4")->text(), QStringLiteral("010203"));
-    child<QPushButton>("Command5")->click();  // cancelled: the colour the dialog still holds
-    QCOMPARE(child<QLineEdit>("Text7")->text(), QStringLiteral("010203"));
-    QCOMPARE(child<QPushButton>("Command5")->text(), QStringLiteral("Palette"));
+    child<QPushButton>("background_color_button")->click();  // cancelled before any pick: black
+    QCOMPARE(child<QLineEdit>("background_color_field")->text(), QStringLiteral("000000"));
+    child<QPushButton>("background_color_button")->click();
+    QCOMPARE(child<QLineEdit>("background_color_field")->text(), QStringLiteral("FFFFFF"));
+    child<QPushButton>("text_color_button")->click();
+    QCOMPARE(child<QLineEdit>("text_color_field")->text(), QStringLiteral("010203"));
+    child<QPushButton>("active_link_color_button")
+        ->click();  // cancelled: the colour the dialog still holds
+    QCOMPARE(child<QLineEdit>("active_link_color_field")->text(), QStringLiteral("010203"));
+    QCOMPARE(child<QPushButton>("active_link_color_button")->text(), QStringLiteral("Palette"));
     // One dialog object serves every button, so each starts from the last colour returned.
     QCOMPARE(m_dialogs.colorRequests.back(), QColor(1, 2, 3));
 }
 
 void BuilderDialogsTest::quickPageBrowsePicksTheBareName() {
     open(BuilderKind::QuickPage);
-    auto* browse = child<QPushButton>("Command6");
+    auto* browse = child<QPushButton>("background_file_button");
     QCOMPARE(browse->text(), QStringLiteral("Browse"));
     browse->click();  // cancelled with nothing chosen yet
-    QCOMPARE(child<QLineEdit>("Text8")->text(), QString());
+    QCOMPARE(child<QLineEdit>("background_file_field")->text(), QString());
 
     m_dialogs.openAnswers = {QStringLiteral("/home/ann/site/img/back.gif"), QString()};
     browse->click();
-    QCOMPARE(child<QLineEdit>("Text8")->text(), QStringLiteral("back.gif"));
+    QCOMPARE(child<QLineEdit>("background_file_field")->text(), QStringLiteral("back.gif"));
     browse->click();  // cancelled: the name the dialog still holds
-    QCOMPARE(child<QLineEdit>("Text8")->text(), QStringLiteral("back.gif"));
+    QCOMPARE(child<QLineEdit>("background_file_field")->text(), QStringLiteral("back.gif"));
 
     QCOMPARE(m_dialogs.openRequests.size(), 3);
     for (const FileDialogRequest& request : m_dialogs.openRequests) {
@@ -606,11 +611,11 @@ void BuilderDialogsTest::quickPageBrowsePicksTheBareName() {
 void BuilderDialogsTest::quickPageOkSendsTheSkeleton() {
     open(BuilderKind::QuickPage);
     m_dialogs.colorAnswers = {QColor(0, 0, 128)};
-    child<QPushButton>("Command1")->click();
-    child<QLineEdit>("Text9")->setText(QStringLiteral("Home"));
-    child<QLineEdit>("Text2")->setText(QStringLiteral("words"));
-    child<QLineEdit>("Text4")->setText(QStringLiteral("#FF0000"));
-    pressOk("Command8");
+    child<QPushButton>("background_color_button")->click();
+    child<QLineEdit>("title_field")->setText(QStringLiteral("Home"));
+    child<QLineEdit>("meta_content_field")->setText(QStringLiteral("words"));
+    child<QLineEdit>("text_color_field")->setText(QStringLiteral("#FF0000"));
+    pressOk();
     QCOMPARE(m_target.scripts,
              (QStringList{"<!DOCTYPE HTML PUBLIC +'-//W3C//DTD HTML 3.2 Final//EN+'>~~", "<html>~~",
                           "<head>~~", "<title>Home</title>~~", "<META CONTENT=+'words+'>~~",

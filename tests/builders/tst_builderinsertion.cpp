@@ -64,31 +64,27 @@ private slots:
         FrameFixture fx;
         fx.start();
         QDialog* dialog = open(fx, BuilderKind(kind));
-        const char* ok = "Command1";
         switch (BuilderKind(kind)) {
             case BuilderKind::Anchor:
-                QTest::keyClicks(child<QLineEdit>(dialog, "Text1"), "index~1.html");
+                QTest::keyClicks(child<QLineEdit>(dialog, "url_field"), "index~1.html");
                 break;
             case BuilderKind::Image:
-                QTest::keyClicks(child<QLineEdit>(dialog, "Text8"), "pic (1).gif");
+                QTest::keyClicks(child<QLineEdit>(dialog, "file_field"), "pic (1).gif");
                 break;
             case BuilderKind::ListItem:
-                child<QPlainTextEdit>(dialog, "Text2")->setPlainText("Apple\nPear");
-                break;
-            case BuilderKind::QuickPage:
-                ok = "Command8";
+                child<QPlainTextEdit>(dialog, "text_field")->setPlainText("Apple\nPear");
                 break;
             case BuilderKind::TableData:
-                child<QRadioButton>(dialog, "Option2")->click();
-                child<QCheckBox>(dialog, "Check1")->click();
-                QTest::keyClicks(child<QLineEdit>(dialog, "Text5"), "Name");
+                child<QRadioButton>(dialog, "header_option")->click();
+                child<QCheckBox>(dialog, "nowrap_check")->click();
+                QTest::keyClicks(child<QLineEdit>(dialog, "content_field"), "Name");
                 break;
             default:
                 break;
         }
         // The builder types into whichever document is active when OK is pressed.
         fx.frame().documents().newDocument();
-        child<QPushButton>(dialog, ok)->click();
+        child<QPushButton>(dialog, "ok_button")->click();
         QCOMPARE(fx.text(), text);
         QCOMPARE(fx.caret(), caret);
         QVERIFY(fx.active()->isChanged());
@@ -100,15 +96,15 @@ private slots:
         FrameFixture fx;
         fx.start();
         QDialog* dialog = open(fx, BuilderKind::Anchor);
-        QTest::keyClicks(child<QLineEdit>(dialog, "Text1"), "kept");
+        QTest::keyClicks(child<QLineEdit>(dialog, "url_field"), "kept");
         fx.active()->closeDocument();
-        child<QPushButton>(dialog, "Command1")->click();
+        child<QPushButton>(dialog, "ok_button")->click();
         QCOMPARE(fx.frame().commands().builders().openBuilder(BuilderKind::Anchor), dialog);
         QVERIFY(dialog->isVisible());
-        QCOMPARE(child<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("kept"));
+        QCOMPARE(child<QLineEdit>(dialog, "url_field")->text(), QStringLiteral("kept"));
         QVERIFY(!fx.frame().statusLine()->message()->text().isEmpty());
         fx.frame().documents().newDocument();
-        child<QPushButton>(dialog, "Command1")->click();
+        child<QPushButton>(dialog, "ok_button")->click();
         QCOMPARE(fx.text(), QStringLiteral("<a href=\"kept\"></a>"));
     }
 };

@@ -346,10 +346,9 @@ void NumericFieldTest::decimalText() {
 }
 
 void NumericFieldTest::widgetUpArrowShowsOne() {
-    NumericField field(NumericFieldModel(100, 10), QStringLiteral("Text1"),
-                       QStringLiteral("VScroll1"));
-    QScrollBar* bar = field.findChild<QScrollBar*>(QStringLiteral("VScroll1"));
-    QLineEdit* edit = field.findChild<QLineEdit*>(QStringLiteral("Text1"));
+    NumericField field(NumericFieldModel(100, 10), QStringLiteral("border"));
+    QScrollBar* bar = field.findChild<QScrollBar*>(QStringLiteral("border_scroll"));
+    QLineEdit* edit = field.findChild<QLineEdit*>(QStringLiteral("border_field"));
     QVERIFY(bar && edit);
     QCOMPARE(bar->minimum(), 0);
     QCOMPARE(bar->maximum(), 100);
@@ -366,8 +365,7 @@ void NumericFieldTest::widgetUpArrowShowsOne() {
 }
 
 void NumericFieldTest::widgetTypingIsRewrittenAndMovesTheBar() {
-    NumericField field(NumericFieldModel(100, 10), QStringLiteral("Text1"),
-                       QStringLiteral("VScroll1"));
+    NumericField field(NumericFieldModel(100, 10), QStringLiteral("border"));
     QTest::keyClicks(field.lineEdit(), QStringLiteral("150"));
     QCOMPARE(field.lineEdit()->text(), QStringLiteral("100"));
     QCOMPARE(field.scrollBar()->value(), 0);
@@ -384,8 +382,7 @@ void NumericFieldTest::widgetTypingIsRewrittenAndMovesTheBar() {
 }
 
 void NumericFieldTest::widgetUnitChangeResizesTheBar() {
-    NumericField field(NumericFieldModel::unitField(), QStringLiteral("Text4"),
-                       QStringLiteral("VScroll4"));
+    NumericField field(NumericFieldModel::unitField(), QStringLiteral("width"));
     QTest::keyClicks(field.lineEdit(), QStringLiteral("50"));
     QCOMPARE(field.scrollBar()->value(), 100);
     field.choosePixels();
