@@ -1,5 +1,5 @@
 #include "builders/BuilderRegistry.h"
-#include "document/DialogService.h"
+#include "document/ScriptedDialogService.h"
 #include "tags/InsertionTarget.h"
 
 #include <QCheckBox>
@@ -32,39 +32,16 @@ public:
     QStringList notes;
 };
 
-// Answers colour and open dialogs from lists (an invalid colour or an empty path is a cancel) and
-// records what each was shown with.
-class ScriptedDialogs : public DialogService {
-public:
-    MessageAnswer showMessage(QWidget*, const MessageRequest&) override {
-        return MessageAnswer::Ok;
+// The dialogs of one kind that were shown, each with what it was shown with.
+QList<ScriptedDialogService::Shown> shownOfKind(const ScriptedDialogService& dialogs,
+                                                ScriptedDialogService::Kind kind) {
+    QList<ScriptedDialogService::Shown> found;
+    for (const auto& shown : dialogs.shown()) {
+        if (shown.kind == kind)
+            found.append(shown);
     }
-    std::optional<FileDialogResult> showOpen(QWidget*, const FileDialogRequest& request) override {
-        openRequests.push_back(request);
-        const QString path = openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
-        if (path.isEmpty())
-            return std::nullopt;
-        return FileDialogResult{path, request.filterIndex};
-    }
-    std::optional<FileDialogResult> showSave(QWidget*, const FileDialogRequest&) override {
-        return std::nullopt;
-    }
-    std::optional<QColor> showColor(QWidget*, const QColor& initial) override {
-        colorRequests.push_back(initial);
-        const QColor answer = colorAnswers.isEmpty() ? QColor() : colorAnswers.takeFirst();
-        if (!answer.isValid())
-            return std::nullopt;
-        return answer;
-    }
-    std::optional<FontChoice> showFont(QWidget*, const FontChoice&) override {
-        return std::nullopt;
-    }
-
-    QList<QColor> colorAnswers;
-    QStringList openAnswers;
-    QList<QColor> colorRequests;
-    QList<FileDialogRequest> openRequests;
-};
+    return found;
+}
 
 const QColor kGrey(0xC0, 0xC0, 0xC0);
 const QColor kWhite(0xFF, 0xFF, 0xFF);
@@ -107,7 +84,7 @@ private:
     void pressOk();
 
     FakeTarget m_target;
-    ScriptedDialogs m_dialogs;
+    ScriptedDialogService m_dialogs;
     QPointer<QDialog> m_dialog;
 };
 
@@ -132,7 +109,7 @@ void BuilderDialogsTest::pressOk() {
 
 void BuilderDialogsTest::init() {
     m_target = FakeTarget();
-    m_dialogs = ScriptedDialogs();
+    m_dialogs.clear();
 }
 
 void BuilderDialogsTest::cleanup() {
@@ -572,7 +549,10 @@ void BuilderDialogsTest::imageThroughTheWidgets() {
 
 void BuilderDialogsTest::quickPagePalettePicksColours() {
     open(BuilderKind::QuickPage);
-    m_dialogs.colorAnswers = {QColor(), QColor(255, 255, 255), QColor(1, 2, 3), QColor()};
+    for (const std::optional<QColor> answer :
+         {std::optional<QColor>(), std::optional<QColor>(QColor(255, 255, 255)),
+          std::optional<QColor>(QColor(1, 2, 3)), std::optional<QColor>()})
+        m_dialogs.answerColor(answer);
     child<QPushButton>("background_color_button")->click();  // cancelled before any pick: black
     QCOMPARE(child<QLineEdit>("background_color_field")->text(), QStringLiteral("000000"));
     child<QPushButton>("background_color_button")->click();
@@ -584,7 +564,8 @@ void BuilderDialogsTest::quickPagePalettePicksColours() {
     QCOMPARE(child<QLineEdit>("active_link_color_field")->text(), QStringLiteral("010203"));
     QCOMPARE(child<QPushButton>("active_link_color_button")->text(), QStringLiteral("Palette"));
     // One dialog object serves every button, so each starts from the last colour returned.
-    QCOMPARE(m_dialogs.colorRequests.back(), QColor(1, 2, 3));
+    QCOMPARE(shownOfKind(m_dialogs, ScriptedDialogService::Kind::Color).last().color,
+             QColor(1, 2, 3));
 }
 
 void BuilderDialogsTest::quickPageBrowsePicksTheBareName() {
@@ -594,14 +575,17 @@ void BuilderDialogsTest::quickPageBrowsePicksTheBareName() {
     browse->click();  // cancelled with nothing chosen yet
     QCOMPARE(child<QLineEdit>("background_file_field")->text(), QString());
 
-    m_dialogs.openAnswers = {QStringLiteral("/home/ann/site/img/back.gif"), QString()};
+    m_dialogs.answerFile(FileDialogResult{QStringLiteral("/home/ann/site/img/back.gif"), 2});
+    m_dialogs.answerFile(std::nullopt);
     browse->click();
     QCOMPARE(child<QLineEdit>("background_file_field")->text(), QStringLiteral("back.gif"));
     browse->click();  // cancelled: the name the dialog still holds
     QCOMPARE(child<QLineEdit>("background_file_field")->text(), QStringLiteral("back.gif"));
 
-    QCOMPARE(m_dialogs.openRequests.size(), 3);
-    for (const FileDialogRequest& request : m_dialogs.openRequests) {
+    const auto opened = shownOfKind(m_dialogs, ScriptedDialogService::Kind::Open);
+    QCOMPARE(opened.size(), 3);
+    for (const auto& shown : opened) {
+        const FileDialogRequest& request = shown.file;
         QCOMPARE(request.filter,
                  QStringLiteral("All Files (*.*)|*.*|GIF Files|*.gif|JPEG Files|*.jpg"));
         QCOMPARE(request.filterIndex, 2);
@@ -610,7 +594,7 @@ void BuilderDialogsTest::quickPageBrowsePicksTheBareName() {
 
 void BuilderDialogsTest::quickPageOkSendsTheSkeleton() {
     open(BuilderKind::QuickPage);
-    m_dialogs.colorAnswers = {QColor(0, 0, 128)};
+    m_dialogs.answerColor(QColor(0, 0, 128));
     child<QPushButton>("background_color_button")->click();
     child<QLineEdit>("title_field")->setText(QStringLiteral("Home"));
     child<QLineEdit>("meta_content_field")->setText(QStringLiteral("words"));
