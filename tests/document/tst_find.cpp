@@ -238,6 +238,32 @@ private slots:
         QCOMPARE(control<QLineEdit>(dialog, "Text1")->text(), QStringLiteral("bc"));
     }
 
+    // A screen reader or the keyboard changes the boxes without a click; the search follows.
+    void boxesSetWithoutAClickSteerTheSearch() {
+        FrameFixture fx;
+        startWith(fx, QStringLiteral("ABC abc ABC"), 11);
+        FindDialog* dialog = openFind(fx);
+        auto* matchCase = control<QCheckBox>(dialog, "chkCase");
+        auto* up = control<QRadioButton>(dialog, "optDirection0");
+        auto* down = control<QRadioButton>(dialog, "optDirection1");
+        matchCase->setChecked(true);
+        up->setChecked(true);
+        QCOMPARE(fx.frame().findState().matchCase, 1);
+        QCOMPARE(fx.frame().findState().direction, 0);
+        QTest::keyClicks(control<QLineEdit>(dialog, "Text1"), QStringLiteral("abc"));
+        control<QPushButton>(dialog, "cmdFind")->click();
+        QCOMPARE(selection(fx), qMakePair(4, 7));
+        findNext(fx);
+        QCOMPARE(fx.dialogs().messageTexts(), QStringList{"Cannot find \"abc\""});
+
+        matchCase->setChecked(false);
+        down->setChecked(true);
+        QCOMPARE(fx.frame().findState().matchCase, 0);
+        QCOMPARE(fx.frame().findState().direction, 1);
+        findNext(fx);
+        QCOMPARE(selection(fx), qMakePair(8, 11));
+    }
+
     void f3WithoutSearchTextOpensFind() {
         FrameFixture fx;
         MainFrame& frame = startWith(fx, kAbcTwice);
