@@ -21,23 +21,25 @@ using Press = PictureButton::PressStyle;
 struct ButtonRow {
     ToolbarButton which;
     const char* name;
-    int left;   // twips from the toolbar's left edge
-    int width;  // twips
+    const char* spokenName;  // what screen readers announce
+    int left;                // twips from the toolbar's left edge
+    int width;               // twips
     Press press;
     const char* images;
     const char* hint;
 };
 const ButtonRow kButtons[] = {
-    {ToolbarButton::New, "imgFileNewButton", 0, 360, Press::PressThenRun, "new",
+    {ToolbarButton::New, "imgFileNewButton", "New", 0, 360, Press::PressThenRun, "new",
      " Create new file."},
-    {ToolbarButton::Open, "imgFileOpenButton", 360, 360, Press::FlashThenRun, "open",
+    {ToolbarButton::Open, "imgFileOpenButton", "Open", 360, 360, Press::FlashThenRun, "open",
      " Open an existing file."},
-    {ToolbarButton::Save, "Image1", 720, 360, Press::PressRunRelease, "save", " Save active file."},
-    {ToolbarButton::Cut, "imgCutButton", 1200, 375, Press::RunThenPress, "cut",
+    {ToolbarButton::Save, "Image1", "Save", 720, 360, Press::PressRunRelease, "save",
+     " Save active file."},
+    {ToolbarButton::Cut, "imgCutButton", "Cut", 1200, 375, Press::RunThenPress, "cut",
      " Cut selected text."},
-    {ToolbarButton::Copy, "imgCopyButton", 1560, 375, Press::RunThenPress, "copy",
+    {ToolbarButton::Copy, "imgCopyButton", "Copy", 1560, 375, Press::RunThenPress, "copy",
      " Copy selected text."},
-    {ToolbarButton::Paste, "imgPasteButton", 1920, 375, Press::RunThenPress, "paste",
+    {ToolbarButton::Paste, "imgPasteButton", "Paste", 1920, 375, Press::RunThenPress, "paste",
      " Paste contents of clipboard."},
 };
 constexpr int kHeightTwips = 375;
@@ -57,6 +59,11 @@ Toolbar::Toolbar(MainFrame& frame, QWidget* parent) : QWidget(parent), m_frame(f
                                          QLatin1String(row.images), this);
         const ToolbarButton which = row.which;
         const QString hint = QLatin1String(row.hint);
+        // The pictures say nothing to assistive technology: name the button and describe it with
+        // its hint, which also serves as its tooltip.
+        button->setAccessibleName(QLatin1String(row.spokenName));
+        button->setAccessibleDescription(hint.trimmed());
+        button->setToolTip(hint.trimmed());
         connect(button, &PictureButton::hovered, this, [this, hint] { showHint(hint); });
         connect(button, &PictureButton::commandRequested, this,
                 [this, which] { runCommand(which); });
