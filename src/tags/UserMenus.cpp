@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QMenu>
 
 namespace {
@@ -35,9 +36,10 @@ void UserMenus::addTo(QMenu* insertMenu, QWidget* owner, InsertionTarget& target
             QAction* entry = menu->addAction(QString());
             entry->setObjectName(entryName(m, k));
             entry->setVisible(k == 1);
-            // The caption is read when the entry is chosen, so a reload needs no reconnecting.
-            QObject::connect(entry, &QAction::triggered, owner,
-                             [&target, entry] { target.typeKeystrokeScript(entry->text()); });
+            // The line is read when the entry is chosen, so a reload needs no reconnecting.
+            QObject::connect(entry, &QAction::triggered, owner, [&target, entry] {
+                target.typeKeystrokeScript(entry->data().toString());
+            });
         }
     }
 }
@@ -47,6 +49,7 @@ void UserMenus::clear(DocumentWindow& doc) {
         for (int k = 1; k <= UserMenuFile::kEntryCount; ++k) {
             QAction* entry = doc.action(entryName(m, k));
             entry->setText(QString());
+            entry->setData(QString());
             // Entry 1 stays shown: it is reachable only once its submenu is shown.
             entry->setVisible(k == 1);
         }
@@ -57,8 +60,27 @@ void UserMenus::clear(DocumentWindow& doc) {
 void UserMenus::show(DocumentWindow& doc, int menu, int entry, const QString& line) {
     doc.menu(menuName(menu))->menuAction()->setVisible(true);
     QAction* action = doc.action(entryName(menu, entry));
-    action->setText(line);
+    action->setText(caption(line, QFontMetrics(doc.menu(menuName(menu))->font())));
+    action->setData(line);
     action->setVisible(true);
+}
+
+QString UserMenus::caption(const QString& line, const QFontMetrics& metrics) {
+    // No entry needs to be wider than this; measuring only a prefix keeps a huge line from
+    // taking as long to show as to lay out. The prefix is wide enough to fill the width even
+    // with the narrowest characters, and ends in an ellipsis when the line goes on.
+    constexpr int kWidestInAverageCharacters = 100;
+    constexpr qsizetype kMeasuredPrefix = 4 * kWidestInAverageCharacters;
+    QString shown = line.left(kMeasuredPrefix);
+    if (shown.size() < line.size()) {
+        if (shown.back().isHighSurrogate())
+            shown.chop(1);
+        shown += QChar(0x2026);
+    }
+    shown = metrics.elidedText(shown, Qt::ElideRight,
+                               metrics.averageCharWidth() * kWidestInAverageCharacters);
+    // The line is shown as written: an '&' is not an access key.
+    return shown.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
 void UserMenus::load(MainFrame& frame) {

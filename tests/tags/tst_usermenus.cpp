@@ -167,21 +167,25 @@ private slots:
 
     void anEntryTypesItsWholeLineAsAScript_data() {
         QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("caption");  // "&&" shows one '&'
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("caret");
-        QTest::newRow("ampersand typed too") << QByteArray("&nbsp;") << "x&nbsp;y" << 7;
+        QTest::newRow("ampersand shown and typed") << QByteArray("&nbsp;&&") << "&&nbsp;&&&&"
+                                                   << "x&nbsp;&&y" << 9;
         QTest::newRow("caret between the tags")
-            << QByteArray("<p></p>{left 4}") << "x<p></p>y" << 4;
-        QTest::newRow("malformed typed literally")
-            << QByteArray("{bogus}<b>{") << "x{bogus}<b>{y" << 12;
+            << QByteArray("<p></p>{left 4}") << "<p></p>{left 4}"
+            << "x<p></p>y" << 4;
+        QTest::newRow("malformed typed literally") << QByteArray("{bogus}<b>{") << "{bogus}<b>{"
+                                                   << "x{bogus}<b>{y" << 12;
     }
     void anEntryTypesItsWholeLineAsAScript() {
         QFETCH(QByteArray, line);
-        QFETCH(QString, text);
-        QFETCH(int, caret);
         FrameFixture fx;
         writeUserdef(fx, line + "\n");
         fx.start();
+        QTEST(entry(fx, 1, 1)->text(), "caption");
+        QFETCH(QString, text);
+        QFETCH(int, caret);
         fx.active()->loadBytes("xy");
         fx.editor()->moveCursor(QTextCursor::NextCharacter);
         entry(fx, 1, 1)->trigger();
