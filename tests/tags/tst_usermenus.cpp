@@ -194,6 +194,36 @@ private slots:
         QVERIFY(fx.active()->isChanged());
     }
 
+    // A megabyte line types in one go and shows cut short. Each repetition of `unit` types
+    // `head` and leaves the caret before `tail`.
+    void aHugeLineTypesAndShowsShort_data() {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("head");
+        QTest::addColumn<QString>("tail");
+        QTest::newRow("plain text") << "lorem ipsum "
+                                    << "lorem ipsum "
+                                    << "";
+        QTest::newRow("left groups and braces") << "<b>{{} }</b>{left 4}"
+                                                << "<b>{ }"
+                                                << "</b>";
+    }
+    void aHugeLineTypesAndShowsShort() {
+        QFETCH(QString, unit);
+        QFETCH(QString, head);
+        QFETCH(QString, tail);
+        const int repeats = (1 << 20) / int(unit.size());
+        const QString line = unit.repeated(repeats);
+        FrameFixture fx;
+        writeUserdef(fx, line.toLatin1() + "\n");
+        fx.start();
+        const QString caption = entry(fx, 1, 1)->text();
+        QVERIFY(caption.size() < 500);
+        QVERIFY(line.startsWith(caption.left(10)));
+        entry(fx, 1, 1)->trigger();
+        QCOMPARE(fx.text(), head.repeated(repeats) + tail.repeated(repeats));
+        QCOMPARE(fx.caret(), head.size() * repeats);
+    }
+
     void anEmptyFirstEntryOnlyFocusesTheDocument() {
         FrameFixture fx;
         writeUserdef(fx, "\nsecond\n");
