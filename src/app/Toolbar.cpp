@@ -14,23 +14,25 @@ using Press = PictureButton::PressStyle;
 struct ButtonRow {
     ToolbarButton which;
     const char* name;
-    int left;   // twips from the toolbar's left edge
-    int width;  // twips
+    const char* spokenName;  // what screen readers announce
+    int left;                // twips from the toolbar's left edge
+    int width;               // twips
     Press press;
     const char* images;
     const char* hint;
 };
 const ButtonRow kButtons[] = {
-    {ToolbarButton::New, "new_button", 0, 360, Press::PressThenRun, "new", " Create new file."},
-    {ToolbarButton::Open, "open_button", 360, 360, Press::FlashThenRun, "open",
+    {ToolbarButton::New, "new_button", "New", 0, 360, Press::PressThenRun, "new",
+     " Create new file."},
+    {ToolbarButton::Open, "open_button", "Open", 360, 360, Press::FlashThenRun, "open",
      " Open an existing file."},
-    {ToolbarButton::Save, "save_button", 720, 360, Press::PressRunRelease, "save",
+    {ToolbarButton::Save, "save_button", "Save", 720, 360, Press::PressRunRelease, "save",
      " Save active file."},
-    {ToolbarButton::Cut, "cut_button", 1200, 375, Press::RunThenPress, "cut",
+    {ToolbarButton::Cut, "cut_button", "Cut", 1200, 375, Press::RunThenPress, "cut",
      " Cut selected text."},
-    {ToolbarButton::Copy, "copy_button", 1560, 375, Press::RunThenPress, "copy",
+    {ToolbarButton::Copy, "copy_button", "Copy", 1560, 375, Press::RunThenPress, "copy",
      " Copy selected text."},
-    {ToolbarButton::Paste, "paste_button", 1920, 375, Press::RunThenPress, "paste",
+    {ToolbarButton::Paste, "paste_button", "Paste", 1920, 375, Press::RunThenPress, "paste",
      " Paste contents of clipboard."},
 };
 constexpr int kHeightTwips = 375;
@@ -51,6 +53,11 @@ Toolbar::Toolbar(InsertionTarget& target, BuilderLauncher& builders, QWidget* pa
                                          QLatin1String(row.images), this);
         const ToolbarButton which = row.which;
         const QString hintText = QLatin1String(row.hint);
+        // The pictures say nothing to assistive technology: name the button and describe it with
+        // its hint, which also serves as its tooltip.
+        button->setAccessibleName(QLatin1String(row.spokenName));
+        button->setAccessibleDescription(hintText.trimmed());
+        button->setToolTip(hintText.trimmed());
         connect(button, &PictureButton::hovered, this, [this, hintText] { emit hint(hintText); });
         connect(button, &PictureButton::commandRequested, this,
                 [this, which] { emit buttonChosen(which); });

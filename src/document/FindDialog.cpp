@@ -55,15 +55,18 @@ FindDialog::FindDialog(FindState& state, std::function<void()> search, QWidget* 
     layout->addLayout(left, 1);
     layout->addLayout(buttons);
 
+    // The search state follows every change of the boxes, however it comes: mouse, keyboard, a
+    // screen reader or the program itself.
+    connect(m_matchCase, &QCheckBox::toggled, this,
+            [this](bool checked) { m_state.matchCase = checked ? 1 : 0; });
+    connect(m_field, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_find->setEnabled(!text.isEmpty()); });
+
     // Load: the Find button waits for a search text; the state's direction is preselected.
     m_find->setEnabled(false);
     if (state.direction == 0 || state.direction == 1)
         m_directions[state.direction]->setChecked(true);
 
-    connect(m_field, &QLineEdit::textChanged, this,
-            [this](const QString& text) { m_find->setEnabled(!text.isEmpty()); });
-    connect(m_matchCase, &QCheckBox::clicked, this,
-            [this] { m_state.matchCase = m_matchCase->isChecked() ? 1 : 0; });
     connect(m_find, &QPushButton::clicked, this, &FindDialog::onFind);
     connect(m_cancel, &QPushButton::clicked, this, &FindDialog::onCancel);
     adjustSize();
@@ -80,7 +83,10 @@ QWidget* FindDialog::buildDirectionFrame() {
     for (int index = 0; index < 2; ++index) {
         auto* button = new QRadioButton(captions[index]);
         button->setObjectName(names[index]);
-        connect(button, &QRadioButton::clicked, this, [this, index] { m_state.direction = index; });
+        connect(button, &QRadioButton::toggled, this, [this, index](bool checked) {
+            if (checked)
+                m_state.direction = index;
+        });
         row->addWidget(button);
         m_directions[index] = button;
     }

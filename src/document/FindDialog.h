@@ -20,7 +20,7 @@ public:
     // Fills the search field (the Find button follows it).
     void setSearchText(const QString& text);
     QString searchText() const;
-    // Checks "Match Case" without counting as a click.
+    // Checks "Match Case"; the search state follows, as it does for any change of the box.
     void checkMatchCase();
     // Places the dialog in the middle of its screen.
     void centerOnScreen();

@@ -43,16 +43,13 @@ std::optional<FileDialogResult> runFileDialog(QWidget* parent, const FileDialogR
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
-    const QStringList filters = QtDialogService::nameFilters(request.filter);
-    dialog.setNameFilters(filters);
-    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
-        dialog.selectNameFilter(filters.at(request.filterIndex - 1));
+    QtDialogService::setFilters(dialog, request);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return FileDialogResult{dialog.selectedFiles().constFirst(),
-                            int(filters.indexOf(dialog.selectedNameFilter())) + 1};
+                            QtDialogService::selectedFilterIndex(dialog, request.filter)};
 }
 
 }  // namespace
@@ -67,6 +64,28 @@ QStringList QtDialogService::nameFilters(const QString& filter) {
         filters.append(parts.at(i) + QStringLiteral(" (") + pattern + QLatin1Char(')'));
     }
     return filters;
+}
+
+void QtDialogService::setFilters(QFileDialog& dialog, const FileDialogRequest& request) {
+    // Each entry's own text already shows its pattern (or deliberately leaves it out): the
+    // dialog lists that text alone instead of adding the pattern again.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    const QStringList filters = nameFilters(request.filter);
+    dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters.at(request.filterIndex - 1));
+}
+
+int QtDialogService::selectedFilterIndex(const QFileDialog& dialog, const QString& filter) {
+    // With the details hidden, Qt 6.4 reports the entry's shown text rather than the filter.
+    const QString selected = dialog.selectedNameFilter();
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    const QStringList filters = nameFilters(filter);
+    for (int i = 0; i < filters.size(); ++i) {
+        if (selected == filters.at(i) || selected == parts.at(2 * i))
+            return i + 1;
+    }
+    return 0;
 }
 
 MessageAnswer QtDialogService::showMessage(QWidget* parent, const MessageRequest& request) {

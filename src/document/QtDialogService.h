@@ -2,6 +2,8 @@
 
 #include "document/DialogService.h"
 
+class QFileDialog;
+
 // The dialog seam as the user sees it: Qt's message boxes and file, colour and font dialogs.
 class QtDialogService : public DialogService {
 public:
@@ -16,4 +18,9 @@ public:
     // "Text|pattern|Text|pattern" as Qt's name filters ("Text (pattern)"); "*.*" matches every
     // file, with or without an extension.
     static QStringList nameFilters(const QString& filter);
+    // Gives a file dialog the request's filters, each listed with its own text only, and selects
+    // the requested one.
+    static void setFilters(QFileDialog& dialog, const FileDialogRequest& request);
+    // The 1-based index in `filter` of the entry the dialog has selected; 0 for none.
+    static int selectedFilterIndex(const QFileDialog& dialog, const QString& filter);
 };

@@ -7,8 +7,37 @@ void ScriptApplier::apply(const QString& script) {
 }
 
 void ScriptApplier::apply(const QList<ScriptToken>& tokens) {
-    for (const ScriptToken& token : tokens)
+    // A run of typed characters goes in as one insert: the same text as one insert per
+    // character, without paying the buffer's cost per insert once per character.
+    QString typed;
+    for (const ScriptToken& token : tokens) {
+        if (appendTypedText(token, typed))
+            continue;
+        if (!typed.isEmpty()) {
+            m_buffer.insertText(typed);
+            typed.clear();
+        }
         apply(token);
+    }
+    if (!typed.isEmpty())
+        m_buffer.insertText(typed);
+}
+
+bool ScriptApplier::appendTypedText(const ScriptToken& token, QString& text) {
+    if (token.modifiers.alt || token.count <= 0)
+        return true;  // does nothing, so it does not end a run
+    if (token.modifiers.ctrl)
+        return false;
+    if (token.kind == ScriptToken::Kind::Character) {
+        text += QString(token.count,
+                        token.modifiers.shift ? shifted(token.character) : token.character);
+        return true;
+    }
+    if (token.key == ScriptKey::Enter || token.key == ScriptKey::Tab) {
+        text += QString(token.count, token.key == ScriptKey::Enter ? u'\n' : u'\t');
+        return true;
+    }
+    return false;
 }
 
 void ScriptApplier::apply(const ScriptToken& token) {

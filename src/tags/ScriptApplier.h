@@ -29,6 +29,9 @@ public:
     static QChar shifted(QChar c);
 
 private:
+    // Adds what `token` types to `text` and returns true, when typing text (or nothing) is all
+    // the token does.
+    static bool appendTypedText(const ScriptToken& token, QString& text);
     void typeCharacter(const ScriptToken& token);
     void pressKey(const ScriptToken& token);
     void applyControlChord(const ScriptToken& token);

@@ -14,7 +14,10 @@
 // move closes it; the layout of the edited lines is brought up to date when the block closes.
 
 TextEditBuffer::TextEditBuffer(QPlainTextEdit* editor, UndoStep step)
-    : m_editor(editor), m_cursor(editor->textCursor()), m_step(step) {}
+    : m_editor(editor),
+      m_cursor(editor->textCursor()),
+      m_steps(*editor->document()),
+      m_step(step) {}
 
 TextEditBuffer::~TextEditBuffer() {
     finish();
@@ -44,10 +47,20 @@ void TextEditBuffer::insertText(const QString& text) {
     if (text.isEmpty() && !hasSelection())
         return;
     openEdit();
+    const int from = m_cursor.selectionStart();
+    const int removed = m_cursor.selectionEnd() - from;
     m_cursor.insertText(text);
+    m_steps.noteEdit(from, removed, text);
 }
 
 bool TextEditBuffer::move(Move move, bool extendSelection) {
+    // Within the edit, so the paragraph is not laid out again for each step.
+    if (const std::optional<int> target = stepWithoutLayout(move, extendSelection)) {
+        if (*target == position())
+            return false;
+        m_cursor.setPosition(*target);
+        return true;
+    }
     closeEdit();
     const auto mode = extendSelection ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
     const bool collapse = !extendSelection && hasSelection();
@@ -102,11 +115,31 @@ int TextEditBuffer::pageLineCount() const {
     return std::max(1, m_editor->viewport()->height() / lineHeight);
 }
 
+std::optional<int> TextEditBuffer::stepWithoutLayout(Move move, bool extendSelection) {
+    if (extendSelection || hasSelection())
+        return std::nullopt;
+    if (move == Move::Left)
+        return m_steps.left(position());
+    if (move == Move::Right)
+        return m_steps.right(position());
+    return std::nullopt;
+}
+
 bool TextEditBuffer::deleteForward() {
     if (!hasSelection() && position() >= length())
         return false;
     openEdit();
-    m_cursor.deleteChar();
+    const int lengthBefore = length();
+    const int at = position();
+    if (const std::optional<int> end = hasSelection() ? std::nullopt : m_steps.deleteEnd(at)) {
+        // What deleteChar() does, less its look at the layout: the caret stays, the rest goes.
+        m_cursor.setPosition(*end);
+        m_cursor.setPosition(at, QTextCursor::KeepAnchor);
+        m_cursor.removeSelectedText();
+    } else {
+        m_cursor.deleteChar();
+    }
+    noteRemoval(lengthBefore);
     return true;
 }
 
@@ -114,8 +147,15 @@ bool TextEditBuffer::deleteBackward() {
     if (!hasSelection() && position() == 0)
         return false;
     openEdit();
+    const int lengthBefore = length();
     m_cursor.deletePreviousChar();
+    noteRemoval(lengthBefore);
     return true;
+}
+
+// After a removal the caret stands where the removed text began.
+void TextEditBuffer::noteRemoval(int lengthBefore) {
+    m_steps.noteEdit(position(), lengthBefore - length(), {});
 }
 
 void TextEditBuffer::selectAll() {
@@ -128,7 +168,9 @@ void TextEditBuffer::cut() {
         return;
     copy();
     openEdit();
+    const int lengthBefore = length();
     m_cursor.removeSelectedText();
+    noteRemoval(lengthBefore);
 }
 
 void TextEditBuffer::copy() {

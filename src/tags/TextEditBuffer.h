@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CharacterSteps.h"
 #include "EditBuffer.h"
 
 #include <QTextCursor>
@@ -14,7 +15,8 @@ class QPlainTextEdit;
 // the widget's layout, so on a shown, wrapping editor they act on displayed lines.
 //
 // Cost per script does not depend on the document's size: the buffer works through a
-// QTextCursor and never copies the text.
+// QTextCursor and never copies the text. Character steps that need no layout are taken without
+// one, so typing and stepping back in turn costs no more per step as the paragraph grows.
 class TextEditBuffer : public EditBuffer {
 public:
     enum class UndoStep { New, JoinPrevious };
@@ -46,11 +48,14 @@ public:
 private:
     void openEdit();
     void closeEdit();
+    std::optional<int> stepWithoutLayout(Move move, bool extendSelection);
+    void noteRemoval(int lengthBefore);
     bool moveByLayout(QTextCursor::MoveOperation operation, QTextCursor::MoveMode mode, int count);
     int pageLineCount() const;
 
     QPlainTextEdit* m_editor;
     QTextCursor m_cursor;
+    CharacterSteps m_steps;
     UndoStep m_step;
     bool m_editOpen = false;
     bool m_edited = false;

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QMenu>
 
 QString UserMenus::menuName(int menu) {
@@ -29,8 +30,9 @@ void UserMenus::addTo(QMenu* insertMenu, QWidget* owner, InsertionTarget& target
             entry->setObjectName(entryName(m, k));
             entry->setVisible(k == 1);
             // The line is read when the entry is chosen, so a reload needs no reconnecting.
-            QObject::connect(entry, &QAction::triggered, owner,
-                             [&target, entry] { target.typeKeystrokeScript(entry->text()); });
+            QObject::connect(entry, &QAction::triggered, owner, [&target, entry] {
+                target.typeKeystrokeScript(entry->data().toString());
+            });
         }
     }
 }
@@ -42,13 +44,32 @@ void UserMenus::draw(QWidget* owner, const UserMenuFile& definitions) {
         for (int k = 1; k <= UserMenuFile::kEntryCount; ++k) {
             auto* entry = menu->findChild<QAction*>(entryName(m, k));
             const QString line = definitions.entry(m, k);
-            entry->setText(line);
+            entry->setText(caption(line, QFontMetrics(menu->font())));
+            entry->setData(line);
             // Entry 1 stays shown: it is reachable only once its submenu is shown.
             entry->setVisible(k == 1 || !line.isEmpty());
             anyShown = anyShown || !line.isEmpty();
         }
         menu->menuAction()->setVisible(anyShown);
     }
+}
+
+QString UserMenus::caption(const QString& line, const QFontMetrics& metrics) {
+    // No entry needs to be wider than this; measuring only a prefix keeps a huge line from
+    // taking as long to show as to lay out. The prefix is wide enough to fill the width even
+    // with the narrowest characters, and ends in an ellipsis when the line goes on.
+    constexpr int kWidestInAverageCharacters = 100;
+    constexpr qsizetype kMeasuredPrefix = 4 * kWidestInAverageCharacters;
+    QString shown = line.left(kMeasuredPrefix);
+    if (shown.size() < line.size()) {
+        if (shown.back().isHighSurrogate())
+            shown.chop(1);
+        shown += QChar(0x2026);
+    }
+    shown = metrics.elidedText(shown, Qt::ElideRight,
+                               metrics.averageCharWidth() * kWidestInAverageCharacters);
+    // The line is shown as written: an '&' is not an access key.
+    return shown.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
 void UserMenus::load(ProgramState& state, DialogService& dialogs, QWidget* parent) {

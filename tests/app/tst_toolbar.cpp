@@ -9,6 +9,7 @@
 #include "document/DocumentWindow.h"
 #include "document/EditorBox.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -247,6 +248,30 @@ private slots:
         hover(newButton, at(140, 100));
         QTRY_COMPARE(frame.statusLine()->message()->text(), QString());
         QVERIFY(!timer->isActive());
+    }
+
+    void eachButtonTellsAssistiveToolsItsNameAndHint_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("name");
+        const char* const names[] = {"New", "Open", "Save", "Cut", "Copy", "Paste"};
+        for (int i = 0; i < 6; ++i)
+            QTest::newRow(names[i]) << kButtonNames[i] << names[i];
+    }
+    void eachButtonTellsAssistiveToolsItsNameAndHint() {
+        QFETCH(QString, button);
+        QFETCH(QString, name);
+        FrameFixture fx;
+        MainFrame& frame = fx.start();
+        PictureButton* picture = ::button(frame, button);
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(picture);
+        QVERIFY(spoken);
+        QCOMPARE(spoken->text(QAccessible::Name), name);
+        // The description and the tooltip are the hint the status line shows.
+        hover(picture, at(100, 100));
+        const QString hint = frame.statusLine()->message()->text().trimmed();
+        QVERIFY(!hint.isEmpty());
+        QCOMPARE(spoken->text(QAccessible::Description), hint);
+        QCOMPARE(picture->toolTip(), hint);
     }
 
     void rightClickShowsTheHelpWindowCentredAndRunsNothing_data() {

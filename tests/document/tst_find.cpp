@@ -239,6 +239,32 @@ private slots:
         QCOMPARE(control<QLineEdit>(dialog, "find_what_field")->text(), QStringLiteral("bc"));
     }
 
+    // A screen reader or the keyboard changes the boxes without a click; the search follows.
+    void boxesSetWithoutAClickSteerTheSearch() {
+        FrameFixture fx;
+        startWith(fx, QStringLiteral("ABC abc ABC"), 11);
+        FindDialog* dialog = openFind(fx);
+        auto* matchCase = control<QCheckBox>(dialog, "match_case_check");
+        auto* up = control<QRadioButton>(dialog, "direction_up_option");
+        auto* down = control<QRadioButton>(dialog, "direction_down_option");
+        matchCase->setChecked(true);
+        up->setChecked(true);
+        QCOMPARE(fx.frame().state().search().matchCase, 1);
+        QCOMPARE(fx.frame().state().search().direction, 0);
+        QTest::keyClicks(control<QLineEdit>(dialog, "find_what_field"), QStringLiteral("abc"));
+        control<QPushButton>(dialog, "find_button")->click();
+        QCOMPARE(selection(fx), qMakePair(4, 7));
+        findNext(fx);
+        QCOMPARE(fx.dialogs().messageTexts(), QStringList{"Cannot find \"abc\""});
+
+        matchCase->setChecked(false);
+        down->setChecked(true);
+        QCOMPARE(fx.frame().state().search().matchCase, 0);
+        QCOMPARE(fx.frame().state().search().direction, 1);
+        findNext(fx);
+        QCOMPARE(selection(fx), qMakePair(8, 11));
+    }
+
     void f3WithoutSearchTextOpensFind() {
         FrameFixture fx;
         MainFrame& frame = startWith(fx, kAbcTwice);

@@ -124,6 +124,9 @@ private slots:
     void appliesScriptsToBuffers_data();
     void appliesScriptsToBuffers();
 
+    void stepsGoWhereTheKeysGo_data();
+    void stepsGoWhereTheKeysGo();
+
     void homeUpEndFollowDisplayedLines_data();
     void homeUpEndFollowDisplayedLines();
     void oneUndoRemovesAWholeScript();
@@ -323,6 +326,49 @@ void TestKeystrokeScript::appliesScriptsToBuffers() {
     QGuiApplication::clipboard()->setText(u"CLIP"_qs);
     TextEditBuffer::typeScript(m_editor.get(), script);
     QCOMPARE(editorState(*m_editor), after);
+}
+
+// Steps between plain characters are taken without the editor's layout; next to anything else
+// they must still go where the keys go.
+void TestKeystrokeScript::stepsGoWhereTheKeysGo_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("keys");  // < Left, > Right, D Delete, B Backspace; others typed
+    QTest::newRow("right-to-left paragraph") << u"\u05e9\u05dc\u05d5\u05dd ab|c"_qs << u"x<<>D"_qs;
+    QTest::newRow("from a plain paragraph into a right-to-left one")
+        << u"\u05e9\u05dc\u05d5\u05dd\nab|"_qs << u"<<<<<"_qs;
+    QTest::newRow("combining mark before") << u"e\u0301|x"_qs << u"<>"_qs;
+    QTest::newRow("combining mark after") << u"x|e\u0301y"_qs << u">D<"_qs;
+    QTest::newRow("prepended mark") << u"\u0600a|b"_qs << u"<x"_qs;
+    QTest::newRow("paragraph turned right-to-left by typing") << u"a|b"_qs << u"<\u05e9>x"_qs;
+    QTest::newRow("surrogate pair") << u"a\U0001F600|b"_qs << u"<>B"_qs;
+    QTest::newRow("typed lines") << u"|"_qs << u"ab\ncd<<<<<>>DB<<>"_qs;
+}
+
+void TestKeystrokeScript::stepsGoWhereTheKeysGo() {
+    QFETCH(QString, before);
+    QFETCH(QString, keys);
+    QPlainTextEdit pressed;
+    setEditorState(pressed, unmark(before));
+    setEditorState(*m_editor, unmark(before));
+    const QHash<QChar, std::pair<Qt::Key, QString>> named = {
+        {u'<', {Qt::Key_Left, u"{left}"_qs}},
+        {u'>', {Qt::Key_Right, u"{right}"_qs}},
+        {u'D', {Qt::Key_Delete, u"{del}"_qs}},
+        {u'B', {Qt::Key_Backspace, u"{bs}"_qs}},
+        {u'\n', {Qt::Key_Return, u"~"_qs}}};
+    QString script;
+    for (QChar key : keys) {
+        if (named.contains(key)) {
+            QTest::keyClick(&pressed, named[key].first);
+            script += named[key].second;
+        } else {
+            QTest::sendKeyEvent(QTest::Click, &pressed, Qt::Key_unknown, QString(key),
+                                Qt::NoModifier);
+            script += scriptForLiteralText(QString(key));
+        }
+    }
+    TextEditBuffer::typeScript(m_editor.get(), script);
+    QCOMPARE(editorState(*m_editor), editorState(pressed));
 }
 
 void TestKeystrokeScript::homeUpEndFollowDisplayedLines_data() {

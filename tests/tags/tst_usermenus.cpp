@@ -167,27 +167,61 @@ private slots:
 
     void anEntryTypesItsWholeLineAsAScript_data() {
         QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("caption");  // "&&" shows one '&'
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("caret");
-        QTest::newRow("ampersand typed too") << QByteArray("&nbsp;") << "x&nbsp;y" << 7;
+        QTest::newRow("ampersand shown and typed") << QByteArray("&nbsp;&&") << "&&nbsp;&&&&"
+                                                   << "x&nbsp;&&y" << 9;
         QTest::newRow("caret between the tags")
-            << QByteArray("<p></p>{left 4}") << "x<p></p>y" << 4;
-        QTest::newRow("malformed typed literally")
-            << QByteArray("{bogus}<b>{") << "x{bogus}<b>{y" << 12;
+            << QByteArray("<p></p>{left 4}") << "<p></p>{left 4}"
+            << "x<p></p>y" << 4;
+        QTest::newRow("malformed typed literally") << QByteArray("{bogus}<b>{") << "{bogus}<b>{"
+                                                   << "x{bogus}<b>{y" << 12;
     }
     void anEntryTypesItsWholeLineAsAScript() {
         QFETCH(QByteArray, line);
-        QFETCH(QString, text);
-        QFETCH(int, caret);
         FrameFixture fx;
         writeUserdef(fx, line + "\n");
         fx.start();
+        QTEST(entry(fx, 1, 1)->text(), "caption");
+        QFETCH(QString, text);
+        QFETCH(int, caret);
         fx.active()->loadBytes("xy");
         fx.editor()->moveCursor(QTextCursor::NextCharacter);
         entry(fx, 1, 1)->trigger();
         QCOMPARE(fx.text(), text);
         QCOMPARE(fx.caret(), caret);
         QVERIFY(fx.active()->isChanged());
+    }
+
+    // A megabyte line types in one go and shows cut short. Each repetition of `unit` types
+    // `head` and leaves the caret before `tail`.
+    void aHugeLineTypesAndShowsShort_data() {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<QString>("head");
+        QTest::addColumn<QString>("tail");
+        QTest::newRow("plain text") << "lorem ipsum "
+                                    << "lorem ipsum "
+                                    << "";
+        QTest::newRow("left groups and braces") << "<b>{{} }</b>{left 4}"
+                                                << "<b>{ }"
+                                                << "</b>";
+    }
+    void aHugeLineTypesAndShowsShort() {
+        QFETCH(QString, unit);
+        QFETCH(QString, head);
+        QFETCH(QString, tail);
+        const int repeats = (1 << 20) / int(unit.size());
+        const QString line = unit.repeated(repeats);
+        FrameFixture fx;
+        writeUserdef(fx, line.toLatin1() + "\n");
+        fx.start();
+        const QString caption = entry(fx, 1, 1)->text();
+        QVERIFY(caption.size() < 500);
+        QVERIFY(line.startsWith(caption.left(10)));
+        entry(fx, 1, 1)->trigger();
+        QCOMPARE(fx.text(), head.repeated(repeats) + tail.repeated(repeats));
+        QCOMPARE(fx.caret(), head.size() * repeats);
     }
 
     void anEmptyFirstEntryOnlyFocusesTheDocument() {
