@@ -1,6 +1,7 @@
 #include "app/MainFrame.h"
 #include "app/PreferencesStore.h"
 #include "app/ProgramFolders.h"
+#include "document/FileWriter.h"
 #include "document/QtDialogService.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QStandardPaths>
 
 int main(int argc, char** argv) {
+    FileWriter::ignoreFileSizeSignal();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Pagelark"));
     QApplication::setApplicationName(QStringLiteral("Pagelark"));
