@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QSettings>
 #include <QStandardPaths>
 
 int main(int argc, char** argv) {
@@ -21,10 +20,7 @@ int main(int argc, char** argv) {
         QIcon::fromTheme(QStringLiteral("org.pagelark.Pagelark"),
                          QIcon(QStringLiteral(":/icons/org.pagelark.Pagelark-48.png"))));
 
-    const QString settingsPath = QSettings(QSettings::NativeFormat, QSettings::UserScope,
-                                           QStringLiteral("Pagelark"), QStringLiteral("Pagelark"))
-                                     .fileName();
-    PreferencesStore prefs(settingsPath);
+    PreferencesStore prefs(PreferencesStore::userSettingsPath());
     QtDialogService dialogs;
     const ProgramFolders folders =
         ProgramFolders::resolve(QApplication::applicationDirPath(),

@@ -4,6 +4,7 @@
 #include <QPair>
 #include <QSettings>
 #include <QString>
+#include <memory>
 
 // Sections and keys of the per-user store, in one place.
 namespace Pref {
@@ -40,10 +41,16 @@ bool isTrue(const QString& text);
 }  // namespace Pref
 
 // The program's preferences: string values by section and key, kept in an INI file per user.
-// A missing key reads as the empty string, which every reader treats as absent.
+// A missing key reads as the empty string, which every reader treats as absent. When the path
+// names something other than a regular file (a FIFO or a device, whose reading would block or
+// whose replacing would do harm), the store keeps nothing: it reads as empty and writes nowhere.
 class PreferencesStore {
 public:
     explicit PreferencesStore(const QString& iniPath);
+    ~PreferencesStore();
+
+    // Where the program keeps its settings for this user, found without reading anything there.
+    static QString userSettingsPath();
 
     QString get(const QString& section, const QString& key) const;
     void save(const QString& section, const QString& key, const QString& value);
@@ -53,10 +60,11 @@ public:
     // order in which they are written ("RecentFile1" before "RecentFile2").
     QList<QPair<QString, QString>> getAll(const QString& section) const;
 
-    QString fileName() const { return m_settings.fileName(); }
+    QString fileName() const { return m_fileName; }
 
 private:
     static QString path(const QString& section, const QString& key);
 
-    mutable QSettings m_settings;
+    QString m_fileName;
+    std::unique_ptr<QSettings> m_settings;  // none when the file was refused
 };
