@@ -143,7 +143,7 @@ private slots:
         // A fixed seed, so that a failure names a file that can be made again.
         QRandomGenerator random(20);
         QPlainTextEdit editor;
-        constexpr int kFiles = 1200;
+        constexpr int kFiles = 1000;
         for (int n = 0; n < kFiles; ++n) {
             const QByteArray bytes = generatedFile(random);
             const int caret = random.bounded(int(bytes.size()) + 1);
