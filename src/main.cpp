@@ -1,4 +1,5 @@
 #include "app/MainFrame.h"
+#include "document/FileWriter.h"
 #include "document/QtDialogService.h"
 #include "state/PreferencesStore.h"
 #include "state/ProgramFolders.h"
@@ -6,10 +7,10 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QSettings>
 #include <QStandardPaths>
 
 int main(int argc, char** argv) {
+    FileWriter::ignoreFileSizeSignal();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Pagelark"));
     QApplication::setApplicationName(QStringLiteral("Pagelark"));
@@ -20,10 +21,7 @@ int main(int argc, char** argv) {
         QIcon::fromTheme(QStringLiteral("org.pagelark.Pagelark"),
                          QIcon(QStringLiteral(":/icons/org.pagelark.Pagelark-48.png"))));
 
-    const QString settingsPath = QSettings(QSettings::NativeFormat, QSettings::UserScope,
-                                           QStringLiteral("Pagelark"), QStringLiteral("Pagelark"))
-                                     .fileName();
-    PreferencesStore prefs(settingsPath);
+    PreferencesStore prefs(PreferencesStore::userSettingsPath());
     const ProgramFolders folders =
         ProgramFolders::resolve(QApplication::applicationDirPath(),
                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));

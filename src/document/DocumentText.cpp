@@ -1,21 +1,29 @@
 #include "document/DocumentText.h"
 
+#include <algorithm>
+
 #include <QStringDecoder>
 #include <QTextBlock>
+#include <QTextCharFormat>
+#include <QTextCursor>
 #include <QTextDocument>
 
 namespace {
 
-// Kinds of block break as they stood in the file; 0 means "the document's own line end".
+// Kinds of block break as they stood in the file.
 enum BreakKind : int {
-    OwnLineEnd = 0,
     BreakLf,
     BreakCrLf,
     BreakCr,
     BreakParagraph,   // U+2029
     BreakFrameStart,  // U+FDD0, which Qt also takes for a block break
     BreakFrameEnd,    // U+FDD1, likewise
+    BreakKinds
 };
+
+// A break that differs from the file's own line end carries its kind in the object type of its
+// separator's character format (see the header for why that property).
+constexpr int kFirstMark = QTextFormat::UserObject + 0x100;
 
 int kindOf(LineEnd lineEnd) {
     switch (lineEnd) {
@@ -45,29 +53,28 @@ QStringView breakText(int kind) {
     return u"\n";
 }
 
-// Every block loaded from the file gets a user state holding the kinds of the breaks before and
-// after it; blocks that edits create keep Qt's default -1. When the user deletes a break, Qt
-// keeps the later block's state (its "before" is then stale); when the user inserts one, the
-// earlier block keeps the old state (its "after" is then stale) and the later one is new. So
-// between two loaded blocks the earlier one's "after" holds, next to a new block the loaded
-// one's claim holds only when it is the later block's "before", and between new blocks the
-// document's own line end holds. An unchanged document keeps every break.
-constexpr int LoadedBlock = 1 << 6;
-
-int packState(int before, int after) {
-    return LoadedBlock | (before << 3) | after;
+bool isMark(int objectType) {
+    return objectType >= kFirstMark && objectType < kFirstMark + BreakKinds;
 }
 
-bool isLoaded(int state) {
-    return state >= 0 && (state & LoadedBlock) != 0;
+QTextCharFormat markFormat(int kind) {
+    QTextCharFormat format;
+    format.setObjectType(kFirstMark + kind);
+    return format;
 }
 
-int breakBefore(int state) {
-    return (state >> 3) & 7;
+// The kind of the break that ends the block before `block`: its separator's mark, or the
+// document's own line end.
+int kindBefore(const QTextBlock& block, int ownKind) {
+    const int objectType = block.charFormat().objectType();
+    return isMark(objectType) ? objectType - kFirstMark : ownKind;
 }
 
-int breakAfter(int state) {
-    return state & 7;
+// Whether any separator may carry a mark; a document that never had one needs no look-ups.
+bool mayHaveMarks(const QTextDocument& document) {
+    const QList<QTextFormat> formats = document.allFormats();
+    return std::any_of(formats.begin(), formats.end(),
+                       [](const QTextFormat& format) { return isMark(format.objectType()); });
 }
 
 // The kind of block break that starts at text[i], or -1; follows QTextCursor::insertText.
@@ -92,38 +99,33 @@ int breakAt(QStringView text, qsizetype i, qsizetype* length) {
     return -1;
 }
 
-// The kind of the next block break from *i on (OwnLineEnd for the document's own, and at the end
-// of the text); moves *i past it.
-int nextBreak(QStringView text, qsizetype* i, int ownKind) {
-    for (; *i < text.size(); ++*i) {
-        qsizetype length = 0;
-        const int kind = breakAt(text, *i, &length);
-        if (kind >= 0) {
-            *i += length;
-            return kind == ownKind ? OwnLineEnd : kind;
-        }
-    }
-    return OwnLineEnd;
-}
-
-// Whether any block break differs from the document's own line end. Files without such a
-// break need no marks at all: every break of theirs is written back as the document's own.
 bool hasOddBreak(QStringView text, int ownKind) {
-    for (qsizetype i = 0; i < text.size();) {
-        if (nextBreak(text, &i, ownKind) != OwnLineEnd)
+    for (qsizetype i = 0, length = 0; i < text.size(); i += length) {
+        const int kind = breakAt(text, i, &length);
+        if (kind >= 0 && kind != ownKind)
             return true;
     }
     return false;
 }
 
-void markLoadedBlocks(QTextDocument& document, QStringView text, int ownKind) {
-    qsizetype i = 0;
-    int before = OwnLineEnd;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const int after = nextBreak(text, &i, ownKind);
-        block.setUserState(packState(before, after));
-        before = after;
+// Fills the empty document with `text`, marking every break that is not the document's own.
+// Done in one edit block without undo, as QTextDocument::setPlainText does, so that the layout
+// runs once.
+void insertMarked(QTextDocument& document, const QString& text, int ownKind) {
+    QTextCursor cursor(&document);
+    cursor.beginEditBlock();
+    const QTextCharFormat plain;
+    qsizetype start = 0;
+    for (qsizetype i = 0, length = 0; i < text.size(); i += length) {
+        const int kind = breakAt(text, i, &length);
+        if (kind < 0 || kind == ownKind)
+            continue;
+        cursor.insertText(text.mid(start, i - start), plain);
+        cursor.insertText(QStringLiteral("\n"), markFormat(kind));
+        start = i + length;
     }
+    cursor.insertText(text.mid(start), plain);
+    cursor.endEditBlock();
 }
 
 QString decode(const QByteArray& bytes, TextEncoding* encoding) {
@@ -201,17 +203,6 @@ bool appendEncoded(QByteArray& out, QStringView text, TextEncoding encoding, int
     return true;
 }
 
-int breakBetween(const QTextBlock& previous, const QTextBlock& next, int ownKind) {
-    const int previousState = previous.userState();
-    const int nextState = next.userState();
-    int kind = OwnLineEnd;
-    if (isLoaded(previousState))
-        kind = isLoaded(nextState) ? breakAfter(previousState) : OwnLineEnd;
-    else if (isLoaded(nextState))
-        kind = breakBefore(nextState);
-    return kind == OwnLineEnd ? ownKind : kind;
-}
-
 }  // namespace
 
 TextFormat DocumentText::detect(const QByteArray& bytes) {
@@ -225,10 +216,17 @@ TextFormat DocumentText::load(QTextDocument& document, const QByteArray& bytes) 
     TextFormat format;
     const QString text = decode(bytes, &format.encoding);
     format.lineEnd = firstLineEnd(bytes);
-    // setPlainText records no undo step and drops the undo history of the old content.
-    document.setPlainText(text);
-    if (hasOddBreak(text, kindOf(format.lineEnd)))
-        markLoadedBlocks(document, text, kindOf(format.lineEnd));
+    const int ownKind = kindOf(format.lineEnd);
+    if (hasOddBreak(text, ownKind)) {
+        const bool undoable = document.isUndoRedoEnabled();
+        document.setUndoRedoEnabled(false);  // this drops the old content's history too
+        document.clear();
+        insertMarked(document, text, ownKind);
+        document.setUndoRedoEnabled(undoable);
+    } else {
+        // setPlainText records no undo step and drops the undo history of the old content.
+        document.setPlainText(text);
+    }
     document.setModified(false);
     return format;
 }
@@ -238,18 +236,17 @@ std::optional<QByteArray> DocumentText::save(const QTextDocument& document,
     const int ownKind = kindOf(format.lineEnd);
     QByteArray out;
     out.reserve(document.characterCount());
+    const bool marked = mayHaveMarks(document);
     int line = 1;
-    QTextBlock previous;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next(), ++line) {
-        if (previous.isValid()) {
-            const QStringView lineEnd = breakText(breakBetween(previous, block, ownKind));
-            if (!appendEncoded(out, lineEnd, format.encoding, line - 1, error))
+        if (line > 1) {
+            const int kind = marked ? kindBefore(block, ownKind) : ownKind;
+            if (!appendEncoded(out, breakText(kind), format.encoding, line - 1, error))
                 return std::nullopt;
         }
         // Block texts, unlike toPlainText(), keep no-break spaces as they are.
         if (!appendEncoded(out, block.text(), format.encoding, line, error))
             return std::nullopt;
-        previous = block;
     }
     return out;
 }

@@ -12,10 +12,16 @@ class QTextDocument;
 // Moves a whole file between its bytes and an editor's QTextDocument without losing a byte.
 //
 // QTextDocument turns every line end it meets ("\r\n", "\r", "\n", U+2029, U+FDD0, U+FDD1) into
-// the same block break. The file's own line end (the first one in it) is what new breaks get;
-// each loaded block's user state remembers the breaks around it, so an unchanged document
-// saves back to exactly the bytes it was loaded from. Block user states are therefore reserved
-// for this class. Nothing here runs while the user edits.
+// the same block separator. The file's own line end (the first one in it) is what a separator
+// stands for unless it carries a mark: every break that differs from the file's own is loaded as
+// a separator whose character format has its kind as object type. Qt keeps that format with the
+// separator character itself, so undo and redo restore it together with the break, and joining
+// or splitting lines never moves it to another break. Qt also drops the object type from the
+// format that new text and new breaks take from their neighbours (QTextCursor::insertText and
+// insertBlock), so a break the user makes gets the file's own line end. Code that inserts with
+// an explicit format or a document fragment must not pass a mark on (EditorBox pastes and drops
+// as plain insertText for that reason), and code that sets character formats over a range must
+// merge them, not replace them. Block user states and user data are left free for other uses.
 class DocumentText {
 public:
     // The encoding (UTF-8 when the bytes are valid UTF-8, else Latin-1) and the first line end.

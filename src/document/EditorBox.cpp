@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -90,4 +91,13 @@ void EditorBox::mouseMoveEvent(QMouseEvent* event) {
 void EditorBox::focusInEvent(QFocusEvent* event) {
     QPlainTextEdit::focusInEvent(event);
     emit focusReceived();
+}
+
+void EditorBox::insertFromMimeData(const QMimeData* source) {
+    if (!source->hasText())
+        return;
+    QTextCursor cursor = textCursor();
+    cursor.insertText(source->text());
+    setTextCursor(cursor);
+    ensureCursorVisible();
 }

@@ -45,6 +45,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    // Pastes and drops as plain typed text: the inserted breaks take the file's own line end
+    // (see DocumentText), not the kind of a line break next to them.
+    void insertFromMimeData(const QMimeData* source) override;
 
 private:
     struct KeyRoute {

@@ -4,11 +4,12 @@
 #include "document/DocumentText.h"
 #include "document/DocumentWindow.h"
 #include "document/EditorBox.h"
+#include "document/FileWriter.h"
+#include "document/SaveMessage.h"
 #include "state/ProgramState.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 const QString FileCommands::kOpenFilter = QStringLiteral(
     "All Files (*.*)|*.*|HTML Files (*.htm*)|*.htm*|Server Side Include Files(*.sht*)|*.sht*|"
@@ -92,20 +93,20 @@ QString FileCommands::askSaveName(const QString& suggestion) {
 
 bool FileCommands::saveDocumentAs(DocumentWindow& doc, const QString& fileName) {
     BusyCursor busy;
-    QString error;
-    const auto bytes = DocumentText::save(*doc.editor()->document(), doc.textFormat(), &error);
-    // Written to a new file and renamed over the old one: a failed save leaves it as it was.
-    QSaveFile file(fileName);
-    if (bytes && file.open(QIODevice::WriteOnly) && file.write(*bytes) == bytes->size() &&
-        file.commit()) {
-        doc.setCaption(fileName);
-        doc.setChanged(false);
-        return true;
-    }
-    if (error.isEmpty())
-        error = file.errorString();
-    m_dialogs.showMessage(
-        m_frame, {error, QStringLiteral("Pagelark"), MessageButtons::Ok, MessageIcon::Exclamation});
+    QString unstorable;
+    const auto bytes = DocumentText::save(*doc.editor()->document(), doc.textFormat(), &unstorable);
+    if (!bytes)
+        return refuseSave(SaveMessage::forReason(fileName, unstorable));
+    if (const auto failure = FileWriter::write(fileName, *bytes))
+        return refuseSave(SaveMessage::forFailure(fileName, *failure));
+    doc.setCaption(fileName);
+    doc.setChanged(false);
+    return true;
+}
+
+bool FileCommands::refuseSave(const QString& message) {
+    m_dialogs.showMessage(m_frame, {message, QStringLiteral("Pagelark"), MessageButtons::Ok,
+                                    MessageIcon::Exclamation});
     return false;
 }
 

@@ -29,7 +29,8 @@ public:
     DocumentWindow* openDocumentFile(const QString& fileName);
     // The save dialog; an empty result means the user cancelled.
     QString askSaveName(const QString& suggestion);
-    // Writes the window's text to the file atomically; on success the window takes the name.
+    // Writes the window's text to the file atomically; on success the window takes the name,
+    // otherwise a message names the file and says why, and the window stays changed.
     bool saveDocumentAs(DocumentWindow& doc, const QString& fileName);
     void save(DocumentWindow& doc);
     void saveAs(DocumentWindow& doc);
@@ -43,6 +44,8 @@ public:
 
 private:
     void rememberType(const QString& path);
+    // Shows why a save failed; returns false.
+    bool refuseSave(const QString& message);
 
     ProgramState& m_state;
     DialogService& m_dialogs;

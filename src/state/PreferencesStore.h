@@ -4,6 +4,7 @@
 #include <QPair>
 #include <QSettings>
 #include <QString>
+#include <memory>
 
 // Sections and keys of the per-user store, in one place.
 namespace Pref {
@@ -40,9 +41,17 @@ inline const QString Type = QStringLiteral("Type");
 // Preferences-cleared mode belongs to the store: after the user cleared the preferences, save()
 // stores nothing until the mode is switched off again, so no writer has to ask first. Every run
 // starts with the mode off; deleting stays possible, as clearing itself needs it.
+//
+// When the path names something other than a regular file (a FIFO or a device, whose reading
+// would block or whose replacing would do harm), the store keeps nothing: it reads as empty and
+// writes nowhere.
 class PreferencesStore {
 public:
     explicit PreferencesStore(const QString& iniPath);
+    ~PreferencesStore();
+
+    // Where the program keeps its settings for this user, found without reading anything there.
+    static QString userSettingsPath();
 
     QString get(const QString& section, const QString& key) const;
     // Creates or replaces the value, unless preferences-cleared mode is on.
@@ -56,11 +65,12 @@ public:
     bool isCleared() const { return m_cleared; }
     void setCleared(bool cleared) { m_cleared = cleared; }
 
-    QString fileName() const { return m_settings.fileName(); }
+    QString fileName() const { return m_fileName; }
 
 private:
     static QString path(const QString& section, const QString& key);
 
-    mutable QSettings m_settings;
+    QString m_fileName;
+    std::unique_ptr<QSettings> m_settings;  // none when the file was refused
     bool m_cleared = false;
 };

@@ -267,15 +267,21 @@ private slots:
         QVERIFY(fx.active()->isChanged());
         QCOMPARE(fx.active()->caption(), path);
         QCOMPARE(fx.dialogs().shown().last().message.icon, MessageIcon::Exclamation);
-        QVERIFY(!fx.dialogs().shown().last().message.text.isEmpty());
+        QVERIFY(fx.dialogs().shown().last().message.text.startsWith("Can't save file: \n" + path +
+                                                                    "\nLine 2 holds"));
 
-        // A name in a folder that does not exist: the system's reason is shown.
+        // Without the euro sign, a name in a folder that does not exist: the folder is named.
+        QTest::keyClick(fx.editor(), Qt::Key_Backspace);
         const QString nowhere = fx.path("no/such/folder/x.html");
         fx.dialogs().answerFile(FileDialogResult{nowhere, 1});
         fx.active()->action(Command::FileSaveAs)->trigger();
         QCOMPARE(fx.active()->caption(), path);
         QVERIFY(!QFile::exists(nowhere));
         QCOMPARE(fx.dialogs().messageTexts().size(), 2);
+        QVERIFY2(fx.dialogs().messageTexts()[1].startsWith(
+                     "Can't save file: \n" + nowhere + "\nThe folder " + fx.path("no/such/folder") +
+                     " no longer exists. ("),
+                 qPrintable(fx.dialogs().messageTexts()[1]));
     }
 
     void aReadOnlyFolderRefusesTheSave() {

@@ -2,8 +2,16 @@
 #include "state/PreferencesStore.h"
 #include "state/StoredColor.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+#include <memory>
 
 class TestPreferences : public QObject {
     Q_OBJECT
@@ -55,6 +63,38 @@ private slots:
         store.deleteAll();
         PreferencesStore reopened(m_path);
         QCOMPARE(reopened.get(Pref::Color, Pref::BackColor), QString());
+    }
+
+    void aFifoInPlaceOfTheFileIsLeftAlone() {
+        const QByteArray fifo = QFile::encodeName(m_path);
+        QVERIFY(::mkfifo(fifo.constData(), 0600) == 0);
+        // Reading a FIFO waits for a writer: the store is made on another thread, and if it
+        // waits, a writer that closes at once lets it go on and the test fail.
+        std::unique_ptr<PreferencesStore> store;
+        std::unique_ptr<QThread> maker(
+            QThread::create([&] { store = std::make_unique<PreferencesStore>(m_path); }));
+        maker->start();
+        if (!maker->wait(QDeadlineTimer(5000))) {
+            ::close(::open(fifo.constData(), O_WRONLY | O_NONBLOCK));
+            maker->wait();
+            QFAIL("making the store waited for the FIFO");
+        }
+        QCOMPARE(store->get(Pref::Size, Pref::MainTop), QString());
+        store->save(Pref::Size, Pref::MainTop, QStringLiteral("300"));
+        store->deleteAll();
+        QVERIFY(store->getAll(Pref::Size).isEmpty());
+        struct stat status {};
+        QVERIFY(::stat(fifo.constData(), &status) == 0 && S_ISFIFO(status.st_mode));
+        const QString name = QFileInfo(m_path).fileName();
+        QCOMPARE(QDir(m_dir.path()).entryList({name + "*"}, QDir::AllEntries | QDir::System),
+                 QStringList{name});
+    }
+
+    void theUserSettingsPathIsWhereQSettingsKeepsThem() {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath("config")));
+        QCOMPARE(PreferencesStore::userSettingsPath(),
+                 QSettings(QSettings::NativeFormat, QSettings::UserScope, "Pagelark", "Pagelark")
+                     .fileName());
     }
 
     void storedBooleansAreRead() {
