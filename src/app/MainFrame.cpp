@@ -13,6 +13,7 @@
 #include "document/EditorAppearance.h"
 #include "document/EditorBox.h"
 #include "document/MenuTable.h"
+#include "tags/InsertionStops.h"
 #include "tags/TextEditBuffer.h"
 #include "tags/UserMenus.h"
 #include "templates/TemplateOptionsDialog.h"
@@ -338,7 +339,7 @@ void MainFrame::typeKeystrokeScript(const QString& script) {
     // Pieces sent while one command runs join one undo step, as one burst of typing would; the
     // step closes when control returns to the event loop.
     const bool joins = m_insertingInto == doc;
-    TextEditBuffer::typeScript(
+    InsertionStops::typeScript(
         doc->editor(), script,
         joins ? TextEditBuffer::UndoStep::JoinPrevious : TextEditBuffer::UndoStep::New);
     if (!joins) {
