@@ -1,5 +1,5 @@
-// Insertion stops: finding them in inserted text, the span a script reports, and Tab and
-// Shift+Tab between them in the real frame after tag menus and builders.
+// Insertion stops: finding them in inserted text, and Tab and Shift+Tab between them in the real
+// frame after tag menus and builders.
 #include "FrameFixture.h"
 
 #include "app/BuilderLauncher.h"
@@ -7,8 +7,6 @@
 #include "document/EditorBox.h"
 #include "tags/InsertionStopFinder.h"
 #include "tags/InsertionStops.h"
-#include "tags/PlainEditBuffer.h"
-#include "tags/ScriptApplier.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -64,43 +62,6 @@ private slots:
         QFETCH(int, caret);
         QFETCH(QList<int>, stops);
         QCOMPARE(findInsertionStops(text, caret), stops);
-    }
-
-    void scriptReportsTheSpanItTyped_data() {
-        QTest::addColumn<QString>("before");
-        QTest::addColumn<int>("anchor");
-        QTest::addColumn<int>("caret");
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("end");
-        QTest::addColumn<int>("caretAfter");
-        QTest::newRow("appended pair") << "ab" << 2 << 2 << "<td></td>{left 5}" << 2 << 11 << 6;
-        QTest::newRow("typing before its own text")
-            << "0123" << 4 << 4 << "ab{left 4}X" << 2 << 7 << 3;
-        QTest::newRow("selection replaced") << "hello" << 0 << 5 << "<b>" << 0 << 3 << 3;
-        QTest::newRow("backspace inside") << "" << 0 << 0 << "abc{bs 2}" << 0 << 1 << 1;
-        QTest::newRow("only caret moves") << "abc" << 3 << 3 << "{left 2}" << 0 << 0 << 1;
-    }
-
-    void scriptReportsTheSpanItTyped() {
-        QFETCH(QString, before);
-        QFETCH(int, anchor);
-        QFETCH(int, caret);
-        QFETCH(QString, script);
-        QFETCH(int, start);
-        QFETCH(int, end);
-        QFETCH(int, caretAfter);
-        PlainEditBuffer buffer(before);
-        buffer.setSelection(anchor, caret);
-        ScriptApplier applier(buffer);
-        applier.apply(script);
-        const ScriptOutcome outcome = applier.outcome();
-        QCOMPARE(outcome.typedText(), end > start);
-        if (outcome.typedText()) {
-            QCOMPARE(outcome.start(), start);
-            QCOMPARE(outcome.end(), end);
-        }
-        QCOMPARE(outcome.caret(), caretAfter);
     }
 
     void tabAfterTableDataPutsTheNextCellAfterIt() {
