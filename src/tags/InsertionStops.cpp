@@ -34,24 +34,28 @@ ScriptOutcome InsertionStops::typeScript(QPlainTextEdit* editor, const QString& 
 }
 
 void InsertionStops::startAfter(const ScriptOutcome& outcome, bool joinsPrevious) {
-    int start = outcome.start();
-    int end = outcome.end();
-    if (joinsPrevious && m_session.isActive() && outcome.typedText()) {
-        start = std::min(start, m_session.textStart());
-        end = std::max(end, m_session.textEnd());
+    // A later piece of the same command extends the text of the running session.
+    const bool extends = joinsPrevious && m_session.isActive();
+    int from = extends ? m_session.textStart() : outcome.start();
+    int to = extends ? m_session.textEnd() : outcome.end();
+    if (extends && outcome.typedText()) {
+        from = std::min(from, outcome.start());
+        to = std::max(to, outcome.end());
     }
-    const bool hasText = joinsPrevious ? end > start : outcome.typedText();
-    this->end();
+    end();
     const int caret = outcome.caret();
-    if (!hasText || caret < start || caret > end)
-        return;
+    if (to > from && caret >= from && caret <= to)
+        beginSession(from, to, caret);
+}
+
+void InsertionStops::beginSession(int from, int to, int caret) {
     QTextCursor text(m_editor->document());
-    text.setPosition(start);
-    text.setPosition(end, QTextCursor::KeepAnchor);
-    QList<int> stops = findInsertionStops(text.selectedText(), caret - start);
+    text.setPosition(from);
+    text.setPosition(to, QTextCursor::KeepAnchor);
+    QList<int> stops = findInsertionStops(text.selectedText(), caret - from);
     for (int& stop : stops)
-        stop += start;
-    m_session.begin(m_editor->document(), start, end, stops);
+        stop += from;
+    m_session.begin(m_editor->document(), from, to, stops);
     follow(true);
 }
 

@@ -41,6 +41,7 @@ protected:
 
 private:
     explicit InsertionStops(QPlainTextEdit* editor);
+    void beginSession(int from, int to, int caret);
     bool handleKey(const QKeyEvent* event);
     void moveCaretTo(int position);
     void caretMoved();
