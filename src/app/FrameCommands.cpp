@@ -11,6 +11,7 @@
 #include "document/EditorBox.h"
 #include "document/FindDialog.h"
 #include "state/ProgramState.h"
+#include "tags/SurroundTag.h"
 #include "tags/UserMenus.h"
 #include "templates/TemplateOptionsDialog.h"
 #include "templates/Templates.h"
@@ -55,6 +56,7 @@ const FrameCommands::HandlerRow FrameCommands::kHandlers[] = {
     {C::EditPaste, &F::paste},
     {C::EditDelete, &F::deleteSelection},
     {C::EditSelectAll, &F::selectAll},
+    {C::EditSurroundWithTag, &F::surroundWithTag},
     {C::EditFind, &F::findText},
     {C::EditFindNext, &F::findNext},
     {C::EditWrapText, &F::wrapText},
@@ -159,6 +161,14 @@ void FrameCommands::deleteSelection(DocumentWindow* doc) {
 
 void FrameCommands::selectAll(DocumentWindow* doc) {
     EditCommands::selectAll(editorOf(doc));
+}
+
+void FrameCommands::surroundWithTag(DocumentWindow* doc) {
+    if (!doc)
+        return;
+    const std::optional<QString> typed = m_frame.dialogs().askTag(&m_frame);
+    if (const std::optional<TagPair> pair = typed ? tagPairFor(*typed) : std::nullopt)
+        surroundSelection(doc->editor(), *pair);
 }
 
 void FrameCommands::findText(DocumentWindow* doc) {

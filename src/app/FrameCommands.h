@@ -54,6 +54,7 @@ private:
     void paste(DocumentWindow* doc);
     void deleteSelection(DocumentWindow* doc);
     void selectAll(DocumentWindow* doc);
+    void surroundWithTag(DocumentWindow* doc);
     void findText(DocumentWindow* doc);
     void findNext(DocumentWindow* doc);
     void wrapText(DocumentWindow* doc);

@@ -14,6 +14,7 @@ enum class Command {
     EditPaste,
     EditDelete,
     EditSelectAll,
+    EditSurroundWithTag,
     EditFind,
     EditFindNext,
     EditWrapText,

@@ -18,6 +18,7 @@ constexpr CommandRow kRows[] = {
     {C::EditPaste, "edit_paste", "&Paste", "Ctrl+V"},
     {C::EditDelete, "edit_delete", "De&lete", "Del"},
     {C::EditSelectAll, "edit_select_all", "Select &All"},
+    {C::EditSurroundWithTag, "edit_surround_with_tag", "&Surround With Tag...", "Ctrl+Shift+T"},
     {C::EditFind, "edit_find", "&Find"},
     {C::EditFindNext, "edit_find_next", "Find &Next", "F3"},
     {C::EditWrapText, "edit_wrap_text", "&Wrap Text", "", true},
@@ -65,8 +66,8 @@ const MenuItem kDocumentFileItems[] = {C::FileNew,  C::FileOpen,   C::FileClose,
                                        C::FileSave, C::FileSaveAs, C::FileExit};
 const MenuItem kEditItems[] = {C::EditCut,       C::EditCopy,         C::EditPaste,
                                C::EditDelete,    "clipboard_separator", C::EditSelectAll,
-                               "select_separator", C::EditFind,       C::EditFindNext,
-                               "find_separator", C::EditWrapText};
+                               C::EditSurroundWithTag, "select_separator", C::EditFind,
+                               C::EditFindNext,  "find_separator",    C::EditWrapText};
 const MenuItem kInsertItems[] = {C::InsertTimeDate, C::InsertQuickPage};
 const MenuItem kColorItems[] = {C::OptionsBackgroundColor, C::OptionsForegroundColor};
 const MenuLayout kColors{"colors_menu", "&Colors", kColorItems};

@@ -1,5 +1,5 @@
-// Surround with tag: the pair made from what the user typed, wrapping in a real document
-// window (one undo step), and the dialog that asks for the tag.
+// Surround with tag: the pair made from what the user typed, Edit > Surround With Tag in a real
+// document window (one undo step), and the dialog that asks for the tag.
 #include "FrameFixture.h"
 
 #include "document/DocumentWindow.h"
@@ -20,6 +20,16 @@ class TestSurroundTag : public QObject {
         cursor.setPosition(anchor);
         cursor.setPosition(caret, QTextCursor::KeepAnchor);
         fx.editor()->setTextCursor(cursor);
+    }
+
+    // Answers the tag question with `typed` and presses the command's shortcut in the editor.
+    static void surroundWith(FrameFixture& fx, std::optional<QString> typed) {
+        fx.dialogs().answerTag(typed);
+        fx.frame().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&fx.frame()));
+        fx.editor()->setFocus();
+        QTest::keyClick(fx.editor(), Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(fx.dialogs().shown().last().kind, ScriptedDialogService::Kind::Tag);
     }
 
 private slots:
@@ -69,13 +79,13 @@ private slots:
         fx.active()->loadBytes("say hello\nnow");
         fx.active()->setChanged(false);
         select(fx, 13, 4);  // from the end backwards, across the line break
-        surroundSelection(fx.editor(), *tagPairFor(u"div class=\"note\""));
+        surroundWith(fx, QStringLiteral("div class=\"note\""));
         QCOMPARE(fx.text(), QStringLiteral("say <div class=\"note\">hello\nnow</div>"));
         const QTextCursor cursor = fx.editor()->textCursor();
         QCOMPARE(cursor.selectedText(), QStringLiteral("hello\u2029now"));
         QCOMPARE(cursor.position(), 22);
         QVERIFY(fx.active()->isChanged());
-        fx.editor()->undo();
+        QTest::keyClick(fx.editor(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(fx.text(), QStringLiteral("say hello\nnow"));
     }
 
@@ -84,7 +94,12 @@ private slots:
         fx.start();
         fx.active()->loadBytes("say now");
         select(fx, 4, 4);
-        surroundSelection(fx.editor(), *tagPairFor(u"em"));
+        // A cancelled question and a text that names no element change nothing.
+        surroundWith(fx, std::nullopt);
+        surroundWith(fx, QStringLiteral("<1>"));
+        QCOMPARE(fx.text(), QStringLiteral("say now"));
+        QCOMPARE(fx.caret(), 4);
+        surroundWith(fx, QStringLiteral("em"));
         QCOMPARE(fx.text(), QStringLiteral("say <em></em>now"));
         QCOMPARE(fx.caret(), 8);
         QVERIFY(!fx.editor()->textCursor().hasSelection());
