@@ -39,7 +39,8 @@ FrameCommands::FrameCommands(MainFrame& frame)
              [&frame] { return frame.documents().active(); }),
       m_appearance(frame.state().preferences(),
                    [&frame] { return frame.documents().openWindows(); }),
-      m_builders(frame.documents(), frame.dialogs(), &frame) {}
+      m_builders(frame.documents(), frame.dialogs(), &frame),
+      m_pageTools(frame) {}
 
 using C = Command;
 using F = FrameCommands;
@@ -72,6 +73,8 @@ const FrameCommands::HandlerRow FrameCommands::kHandlers[] = {
     {C::OptionsUpdateUserMenus, &F::updateUserMenus},
     {C::OptionsBackupUserMenus, &F::backupUserMenus},
     {C::OptionsClearPreferences, &F::clearPreferences},
+    {C::ToolsPreviewInBrowser, &F::previewInBrowser},
+    {C::ToolsCheckPage, &F::checkPage},
     {C::WindowCascade, &F::cascade},
     {C::WindowTile, &F::tile},
     {C::WindowArrangeIcons, &F::arrangeIcons},
@@ -317,6 +320,16 @@ void FrameCommands::clearPreferences(DocumentWindow* doc) {
     setTemplateMarks(false);
     state.setPreferencesCleared(true);
     setOwnMark(true);
+}
+
+void FrameCommands::previewInBrowser(DocumentWindow* doc) {
+    if (doc)
+        m_pageTools.preview(*doc);
+}
+
+void FrameCommands::checkPage(DocumentWindow* doc) {
+    if (doc)
+        m_pageTools.checkPage(*doc);
 }
 
 void FrameCommands::cascade(DocumentWindow*) {

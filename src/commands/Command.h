@@ -30,6 +30,8 @@ enum class Command {
     OptionsUpdateUserMenus,
     OptionsBackupUserMenus,
     OptionsClearPreferences,
+    ToolsPreviewInBrowser,
+    ToolsCheckPage,
     WindowCascade,
     WindowTile,
     WindowArrangeIcons,

@@ -34,6 +34,8 @@ constexpr CommandRow kRows[] = {
     {C::OptionsUpdateUserMenus, "options_update_user_menus", "&Update User Defined Menus"},
     {C::OptionsBackupUserMenus, "options_backup_user_menus", "&Backup Userdef.dat now"},
     {C::OptionsClearPreferences, "options_clear_preferences", "Clear &Preferences", "", true},
+    {C::ToolsPreviewInBrowser, "tools_preview_in_browser", "&Preview in Browser", "F12"},
+    {C::ToolsCheckPage, "tools_check_page", "&Check Page", "F7"},
     {C::WindowCascade, "window_cascade", "&Cascade"},
     {C::WindowTile, "window_tile", "&Tile"},
     {C::WindowArrangeIcons, "window_arrange_icons", "&Arrange Icons"},
@@ -76,12 +78,14 @@ const MenuItem kDocumentOptionItems[] = {
     kColors,                   C::OptionsFont,            "user_menus_separator",
     C::OptionsEditUserMenus,   C::OptionsUpdateUserMenus, C::OptionsBackupUserMenus,
     "clear_separator",         C::OptionsClearPreferences};
+const MenuItem kToolItems[] = {C::ToolsPreviewInBrowser, C::ToolsCheckPage};
 const MenuItem kWindowItems[] = {C::WindowCascade, C::WindowTile, C::WindowArrangeIcons};
 const MenuLayout kDocumentMenus[] = {
     {"file_menu", "&File", kDocumentFileItems},
     {"edit_menu", "&Edit", kEditItems},
     {"insert_menu", "&Insert", kInsertItems},
     {"options_menu", "&Options", kDocumentOptionItems},
+    {"tools_menu", "&Tools", kToolItems},
     {"window_menu", "&Window", kWindowItems},
     {"help_menu", "&Help", kHelpItems},
 };

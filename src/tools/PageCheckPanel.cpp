@@ -1,9 +1,13 @@
 #include "PageCheckPanel.h"
 
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -12,20 +16,40 @@ enum Role { LineRole = Qt::UserRole, ColumnRole };
 
 }  // namespace
 
-PageCheckPanel::PageCheckPanel(QWidget* parent) : QWidget(parent), m_list(new QListWidget) {
+PageCheckPanel::PageCheckPanel(QWidget* parent)
+    : QWidget(parent), m_title(new QLabel), m_list(new QListWidget) {
     setObjectName(QStringLiteral("page_check_panel"));
     m_list->setObjectName(QStringLiteral("page_check_problems"));
     m_list->setUniformItemSizes(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(makeTitleBar());
     layout->addWidget(m_list);
     // Double-click and Enter both activate an item.
     connect(m_list, &QListWidget::itemActivated, this, &PageCheckPanel::chooseItem);
 }
 
-void PageCheckPanel::check(QPlainTextEdit* editor) {
+QWidget* PageCheckPanel::makeTitleBar() {
+    auto* bar = new QWidget;
+    m_title->setObjectName(QStringLiteral("page_check_title"));
+    auto* close = new QToolButton;
+    close->setObjectName(QStringLiteral("page_check_close"));
+    close->setAutoRaise(true);
+    close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+    close->setToolTip(tr("Close"));
+    connect(close, &QToolButton::clicked, this, &QWidget::hide);
+    auto* layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(4, 0, 0, 0);
+    layout->addWidget(m_title, 1);
+    layout->addWidget(close);
+    return bar;
+}
+
+void PageCheckPanel::check(QPlainTextEdit* editor, const QString& pageName) {
     if (!editor)
         return;
+    m_title->setText(pageName.isEmpty() ? tr("Check Page") : tr("Check Page: %1").arg(pageName));
     if (m_watcher) {
         m_watcher->disconnect(this);
         m_watcher->deleteLater();
