@@ -6,7 +6,7 @@ set -euo pipefail
 # The one list of Debian packages the project needs, to build, test, benchmark and smoke-test.
 PAGELARK_PACKAGES=(
   cmake g++ make pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev libtidy-dev
   libbenchmark-dev
   xvfb xauth xdotool x11-utils python3-xlib
   desktop-file-utils appstream

@@ -9,6 +9,7 @@
 #include "document/EditCommands.h"
 #include "document/EditorBox.h"
 #include "state/ProgramState.h"
+#include "tags/InsertionStops.h"
 #include "tags/TextEditBuffer.h"
 #include "tags/UserMenus.h"
 #include "templates/Templates.h"
@@ -145,7 +146,7 @@ void DocumentWindows::typeKeystrokeScript(const QString& script) {
     // Pieces sent while one command runs join one undo step, as one burst of typing would; the
     // step closes when control returns to the event loop.
     const bool joins = m_insertingInto == doc;
-    TextEditBuffer::typeScript(
+    InsertionStops::typeScript(
         doc->editor(), script,
         joins ? TextEditBuffer::UndoStep::JoinPrevious : TextEditBuffer::UndoStep::New);
     if (!joins) {

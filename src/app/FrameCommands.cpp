@@ -11,6 +11,7 @@
 #include "document/EditorBox.h"
 #include "document/FindDialog.h"
 #include "state/ProgramState.h"
+#include "tags/SurroundTag.h"
 #include "tags/UserMenus.h"
 #include "templates/TemplateOptionsDialog.h"
 #include "templates/Templates.h"
@@ -38,7 +39,8 @@ FrameCommands::FrameCommands(MainFrame& frame)
              [&frame] { return frame.documents().active(); }),
       m_appearance(frame.state().preferences(),
                    [&frame] { return frame.documents().openWindows(); }),
-      m_builders(frame.documents(), frame.dialogs(), &frame) {}
+      m_builders(frame.documents(), frame.dialogs(), &frame),
+      m_pageTools(frame) {}
 
 using C = Command;
 using F = FrameCommands;
@@ -55,6 +57,7 @@ const FrameCommands::HandlerRow FrameCommands::kHandlers[] = {
     {C::EditPaste, &F::paste},
     {C::EditDelete, &F::deleteSelection},
     {C::EditSelectAll, &F::selectAll},
+    {C::EditSurroundWithTag, &F::surroundWithTag},
     {C::EditFind, &F::findText},
     {C::EditFindNext, &F::findNext},
     {C::EditWrapText, &F::wrapText},
@@ -70,6 +73,8 @@ const FrameCommands::HandlerRow FrameCommands::kHandlers[] = {
     {C::OptionsUpdateUserMenus, &F::updateUserMenus},
     {C::OptionsBackupUserMenus, &F::backupUserMenus},
     {C::OptionsClearPreferences, &F::clearPreferences},
+    {C::ToolsPreviewInBrowser, &F::previewInBrowser},
+    {C::ToolsCheckPage, &F::checkPage},
     {C::WindowCascade, &F::cascade},
     {C::WindowTile, &F::tile},
     {C::WindowArrangeIcons, &F::arrangeIcons},
@@ -159,6 +164,14 @@ void FrameCommands::deleteSelection(DocumentWindow* doc) {
 
 void FrameCommands::selectAll(DocumentWindow* doc) {
     EditCommands::selectAll(editorOf(doc));
+}
+
+void FrameCommands::surroundWithTag(DocumentWindow* doc) {
+    if (!doc)
+        return;
+    const std::optional<QString> typed = m_frame.dialogs().askTag(&m_frame);
+    if (const std::optional<TagPair> pair = typed ? tagPairFor(*typed) : std::nullopt)
+        surroundSelection(doc->editor(), *pair);
 }
 
 void FrameCommands::findText(DocumentWindow* doc) {
@@ -307,6 +320,16 @@ void FrameCommands::clearPreferences(DocumentWindow* doc) {
     setTemplateMarks(false);
     state.setPreferencesCleared(true);
     setOwnMark(true);
+}
+
+void FrameCommands::previewInBrowser(DocumentWindow* doc) {
+    if (doc)
+        m_pageTools.preview(*doc);
+}
+
+void FrameCommands::checkPage(DocumentWindow* doc) {
+    if (doc)
+        m_pageTools.checkPage(*doc);
 }
 
 void FrameCommands::cascade(DocumentWindow*) {

@@ -2,6 +2,7 @@
 
 #include "app/BuilderLauncher.h"
 #include "app/ButtonHelp.h"
+#include "app/PageTools.h"
 #include "commands/Command.h"
 #include "document/AppearanceCommands.h"
 #include "document/FileCommands.h"
@@ -33,6 +34,7 @@ public:
     FindCommands& find() { return m_find; }
     AppearanceCommands& appearance() { return m_appearance; }
     BuilderLauncher& builders() { return m_builders; }
+    PageTools& pageTools() { return m_pageTools; }
 
 private:
     using Handler = void (FrameCommands::*)(DocumentWindow*);
@@ -54,6 +56,7 @@ private:
     void paste(DocumentWindow* doc);
     void deleteSelection(DocumentWindow* doc);
     void selectAll(DocumentWindow* doc);
+    void surroundWithTag(DocumentWindow* doc);
     void findText(DocumentWindow* doc);
     void findNext(DocumentWindow* doc);
     void wrapText(DocumentWindow* doc);
@@ -69,6 +72,8 @@ private:
     void updateUserMenus(DocumentWindow*);
     void backupUserMenus(DocumentWindow*);
     void clearPreferences(DocumentWindow* doc);
+    void previewInBrowser(DocumentWindow* doc);
+    void checkPage(DocumentWindow* doc);
     void cascade(DocumentWindow*);
     void tile(DocumentWindow*);
     void arrangeIcons(DocumentWindow*);
@@ -83,6 +88,7 @@ private:
     FindCommands m_find;
     AppearanceCommands m_appearance;
     BuilderLauncher m_builders;
+    PageTools m_pageTools;
     QPointer<AboutBox> m_about;
     QPointer<TemplateOptionsDialog> m_templateOptions;
 };

@@ -23,6 +23,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 namespace {
@@ -228,6 +229,31 @@ void MainFrame::showToolbar(bool shown) {
     // sized right after this fits the area as it now is.
     m_centralLayout->activate();
     m_state.setToolbarShown(shown);
+}
+
+void MainFrame::showUnderDocuments(QWidget* panel) {
+    // The divider comes with the first panel: a frame without one lays out as it always did.
+    if (!m_documentSplit) {
+        // Moving the area into the divider deactivates its window; the same one comes back.
+        QMdiSubWindow* current = m_mdi->currentSubWindow();
+        const int areaHeight = m_mdi->height();
+        m_documentSplit = new QSplitter(Qt::Vertical);
+        m_documentSplit->setObjectName(QStringLiteral("document_split"));
+        m_documentSplit->setChildrenCollapsible(false);
+        m_centralLayout->replaceWidget(m_mdi, m_documentSplit);
+        m_centralLayout->setStretchFactor(m_documentSplit, 1);
+        m_documentSplit->addWidget(m_mdi);
+        m_documentSplit->addWidget(panel);
+        m_documentSplit->setStretchFactor(0, 1);
+        m_documentSplit->setSizes({areaHeight - areaHeight / 4, areaHeight / 4});
+        m_documentSplit->show();
+        m_mdi->show();
+        if (current)
+            m_mdi->setActiveSubWindow(current);
+    } else if (m_documentSplit->indexOf(panel) < 0) {
+        m_documentSplit->addWidget(panel);
+    }
+    panel->show();
 }
 
 void MainFrame::setStatusMessage(const QString& text) {

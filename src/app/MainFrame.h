@@ -13,6 +13,7 @@ class FrameCommands;
 class ProgramState;
 class QMdiArea;
 class QMdiSubWindow;
+class QSplitter;
 class QVBoxLayout;
 class StatusLine;
 class Toolbar;
@@ -46,6 +47,10 @@ public:
     void showDocumentTools(bool shown);
     bool toolsHidden() const { return m_toolsHidden; }
 
+    // Shows `panel` between the document windows and the status line, sharing the document
+    // area's room with a divider the user can drag.
+    void showUnderDocuments(QWidget* panel);
+
     void setStatusMessage(const QString& text);
     void showMessage(const QString& text);
 
@@ -74,6 +79,7 @@ private:
     std::unique_ptr<FrameCommands> m_commands;
     Toolbar* m_toolbar = nullptr;
     QVBoxLayout* m_centralLayout = nullptr;
+    QSplitter* m_documentSplit = nullptr;
     bool m_toolsHidden = false;
     bool m_skipQueryUnload = false;
 };

@@ -18,6 +18,7 @@ constexpr CommandRow kRows[] = {
     {C::EditPaste, "edit_paste", "&Paste", "Ctrl+V"},
     {C::EditDelete, "edit_delete", "De&lete", "Del"},
     {C::EditSelectAll, "edit_select_all", "Select &All"},
+    {C::EditSurroundWithTag, "edit_surround_with_tag", "&Surround With Tag...", "Ctrl+Shift+T"},
     {C::EditFind, "edit_find", "&Find"},
     {C::EditFindNext, "edit_find_next", "Find &Next", "F3"},
     {C::EditWrapText, "edit_wrap_text", "&Wrap Text", "", true},
@@ -33,6 +34,8 @@ constexpr CommandRow kRows[] = {
     {C::OptionsUpdateUserMenus, "options_update_user_menus", "&Update User Defined Menus"},
     {C::OptionsBackupUserMenus, "options_backup_user_menus", "&Backup Userdef.dat now"},
     {C::OptionsClearPreferences, "options_clear_preferences", "Clear &Preferences", "", true},
+    {C::ToolsPreviewInBrowser, "tools_preview_in_browser", "&Preview in Browser", "F12"},
+    {C::ToolsCheckPage, "tools_check_page", "&Check Page", "F7"},
     {C::WindowCascade, "window_cascade", "&Cascade"},
     {C::WindowTile, "window_tile", "&Tile"},
     {C::WindowArrangeIcons, "window_arrange_icons", "&Arrange Icons"},
@@ -63,25 +66,38 @@ const MenuLayout kFrameMenus[] = {
 
 const MenuItem kDocumentFileItems[] = {C::FileNew,  C::FileOpen,   C::FileClose,
                                        C::FileSave, C::FileSaveAs, C::FileExit};
-const MenuItem kEditItems[] = {C::EditCut,       C::EditCopy,         C::EditPaste,
-                               C::EditDelete,    "clipboard_separator", C::EditSelectAll,
-                               "select_separator", C::EditFind,       C::EditFindNext,
-                               "find_separator", C::EditWrapText};
+const MenuItem kEditItems[] = {C::EditCut,
+                               C::EditCopy,
+                               C::EditPaste,
+                               C::EditDelete,
+                               "clipboard_separator",
+                               C::EditSelectAll,
+                               C::EditSurroundWithTag,
+                               "select_separator",
+                               C::EditFind,
+                               C::EditFindNext,
+                               "find_separator",
+                               C::EditWrapText};
 const MenuItem kInsertItems[] = {C::InsertTimeDate, C::InsertQuickPage};
 const MenuItem kColorItems[] = {C::OptionsBackgroundColor, C::OptionsForegroundColor};
 const MenuLayout kColors{"colors_menu", "&Colors", kColorItems};
-const MenuItem kDocumentOptionItems[] = {
-    C::OptionsTemplate,        C::OptionsToolbar,         C::OptionsCancelNewForm,
-    kColors,                   C::OptionsFont,            "user_menus_separator",
-    C::OptionsEditUserMenus,   C::OptionsUpdateUserMenus, C::OptionsBackupUserMenus,
-    "clear_separator",         C::OptionsClearPreferences};
+const MenuItem kDocumentOptionItems[] = {C::OptionsTemplate,
+                                         C::OptionsToolbar,
+                                         C::OptionsCancelNewForm,
+                                         kColors,
+                                         C::OptionsFont,
+                                         "user_menus_separator",
+                                         C::OptionsEditUserMenus,
+                                         C::OptionsUpdateUserMenus,
+                                         C::OptionsBackupUserMenus,
+                                         "clear_separator",
+                                         C::OptionsClearPreferences};
+const MenuItem kToolItems[] = {C::ToolsPreviewInBrowser, C::ToolsCheckPage};
 const MenuItem kWindowItems[] = {C::WindowCascade, C::WindowTile, C::WindowArrangeIcons};
 const MenuLayout kDocumentMenus[] = {
-    {"file_menu", "&File", kDocumentFileItems},
-    {"edit_menu", "&Edit", kEditItems},
-    {"insert_menu", "&Insert", kInsertItems},
-    {"options_menu", "&Options", kDocumentOptionItems},
-    {"window_menu", "&Window", kWindowItems},
+    {"file_menu", "&File", kDocumentFileItems}, {"edit_menu", "&Edit", kEditItems},
+    {"insert_menu", "&Insert", kInsertItems},   {"options_menu", "&Options", kDocumentOptionItems},
+    {"tools_menu", "&Tools", kToolItems},       {"window_menu", "&Window", kWindowItems},
     {"help_menu", "&Help", kHelpItems},
 };
 

@@ -8,8 +8,8 @@
 
 class QWidget;
 
-// Every modal message box and every open, save, colour and font dialog of the program goes
-// through this seam. The program shows Qt's dialogs; tests script the answers.
+// Every modal message box, every open, save, colour and font dialog and the tag question of the
+// program goes through this seam. The program shows Qt's dialogs; tests script the answers.
 
 enum class MessageButtons { Ok, OkCancel, YesNoCancel };
 enum class MessageIcon { None, Information, Exclamation, Question, Critical };
@@ -46,6 +46,8 @@ public:
                                                      const FileDialogRequest& request) = 0;
     virtual std::optional<QColor> showColor(QWidget* parent, const QColor& initial) = 0;
     virtual std::optional<FontChoice> showFont(QWidget* parent, const FontChoice& initial) = 0;
+    // The tag to surround the selection with, as the user typed it (`a href="x"`).
+    virtual std::optional<QString> askTag(QWidget* parent) = 0;
 
     // The program's plain note: the text, the title "Pagelark" and an OK button.
     void showNote(QWidget* parent, const QString& text) {

@@ -1,10 +1,12 @@
 #include "document/QtDialogService.h"
 
 #include "document/EditorAppearance.h"
+#include "tags/SurroundTagDialog.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace {
@@ -127,4 +129,11 @@ std::optional<FontChoice> QtDialogService::showFont(QWidget* parent, const FontC
     if (!accepted)
         return std::nullopt;
     return EditorAppearance::fromQFont(chosen);
+}
+
+std::optional<QString> QtDialogService::askTag(QWidget* parent) {
+    SurroundTagDialog dialog(parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.tagField()->text();
 }

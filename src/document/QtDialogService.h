@@ -4,7 +4,8 @@
 
 class QFileDialog;
 
-// The dialog seam as the user sees it: Qt's message boxes and file, colour and font dialogs.
+// The dialog seam as the user sees it: Qt's message boxes and file, colour and font dialogs, and
+// the program's own tag dialog.
 class QtDialogService : public DialogService {
 public:
     MessageAnswer showMessage(QWidget* parent, const MessageRequest& request) override;
@@ -14,6 +15,7 @@ public:
                                              const FileDialogRequest& request) override;
     std::optional<QColor> showColor(QWidget* parent, const QColor& initial) override;
     std::optional<FontChoice> showFont(QWidget* parent, const FontChoice& initial) override;
+    std::optional<QString> askTag(QWidget* parent) override;
 
     // "Text|pattern|Text|pattern" as Qt's name filters ("Text (pattern)"); "*.*" matches every
     // file, with or without an extension.

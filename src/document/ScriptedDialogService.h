@@ -7,10 +7,10 @@
 
 // The dialog seam for tests and benchmarks: answers come from queues filled in advance, and
 // every dialog shown is recorded. With its queue empty, a message box answers OK when OK is its
-// only button and Cancel otherwise; a file, colour or font dialog is cancelled.
+// only button and Cancel otherwise; a file, colour, font or tag dialog is cancelled.
 class ScriptedDialogService : public DialogService {
 public:
-    enum class Kind { Message, Open, Save, Color, Font };
+    enum class Kind { Message, Open, Save, Color, Font, Tag };
     struct Shown {
         Kind kind;
         MessageRequest message;
@@ -23,6 +23,7 @@ public:
     void answerFile(std::optional<FileDialogResult> result) { m_fileAnswers.enqueue(result); }
     void answerColor(std::optional<QColor> color) { m_colorAnswers.enqueue(color); }
     void answerFont(std::optional<FontChoice> font) { m_fontAnswers.enqueue(font); }
+    void answerTag(std::optional<QString> tag) { m_tagAnswers.enqueue(tag); }
 
     const QList<Shown>& shown() const { return m_shown; }
     // The texts of the message boxes shown so far.
@@ -36,6 +37,7 @@ public:
                                              const FileDialogRequest& request) override;
     std::optional<QColor> showColor(QWidget* parent, const QColor& initial) override;
     std::optional<FontChoice> showFont(QWidget* parent, const FontChoice& initial) override;
+    std::optional<QString> askTag(QWidget* parent) override;
 
 private:
     std::optional<FileDialogResult> nextFile(Kind kind, const FileDialogRequest& request);
@@ -45,4 +47,5 @@ private:
     QQueue<std::optional<FileDialogResult>> m_fileAnswers;
     QQueue<std::optional<QColor>> m_colorAnswers;
     QQueue<std::optional<FontChoice>> m_fontAnswers;
+    QQueue<std::optional<QString>> m_tagAnswers;
 };

@@ -14,13 +14,13 @@ void ScriptApplier::apply(const QList<ScriptToken>& tokens) {
         if (appendTypedText(token, typed))
             continue;
         if (!typed.isEmpty()) {
-            m_buffer.insertText(typed);
+            typeText(typed);
             typed.clear();
         }
         apply(token);
     }
     if (!typed.isEmpty())
-        m_buffer.insertText(typed);
+        typeText(typed);
 }
 
 bool ScriptApplier::appendTypedText(const ScriptToken& token, QString& text) {
@@ -65,10 +65,43 @@ QChar ScriptApplier::shifted(QChar c) {
     return c;
 }
 
+ScriptOutcome ScriptApplier::outcome() const {
+    ScriptOutcome outcome = m_outcome;
+    outcome.setCaret(m_buffer.position());
+    return outcome;
+}
+
+// Typing replaces the selection and leaves the caret after what it typed; a removal leaves the
+// caret where the removed text began. Either way the lengths before and after give the rest.
+template <typename Edit>
+bool ScriptApplier::edit(EditKind kind, Edit&& call) {
+    const int lengthBefore = m_buffer.length();
+    const int caretBefore = m_buffer.position();
+    const int anchorBefore = m_buffer.anchor();
+    const bool result = call();
+    const int caret = m_buffer.position();
+    // A paste of nothing, a cut of nothing: no edit at all.
+    if (m_buffer.length() == lengthBefore && caret == caretBefore &&
+        m_buffer.anchor() == anchorBefore)
+        return result;
+    const int selectionStart = std::min(caretBefore, anchorBefore);
+    const int from = kind == EditKind::Typing ? selectionStart : caret;
+    const int added = caret - from;
+    m_outcome.recordEdit(from, lengthBefore - m_buffer.length() + added, added);
+    return result;
+}
+
+void ScriptApplier::typeText(const QString& text) {
+    edit(EditKind::Typing, [&] {
+        m_buffer.insertText(text);
+        return true;
+    });
+}
+
 void ScriptApplier::typeCharacter(const ScriptToken& token) {
     const QChar c = token.modifiers.shift ? shifted(token.character) : token.character;
     // One insert for a repeat: the same as typing it count times, and cheap for large counts.
-    m_buffer.insertText(QString(token.count, c));
+    typeText(QString(token.count, c));
 }
 
 void ScriptApplier::pressKey(const ScriptToken& token) {
@@ -76,11 +109,9 @@ void ScriptApplier::pressKey(const ScriptToken& token) {
     using Move = EditBuffer::Move;
     switch (token.key) {
         case ScriptKey::Enter:
-            m_buffer.insertText(QString(token.count, u'\n'));
-            return;
+            return typeText(QString(token.count, u'\n'));
         case ScriptKey::Tab:
-            m_buffer.insertText(QString(token.count, u'\t'));
-            return;
+            return typeText(QString(token.count, u'\t'));
         case ScriptKey::Left:
             return repeatMove(Move::Left, shift, token.count);
         case ScriptKey::Right:
@@ -98,11 +129,15 @@ void ScriptApplier::pressKey(const ScriptToken& token) {
         case ScriptKey::PageDown:
             return repeatMove(Move::PageDown, shift, token.count);
         case ScriptKey::Backspace:
-            for (int i = 0; i < token.count && m_buffer.deleteBackward(); ++i) {
+            for (int i = 0; i < token.count &&
+                            edit(EditKind::Removal, [&] { return m_buffer.deleteBackward(); });
+                 ++i) {
             }
             return;
         case ScriptKey::Delete:
-            for (int i = 0; i < token.count && m_buffer.deleteForward(); ++i) {
+            for (int i = 0; i < token.count &&
+                            edit(EditKind::Removal, [&] { return m_buffer.deleteForward(); });
+                 ++i) {
             }
             return;
         case ScriptKey::Escape:
@@ -126,13 +161,19 @@ void ScriptApplier::applyControlChord(const ScriptToken& token) {
     // The clipboard chords. Only a single character can carry them, so there is no repeat.
     switch (token.character.toLower().unicode()) {
         case u'x':
-            m_buffer.cut();
+            edit(EditKind::Removal, [&] {
+                m_buffer.cut();
+                return true;
+            });
             break;
         case u'c':
             m_buffer.copy();
             break;
         case u'v':
-            m_buffer.paste();
+            edit(EditKind::Typing, [&] {
+                m_buffer.paste();
+                return true;
+            });
             break;
         case u'a':
             m_buffer.selectAll();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EditBuffer.h"
+#include "ScriptOutcome.h"
 #include "ScriptToken.h"
 
 #include <QList>
@@ -16,6 +17,9 @@
 // cut, Ctrl+C copy, Ctrl+V paste, Ctrl+A select all, Ctrl+Home and Ctrl+End (with Shift:
 // extending the selection). Every other Ctrl or Alt chord is ignored and types nothing, since
 // in the editor they are menu shortcuts or nothing at all, never text.
+//
+// Besides typing, the applier notes the span of text its scripts typed and where the caret
+// ended (outcome()), so that what follows an insertion knows what was inserted.
 class ScriptApplier {
 public:
     explicit ScriptApplier(EditBuffer& buffer) : m_buffer(buffer) {}
@@ -28,14 +32,23 @@ public:
     // changes nothing (already shifted characters, blanks, letters outside ASCII).
     static QChar shifted(QChar c);
 
+    // The span typed by everything applied so far, and the caret as it stands now.
+    ScriptOutcome outcome() const;
+
 private:
     // Adds what `token` types to `text` and returns true, when typing text (or nothing) is all
     // the token does.
     static bool appendTypedText(const ScriptToken& token, QString& text);
+    enum class EditKind { Typing, Removal };
+    // Runs one editing call of the buffer and records what it changed.
+    template <typename Edit>
+    bool edit(EditKind kind, Edit&& call);
+    void typeText(const QString& text);
     void typeCharacter(const ScriptToken& token);
     void pressKey(const ScriptToken& token);
     void applyControlChord(const ScriptToken& token);
     void repeatMove(EditBuffer::Move move, bool extendSelection, int count);
 
     EditBuffer& m_buffer;
+    ScriptOutcome m_outcome;
 };

@@ -23,10 +23,13 @@ TextEditBuffer::~TextEditBuffer() {
     finish();
 }
 
-void TextEditBuffer::typeScript(QPlainTextEdit* editor, const QString& script, UndoStep step) {
+ScriptOutcome TextEditBuffer::typeScript(QPlainTextEdit* editor, const QString& script,
+                                         UndoStep step) {
     TextEditBuffer buffer(editor, step);
-    ScriptApplier(buffer).apply(script);
+    ScriptApplier applier(buffer);
+    applier.apply(script);
     buffer.finish();
+    return applier.outcome();
 }
 
 void TextEditBuffer::finish() {

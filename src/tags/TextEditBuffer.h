@@ -2,6 +2,7 @@
 
 #include "CharacterSteps.h"
 #include "EditBuffer.h"
+#include "ScriptOutcome.h"
 
 #include <QTextCursor>
 
@@ -26,9 +27,9 @@ public:
     TextEditBuffer(const TextEditBuffer&) = delete;
     TextEditBuffer& operator=(const TextEditBuffer&) = delete;
 
-    // Parses `script` and types it into `editor` as described above.
-    static void typeScript(QPlainTextEdit* editor, const QString& script,
-                           UndoStep step = UndoStep::New);
+    // Parses `script` and types it into `editor` as described above; tells what it typed.
+    static ScriptOutcome typeScript(QPlainTextEdit* editor, const QString& script,
+                                    UndoStep step = UndoStep::New);
 
     // Closes the undo step and gives the widget the caret and selection the script left.
     void finish();

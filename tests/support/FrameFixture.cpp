@@ -36,6 +36,10 @@ MainFrame& FrameFixture::start(const QString& commandLine) {
     m_prefs->setCleared(false);
     m_state = std::make_unique<ProgramState>(*m_prefs, ProgramFolders{programDir(), programDir()});
     m_frame = std::make_unique<MainFrame>(*m_state, m_dialogs);
+    m_frame->commands().pageTools().setUrlOpener([this](const QUrl& url) {
+        m_openedUrls.append(url);
+        return true;
+    });
     m_frame->startUp(commandLine);
     return *m_frame;
 }

@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <memory>
 
 class DocumentWindow;
@@ -16,7 +17,7 @@ class EditorBox;
 
 // Runs the real frame headless with its settings store and program folder in a temporary
 // folder, and answers its dialogs from a script. The program folder starts with an empty
-// userdef.dat.
+// userdef.dat. No browser is ever started: the addresses it would be given are recorded.
 class FrameFixture {
 public:
     FrameFixture();
@@ -34,6 +35,8 @@ public:
     ProgramState& state() { return *m_state; }
     PreferencesStore& prefs() { return *m_prefs; }
     ScriptedDialogService& dialogs() { return m_dialogs; }
+    // The addresses handed to the browser so far.
+    const QList<QUrl>& openedUrls() const { return m_openedUrls; }
     QString programDir() const;
     QString settingsPath() const;
     // A path inside the temporary folder, and a file written there.
@@ -53,5 +56,6 @@ private:
     std::unique_ptr<PreferencesStore> m_prefs;
     std::unique_ptr<ProgramState> m_state;
     ScriptedDialogService m_dialogs;
+    QList<QUrl> m_openedUrls;
     std::unique_ptr<MainFrame> m_frame;
 };

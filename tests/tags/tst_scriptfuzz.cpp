@@ -1,6 +1,7 @@
 // Seeded random keystroke scripts against both buffers: nothing may crash or leave the caret
-// outside the text; scripts of characters and left moves must type exactly their characters;
-// and scripts of keys the editor knows must give what pressing those keys gives.
+// outside the text, nor change text outside the span the applier reports; scripts of characters
+// and left moves must type exactly their characters; and scripts of keys the editor knows must
+// give what pressing those keys gives.
 #include "tags/KeystrokeScript.h"
 #include "tags/PlainEditBuffer.h"
 #include "tags/ScriptApplier.h"
@@ -128,6 +129,18 @@ void checkWithinText(const EditBuffer& buffer, const QString& script) {
         QFAIL(qPrintable(u"caret outside the text after: "_qs + script));
 }
 
+// Outside the span that the applier reports as typed, the text is as it was.
+void checkSpanHoldsEveryChange(const QString& before, const QString& after,
+                               const ScriptOutcome& outcome, const QString& script) {
+    const int start = outcome.start();
+    const int end = outcome.end();
+    const bool within = 0 <= start && start <= end && end <= after.size() &&
+                        after.size() - end <= before.size() - start;
+    if (!within || after.left(start) != before.left(start) ||
+        after.mid(end) != before.right(after.size() - end))
+        QFAIL(qPrintable(u"a change outside the reported span after: "_qs + script));
+}
+
 QString editorText(const QPlainTextEdit& editor) {
     return editor.toPlainText();
 }
@@ -217,8 +230,11 @@ void TestScriptFuzz::runOnBoth(const QString& script, PlainEditBuffer& plain) {
     }
     if (plain.length() > kMaxBufferLength)
         plain = PlainEditBuffer(plain.text().left(100));
-    ScriptApplier(plain).apply(script);
+    const QString before = plain.text();
+    ScriptApplier applier(plain);
+    applier.apply(script);
     checkWithinText(plain, script);
+    checkSpanHoldsEveryChange(before, plain.text(), applier.outcome(), script);
     ++m_runs;
 
     if (m_wrapped->document()->characterCount() > kMaxBufferLength)

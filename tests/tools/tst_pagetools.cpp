@@ -1,0 +1,174 @@
+// Check Page (libtidy's problems, the panel and jumping to a problem) and the preview, through
+// the real frame where the user would see them.
+#include "FrameFixture.h"
+
+#include "document/DocumentWindow.h"
+#include "document/EditorBox.h"
+#include "tools/BrowserPreview.h"
+#include "tools/PageCheckPanel.h"
+#include "tools/PageChecker.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextDocument>
+
+namespace {
+
+const QString kPageHead =
+    QStringLiteral("<!DOCTYPE html>\n<html><head><title>t</title></head><body>\n");
+
+// Checks `editor` in `panel` and waits for the result.
+bool checkAndWait(PageCheckPanel& panel, EditorBox& editor) {
+    QSignalSpy finished(&panel, &PageCheckPanel::checkFinished);
+    panel.check(&editor);
+    return finished.wait(10000);
+}
+
+// Presses `key` in the active editor of an active frame, where the menu shortcuts reach it.
+void pressInEditor(FrameFixture& fx, Qt::Key key) {
+    fx.frame().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&fx.frame()));
+    fx.editor()->setFocus();
+    QTest::keyClick(fx.editor(), key);
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class TestPageTools : public QObject {
+    Q_OBJECT
+private slots:
+    void unclosedElementIsListedAndChoosingItMovesTheCaretThere() {
+        FrameFixture fx;
+        fx.start();
+        QVERIFY(!fx.frame().findChild<PageCheckPanel*>());  // not made at start-up
+        const QByteArray page = (kPageHead + "<p>\tsee\t<b>bold</p>\n</body></html>\n").toUtf8();
+        DocumentWindow* doc =
+            fx.frame().commands().files().openDocumentFile(fx.writeFile("page.html", page));
+        pressInEditor(fx, Qt::Key_F7);
+        PageCheckPanel* panel = fx.frame().commands().pageTools().panel();
+        QVERIFY(panel && panel->isVisible());
+        // The panel's arrival leaves the page's window active, with its menus and the keyboard.
+        QCOMPARE(fx.active(), doc);
+        QCOMPARE(QApplication::focusWidget(), doc->editor());
+        QTRY_VERIFY_WITH_TIMEOUT(!panel->isChecking(), 10000);
+        QVERIFY(panel->title()->text().endsWith(doc->caption()));
+        QCOMPARE(fx.text().toUtf8(), page);
+        QVERIFY(!doc->isChanged());
+
+        const QList<QListWidgetItem*> found =
+            panel->list()->findItems(QStringLiteral("missing </b>"), Qt::MatchContains);
+        QCOMPARE(found.size(), 1);
+        QCOMPARE(found[0]->text(),
+                 QStringLiteral("line 3 column 17 - Warning: missing </b> before </p>"));
+        // Another window is active by then; choosing the problem brings the page's back.
+        fx.frame().documents().newDocument();
+        QVERIFY(fx.active() != doc);
+        panel->list()->setCurrentItem(found[0]);
+        QTest::keyClick(panel->list(), Qt::Key_Return);
+        QCOMPARE(fx.active(), doc);
+        QCOMPARE(QApplication::focusWidget(), doc->editor());
+        const QTextCursor caret = doc->editor()->textCursor();
+        QCOMPARE(caret.blockNumber(), 2);
+        QCOMPARE(caret.positionInBlock(), 8);  // after "<p>", a tab, "see" and a tab
+    }
+
+    void cleanPageSaysSo() {
+        EditorBox editor;
+        editor.setPlainText(kPageHead + "<p>fine</p>\n</body></html>\n");
+        PageCheckPanel panel;
+        QVERIFY(checkAndWait(panel, editor));
+        QCOMPARE(panel.list()->count(), 1);
+        QCOMPARE(panel.list()->item(0)->text(), QStringLiteral("No problems found."));
+    }
+
+    void oddInputGivesProblemsOnItsOwnLines_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("nul characters")
+            << (QStringLiteral("<p>a") + QChar(0) + "b\n</i>" + QChar(0));
+        QTest::newRow("lone surrogate and junk") << QStringLiteral("<\xD800<<>>&#;\n<a href=>");
+        QTest::newRow("paragraph separators")
+            << QString(kPageHead + "<div>\u2029\u2029</body></html>").replace(u'\n', QChar(0x2029));
+    }
+
+    void oddInputGivesProblemsOnItsOwnLines() {
+        QFETCH(QString, text);
+        const int lines = int(text.count(u'\n') + text.count(QChar(0x2029))) + 1;
+        const PageCheckResult result = PageChecker::check(text);
+        for (const PageProblem& problem : result.problems)
+            QVERIFY2(problem.line >= 0 && problem.line <= lines, qPrintable(problem.report));
+    }
+
+    void tidyColumnIsFoundInTheLine_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("offset");
+        QTest::newRow("tab after text") << "ab\tx" << 9 << 3;
+        QTest::newRow("character beyond the basic plane") << "\U0001F600<b>" << 2 << 2;
+        QTest::newRow("beyond the end") << "ab" << 10 << 2;
+    }
+
+    void tidyColumnIsFoundInTheLine() {
+        QFETCH(QString, line);
+        QFETCH(int, column);
+        QFETCH(int, offset);
+        QCOMPARE(PageChecker::offsetOfColumn(line, column), offset);
+    }
+
+    void previewShowsOnlyTheSavedFile_data() {
+        QTest::addColumn<bool>("titled");
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<QString>("saveAsAnswer");  // empty: Save As is cancelled
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("saved") << true << false << "" << true;
+        QTest::newRow("changed: Save first") << true << true << "" << true;
+        QTest::newRow("untitled: Save As first") << false << true << "new.html" << true;
+        QTest::newRow("Save As cancelled") << false << false << "" << false;
+        QTest::newRow("save failed") << false << true << "no/such/folder/x.html" << false;
+    }
+
+    void previewShowsOnlyTheSavedFile() {
+        QFETCH(bool, titled);
+        QFETCH(bool, edited);
+        QFETCH(QString, saveAsAnswer);
+        QFETCH(bool, shown);
+        FrameFixture fx;
+        fx.start();
+        if (titled)
+            fx.frame().commands().files().openDocumentFile(fx.writeFile("page.html", "<p>"));
+        if (edited)
+            fx.typeText(QStringLiteral("x"));
+        if (!saveAsAnswer.isEmpty())
+            fx.dialogs().answerFile(FileDialogResult{fx.path(saveAsAnswer), 2});
+        pressInEditor(fx, Qt::Key_F12);
+        DocumentWindow* doc = fx.active();
+        if (!shown) {
+            QVERIFY(fx.openedUrls().isEmpty());
+            QVERIFY(doc->isUntitled() || doc->isChanged());
+            return;
+        }
+        QCOMPARE(fx.openedUrls(), QList<QUrl>{QUrl::fromLocalFile(doc->caption())});
+        QVERIFY(!doc->isChanged());
+        QCOMPARE(fileBytes(doc->caption()), fx.text().toUtf8());
+    }
+
+    void previewSavesWhatTheBrowserCouldNotReadFirst() {
+        QCOMPARE(previewStep(false, false), PreviewStep::ShowNow);
+        QCOMPARE(previewStep(false, true), PreviewStep::SaveFirst);
+        QCOMPARE(previewStep(true, true), PreviewStep::SaveAsFirst);
+        QCOMPARE(previewUrl(QStringLiteral("/tmp/my page#1.html")).toString(QUrl::FullyEncoded),
+                 QStringLiteral("file:///tmp/my%20page%231.html"));
+    }
+};
+
+QTEST_MAIN(TestPageTools)
+#include "tst_pagetools.moc"
