@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QColor>
+#include <QDateTime>
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -43,6 +46,22 @@ struct FontChoice {
     bool operator==(const FontChoice&) const = default;
 };
 
+// The start-up offer of the documents a run that did not end cleanly had not saved.
+struct RecoveryItem {
+    QString name;     // the document's path, or its caption when it had none
+    QDateTime taken;  // when its text was kept
+
+    bool operator==(const RecoveryItem&) const = default;
+};
+
+struct RecoveryRequest {
+    QList<RecoveryItem> items;
+    QStringList notes;  // one sentence for each kept text that could not be read
+};
+
+// Restore or discard every item; Later (the dialog closed) keeps them for the next start.
+enum class RecoveryAnswer { Restore, Discard, Later };
+
 class DialogService {
 public:
     virtual ~DialogService() = default;
@@ -55,4 +74,5 @@ public:
                                                      const FileDialogRequest& request) = 0;
     virtual std::optional<QColor> showColor(QWidget* parent, const QColor& initial) = 0;
     virtual std::optional<FontChoice> showFont(QWidget* parent, const FontChoice& initial) = 0;
+    virtual RecoveryAnswer showRecovery(QWidget* parent, const RecoveryRequest& request) = 0;
 };

@@ -59,6 +59,9 @@ public:
     std::optional<FontChoice> showFont(QWidget*, const FontChoice&) override {
         return std::nullopt;
     }
+    RecoveryAnswer showRecovery(QWidget*, const RecoveryRequest&) override {
+        return RecoveryAnswer::Later;
+    }
 
     QList<QColor> colorAnswers;
     QStringList openAnswers;
