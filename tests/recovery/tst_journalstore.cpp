@@ -51,7 +51,6 @@ private slots:
     void aLiveRunKeepsItsEntries();
     void aGoneRunIsOfferedToOneClaimerOnly();
     void answersDecideWhatStays();
-    void removalAndACleanCloseLeaveNothing();
 
 private:
     QString root() const { return m_dir->path(); }
@@ -206,16 +205,6 @@ void TestJournalStore::answersDecideWhatStays() {
     QCOMPARE(left.entries().size(), 1);
     QCOMPARE(left.entries().first().entry.bytes, QByteArray("not restored"));
     left.resolve(RecoveryAnswer::Discard);
-    QCOMPARE(rootListing(root()), QStringList());
-}
-
-void TestJournalStore::removalAndACleanCloseLeaveNothing() {
-    JournalStore store(root());
-    store.write(QStringLiteral("document-1"), entryWith("one"), nullptr);
-    store.write(QStringLiteral("document-2"), entryWith("two"), nullptr);
-    store.remove(QStringLiteral("document-1"));
-    QCOMPARE(store.names(), QStringList{QStringLiteral("document-2")});
-    store.close();
     QCOMPARE(rootListing(root()), QStringList());
 }
 
