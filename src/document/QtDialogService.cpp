@@ -1,6 +1,7 @@
 #include "document/QtDialogService.h"
 
 #include "document/EditorAppearance.h"
+#include "recovery/RecoveryDialog.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -127,4 +128,10 @@ std::optional<FontChoice> QtDialogService::showFont(QWidget* parent, const FontC
     if (!accepted)
         return std::nullopt;
     return EditorAppearance::fromQFont(chosen);
+}
+
+RecoveryAnswer QtDialogService::showRecovery(QWidget* parent, const RecoveryRequest& request) {
+    RecoveryDialog dialog(request, parent);
+    dialog.exec();
+    return dialog.answer();
 }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+#include "document/TextFormat.h"
+
+// What the journal keeps of one changed document: where it belongs, how it is stored, when it
+// was taken, and its text as Save would write it.
+struct JournalEntry {
+    QString path;     // empty for an untitled document
+    QString caption;  // the window's caption, for untitled documents
+    TextFormat format;
+    QDateTime taken;
+    QByteArray bytes;
+
+    // The path, or the caption when there is none.
+    QString displayName() const { return path.isEmpty() ? caption : path; }
+
+    // The entry file: a first line naming the format and its version, a second line of JSON
+    // describing the entry (with the length and a SHA-1 of the bytes), then the bytes.
+    QByteArray serialize() const;
+    // The entry in an entry file, or no value and the reason in *problem (and, when the
+    // description could still be read, the document's display name in *name).
+    static std::optional<JournalEntry> parse(const QByteArray& file, QString* problem,
+                                             QString* name = nullptr);
+
+    friend bool operator==(const JournalEntry&, const JournalEntry&) = default;
+};
