@@ -35,7 +35,7 @@ void typeOrErase(QTextDocument& document, bool type) {
 // The changes of one keystroke, on the user-interface thread.
 void journalSnapshot(benchmark::State& state, bool ours) {
     QTextDocument& document = documentOf(state);
-    EditRecorder recorder(document, benchHtml(state.range(0)));
+    EditRecorder recorder(document, benchHtml(state.range(0)), TextFormat{});
     recorder.take();
     bool type = true;
     for (auto _ : state) {
@@ -52,7 +52,8 @@ void journalSnapshot(benchmark::State& state, bool ours) {
         typeOrErase(document, false);
 }
 
-// The first changes of a document the journal was not given the file bytes of: the whole text.
+// The whole text, which the journal takes on the user-interface thread only for a document it
+// was not given the file bytes of, or after an edit that replaced most of the text.
 void journalFirstSnapshotWithoutBytes(benchmark::State& state) {
     QTextDocument& document = documentOf(state);
     for (auto _ : state) {
@@ -66,7 +67,7 @@ void journalWrite(benchmark::State& state) {
     QTextDocument& document = documentOf(state);
     QTemporaryDir dir;
     JournalStore store(dir.path());
-    EditRecorder recorder(document, benchHtml(state.range(0)));
+    EditRecorder recorder(document, benchHtml(state.range(0)), TextFormat{});
     TextReplica replica;
     replica.apply(recorder.take());
     JournalEntry entry{QStringLiteral("/site/bench.html"),
@@ -85,7 +86,7 @@ void journalWrite(benchmark::State& state) {
             state.SkipWithError("the copy lost track");
             break;
         }
-        entry.bytes = JournalText::encode(replica.document(), entry.format, nullptr).value();
+        entry.bytes = replica.encode(entry.format, nullptr).value();
         store.write(QStringLiteral("document-1"), entry, nullptr);
     }
     if (!type)
@@ -96,7 +97,7 @@ void journalWrite(benchmark::State& state) {
 void journalFirstWrite(benchmark::State& state) {
     QTemporaryDir dir;
     JournalStore store(dir.path());
-    EditRecorder recorder(documentOf(state), benchHtml(state.range(0)));
+    EditRecorder recorder(documentOf(state), benchHtml(state.range(0)), TextFormat{});
     const TextChanges changes = recorder.take();
     JournalEntry entry;
     for (auto _ : state) {
@@ -105,8 +106,22 @@ void journalFirstWrite(benchmark::State& state) {
             state.SkipWithError("the copy does not match the document");
             break;
         }
-        entry.bytes = JournalText::encode(replica.document(), entry.format, nullptr).value();
+        entry.bytes = replica.encode(entry.format, nullptr).value();
         store.write(QStringLiteral("document-1"), entry, nullptr);
+    }
+}
+
+// The memory the journal's copy of a changed 20 MB document holds: the file's bytes, which it
+// keeps, and what the edits put in.
+void journalCopyMemory(benchmark::State& state) {
+    QTextDocument& document = documentOf(state);
+    for (auto _ : state) {
+        EditRecorder recorder(document, benchHtml(state.range(0)), TextFormat{});
+        typeOrErase(document, true);
+        TextReplica replica;
+        replica.apply(recorder.take());
+        state.counters["held_MB"] = double(replica.heldBytes()) / 1e6;
+        typeOrErase(document, false);
     }
 }
 
@@ -128,3 +143,4 @@ BENCHMARK_CAPTURE(journalSnapshot, Bare, false)->Apply(keystrokeSizes);
 BENCHMARK(journalFirstSnapshotWithoutBytes)->Apply(sizes);
 BENCHMARK(journalWrite)->Apply(sizes)->Iterations(10);
 BENCHMARK(journalFirstWrite)->Apply(sizes);
+BENCHMARK(journalCopyMemory)->Arg(20000000)->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -279,14 +279,15 @@ bool DocumentText::Writer::appendBreak(int mark, QString* error) {
     return true;
 }
 
-bool DocumentText::Writer::appendFileText(QStringView text, QString* error) {
+bool DocumentText::Writer::appendFileText(QStringView text, LineEnd fileLineEnd, QString* error) {
+    const int fileKind = kindOf(fileLineEnd);
     qsizetype start = 0;
     for (qsizetype i = 0, length = 0; i < text.size(); i += length) {
         const int kind = breakAt(text, i, &length);
         if (kind < 0)
             continue;
         if (!appendText(text.mid(start, i - start), error) ||
-            !appendBreak(kFirstMark + kind, error))
+            !appendBreak(kind == fileKind ? 0 : kFirstMark + kind, error))
             return false;
         start = i + length;
     }

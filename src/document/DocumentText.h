@@ -59,9 +59,10 @@ public:
     // Text without breaks, or no success (and *error) when the encoding cannot store it.
     bool appendText(QStringView text, QString* error);
     bool appendBreak(int mark, QString* error);
-    // Text as it was read from a file in the same line end: each break in it stays the kind it
-    // is (\r\n, \r, \n, U+2029, U+FDD0 or U+FDD1).
-    bool appendFileText(QStringView text, QString* error);
+    // Text as it was decoded from a file whose own line end is `fileLineEnd`: its breaks of that
+    // kind take the format's line end, the others (\r\n, \r, \n, U+2029, U+FDD0, U+FDD1) stay
+    // what they are, as they would in a document loaded from that file.
+    bool appendFileText(QStringView text, LineEnd fileLineEnd, QString* error);
     // Bytes already in the format, holding `breaks` breaks.
     void appendEncoded(QByteArrayView bytes, qsizetype breaks);
 

@@ -8,10 +8,6 @@
 
 namespace {
 
-// Past this many new characters in one edit, reading the whole text later is cheaper than
-// cutting the new part out now (a cursor's selected text costs several times a raw copy).
-constexpr int kLargeEdit = 1 << 20;
-
 int rawLength(const QTextDocument& document) {
     return document.characterCount() - 1;
 }
@@ -22,11 +18,13 @@ EditRecorder::EditRecorder(QTextDocument& document) : m_document(document) {
     connect(&document, &QTextDocument::contentsChange, this, &EditRecorder::record);
 }
 
-EditRecorder::EditRecorder(QTextDocument& document, const QByteArray& loadedFrom)
+EditRecorder::EditRecorder(QTextDocument& document, const QByteArray& loadedFrom,
+                           const TextFormat& format)
     : EditRecorder(document) {
     m_whole = false;
     m_fromFile = true;
     m_file = loadedFrom;
+    m_fileFormat = format;
     m_length = rawLength(document);
 }
 
@@ -46,8 +44,10 @@ void EditRecorder::record(int position, int /*charsRemoved*/, int charsAdded) {
     const int length = rawLength(m_document);
     const int added = std::min(charsAdded, length - position);
     const int removed = m_length + added - length;
+    // An edit that put in most of the text is cheaper to take as the whole text than to cut
+    // out (a cursor's selected text costs several times a raw copy).
     if (position < 0 || added < 0 || removed < 0 || position + removed > m_length ||
-        added > kLargeEdit) {
+        added > length / 2 + 4096) {
         requireWholeText();
         return;
     }
@@ -57,36 +57,24 @@ void EditRecorder::record(int position, int /*charsRemoved*/, int charsAdded) {
     QTextCursor cursor(&m_document);
     cursor.setPosition(position);
     cursor.setPosition(position + added, QTextCursor::KeepAnchor);
-    m_edits.append({position, removed, cursor.selectedText()});
-    widenSpan(position, removed, added);
+    TextEdit edit{position, removed, cursor.selectedText(), {}};
+    if (edit.text.contains(QChar::ParagraphSeparator))
+        edit.marks = marksIn(position, position + added);
+    m_edits.append(std::move(edit));
 }
 
-// Keeps [m_spanStart, m_spanEnd] covering every position that an edit since the last take()
-// touched, in the coordinates of the current text.
-void EditRecorder::widenSpan(int position, int removed, int added) {
-    if (m_spanStart < 0) {
-        m_spanStart = position;
-        m_spanEnd = position + added;
-        return;
+// The marked breaks among the characters [from, to), by their position from `from`. A break is
+// the separator that ends a block, so its mark is that of the block after it.
+QList<MarkedBreak> EditRecorder::marksIn(int from, int to) const {
+    QList<MarkedBreak> marks;
+    if (from == to || !JournalText::mayHaveMarks(m_document))
+        return marks;
+    for (QTextBlock block = m_document.findBlock(from).next();
+         block.isValid() && block.position() <= to; block = block.next()) {
+        if (const int mark = JournalText::breakMark(block))
+            marks.append({block.position() - 1 - from, mark});
     }
-    if (m_spanEnd >= position + removed)
-        m_spanEnd += added - removed;
-    else if (m_spanEnd > position)
-        m_spanEnd = position + added;
-    m_spanStart = std::min(m_spanStart, position);
-    m_spanEnd = std::max(m_spanEnd, position + added);
-}
-
-void EditRecorder::readMarks(TextChanges& changes, int from, int to) const {
-    const int length = rawLength(m_document);
-    QTextBlock block = m_document.findBlock(std::min(from, length));
-    const QTextBlock last = m_document.findBlock(std::min(to, length));
-    changes.firstMarkedBlock = block.blockNumber();
-    for (; block.isValid(); block = block.next()) {
-        changes.marks.append(JournalText::lineEndMark(block));
-        if (block == last)
-            break;
-    }
+    return marks;
 }
 
 TextChanges EditRecorder::take() {
@@ -94,20 +82,18 @@ TextChanges EditRecorder::take() {
     if (m_whole) {
         changes.start = TextChanges::Start::FromText;
         changes.text = m_document.toRawText();
-        m_length = changes.text.size();
-        readMarks(changes, 0, m_length);
+        m_length = int(changes.text.size());
+        changes.textMarks = marksIn(0, m_length);
     } else {
         if (m_fromFile) {
             changes.start = TextChanges::Start::FromFile;
             changes.file.swap(m_file);
+            changes.fileFormat = m_fileFormat;
         }
         changes.edits.swap(m_edits);
-        if (m_spanStart >= 0)
-            readMarks(changes, m_spanStart, m_spanEnd);
     }
     changes.characterCount = m_document.characterCount();
     changes.blockCount = m_document.blockCount();
     m_whole = m_fromFile = false;
-    m_spanStart = m_spanEnd = -1;
     return changes;
 }

@@ -65,8 +65,8 @@ std::optional<JournalEntry> fail(QString* problem, const QString& reason) {
 
 }  // namespace
 
-QByteArray JournalEntry::serialize() const {
-    const QJsonObject header{
+QByteArray JournalEntry::header() const {
+    QJsonObject header{
         {QStringLiteral("path"), path},
         {QStringLiteral("caption"), caption},
         {QStringLiteral("encoding"), encodingName(format.encoding)},
@@ -75,8 +75,10 @@ QByteArray JournalEntry::serialize() const {
         {QStringLiteral("length"), double(bytes.size())},
         {QStringLiteral("sha1"), hashOf(bytes)},
     };
+    if (keptAsUtf8)
+        header.insert(QStringLiteral("keptAs"), encodingName(TextEncoding::Utf8));
     return kMagic + QByteArray::number(kVersion) + '\n' +
-           QJsonDocument(header).toJson(QJsonDocument::Compact) + '\n' + bytes;
+           QJsonDocument(header).toJson(QJsonDocument::Compact) + '\n';
 }
 
 std::optional<JournalEntry> JournalEntry::parse(const QByteArray& file, QString* problem,
@@ -90,11 +92,16 @@ std::optional<JournalEntry> JournalEntry::parse(const QByteArray& file, QString*
     const std::optional<TextFormat> format = formatFrom(header);
     const QDateTime taken =
         QDateTime::fromString(header.value(QLatin1String("taken")).toString(), Qt::ISODateWithMs);
-    if (!format || !taken.isValid())
+    const QString keptAs = header.value(QLatin1String("keptAs")).toString();
+    if (!format || !taken.isValid() ||
+        !(keptAs.isEmpty() || keptAs == encodingName(TextEncoding::Utf8)))
         return fail(problem, QStringLiteral("its description is damaged"));
     JournalEntry entry{header.value(QLatin1String("path")).toString(),
-                       header.value(QLatin1String("caption")).toString(), *format,
-                       taken.toLocalTime(), file.mid(bodyStart)};
+                       header.value(QLatin1String("caption")).toString(),
+                       *format,
+                       taken.toLocalTime(),
+                       file.mid(bodyStart),
+                       !keptAs.isEmpty()};
     if (name)
         *name = entry.displayName();
     const qint64 length = header.value(QLatin1String("length")).toInteger(-1);

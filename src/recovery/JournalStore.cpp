@@ -52,8 +52,10 @@ QString JournalStore::defaultRoot() {
 
 bool JournalStore::write(const QString& name, const JournalEntry& entry, QString* error) const {
     QSaveFile file(pathOf(name));
-    const QByteArray bytes = entry.serialize();
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    // The header and the text go in separately: joined, they would copy the whole text again.
+    const QByteArray header = entry.header();
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(header) == header.size() &&
+                         file.write(entry.bytes) == entry.bytes.size();
     // A full disk shows in commit(), not in write(); commit's message is the one that says why.
     if (file.commit() && written)
         return true;

@@ -1,30 +1,23 @@
 #pragma once
 
-#include <optional>
-
-#include <QByteArray>
-#include <QString>
-
-#include "document/TextFormat.h"
+#include "document/DocumentText.h"
 
 class QTextBlock;
 class QTextDocument;
+struct JournalEntry;
 
 // Everything the journal relies on about how DocumentText turns a document into a file's bytes
-// and back: where it keeps each block's line-end bookkeeping, and its save and load. The journal
-// copies that bookkeeping block by block to a copy of the document, so that the copy saves to the
-// same bytes as the original would.
+// and back: the marks of the breaks that are not the document's own line end, the writer that
+// encodes text kept outside a QTextDocument as Save would, and loading in a known format.
 class JournalText {
 public:
-    // The block's line-end bookkeeping, as one number.
-    static int lineEndMark(const QTextBlock& block);
-    static void setLineEndMark(QTextBlock& block, int mark);
+    using Writer = DocumentText::Writer;
 
-    // The bytes Save would write for the document, or no value (and *error) when a character
-    // cannot be stored in the format's encoding.
-    static std::optional<QByteArray> encode(const QTextDocument& document, const TextFormat& format,
-                                            QString* error);
+    // The mark of the break before the block (0: the document's own line end).
+    static int breakMark(const QTextBlock& blockAfterTheBreak);
+    static bool mayHaveMarks(const QTextDocument& document);
 
-    // Loads journaled bytes into a document as opening them from a file would; the format found.
-    static TextFormat restore(QTextDocument& document, const QByteArray& bytes);
+    // Loads an entry's bytes into a document in the format they were kept in, and returns the
+    // format the document saves in.
+    static TextFormat restore(QTextDocument& document, const JournalEntry& entry);
 };

@@ -1,7 +1,6 @@
 #include "recovery/JournalWriter.h"
 
 #include "recovery/JournalStore.h"
-#include "recovery/JournalText.h"
 #include "recovery/TextReplica.h"
 
 JournalWriter::JournalWriter(const JournalStore& store) : m_store(store) {}
@@ -25,18 +24,17 @@ void JournalWriter::update(const QString& name, const TextChanges& changes) {
 // A text that its own encoding cannot hold (a Latin-1 file that got a Greek letter) is kept as
 // UTF-8: the journal is there to keep what was typed, and Save reports the problem itself.
 bool JournalWriter::encode(const QString& name, JournalEntry& entry) {
-    const QTextDocument& text = m_replicas.at(name)->document();
+    const TextReplica& text = *m_replicas.at(name);
     QString error;
-    std::optional<QByteArray> bytes = JournalText::encode(text, entry.format, &error);
-    if (!bytes && entry.format.encoding != TextEncoding::Utf8) {
-        entry.format.encoding = TextEncoding::Utf8;
-        bytes = JournalText::encode(text, entry.format, &error);
-    }
+    std::optional<QByteArray> bytes = text.encode(entry.format, &error);
+    entry.keptAsUtf8 = !bytes && entry.format.encoding != TextEncoding::Utf8;
+    if (entry.keptAsUtf8)
+        bytes = text.encode(entry.keptFormat(), &error);
     if (!bytes) {
         emit failed(name, error);
         return false;
     }
-    entry.bytes = *bytes;
+    entry.bytes = std::move(*bytes);
     return true;
 }
 

@@ -106,9 +106,10 @@ void RecoveryJournal::describe(QTextDocument& document, const QString& path, con
     description.format = format;
 }
 
-void RecoveryJournal::noteLoaded(QTextDocument& document, const QByteArray& bytes) {
+void RecoveryJournal::noteLoaded(QTextDocument& document, const QByteArray& bytes,
+                                 const TextFormat& format) {
     if (isActive())
-        follow(document).recorder = std::make_unique<EditRecorder>(document, bytes);
+        follow(document).recorder = std::make_unique<EditRecorder>(document, bytes, format);
 }
 
 void RecoveryJournal::noteEdited(QTextDocument& document) {
@@ -166,7 +167,8 @@ bool RecoveryJournal::adopt(QTextDocument& document, const RecoverableEntry& kep
     Followed& entry = follow(document);
     entry.description = kept.entry;
     entry.description.bytes.clear();
-    entry.recorder = std::make_unique<EditRecorder>(document, kept.entry.bytes);
+    entry.recorder =
+        std::make_unique<EditRecorder>(document, kept.entry.bytes, kept.entry.keptFormat());
     return m_store.adopt(kept.file, entry.name);
 }
 

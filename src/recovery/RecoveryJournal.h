@@ -42,10 +42,10 @@ public:
     // Where the document belongs and how Save stores it; kept with each entry.
     void describe(QTextDocument& document, const QString& path, const QString& caption,
                   const TextFormat& format);
-    // The document was just filled from `bytes` by DocumentText::load (or made new and empty,
-    // with no bytes). The journal follows its edits from here and builds its copy from these
-    // bytes (shared, not copied) at the first write, which then need not read the whole text.
-    void noteLoaded(QTextDocument& document, const QByteArray& bytes);
+    // The document was just filled from `bytes`, in `format`, by DocumentText::load (or made new
+    // and empty, with no bytes). The journal follows its edits from here and builds its copy from
+    // these bytes (shared, not copied), so it never needs to read the whole text.
+    void noteLoaded(QTextDocument& document, const QByteArray& bytes, const TextFormat& format);
     // The document changed: its entry is rewritten soon.
     void noteEdited(QTextDocument& document);
     // The document was saved: its entry goes (the journal keeps following its edits).

@@ -39,9 +39,13 @@ QByteArray savedBytes(const QTextDocument& document, const TextFormat& format) {
 // One random edit of the kinds a user makes: typing (with line breaks), deleting a stretch that
 // may cross breaks, a script that edits two places in one step, undo and redo.
 void editAtRandom(QTextDocument& document, QRandomGenerator& random) {
-    static const QStringList pieces{QStringLiteral("a"),      QStringLiteral("\n"),
-                                    QStringLiteral("<p>\nx"), QStringLiteral("\u00e9"),
-                                    QStringLiteral("\r\n"),   QString()};
+    static const QStringList pieces{QStringLiteral("a"),
+                                    QStringLiteral("\n"),
+                                    QStringLiteral("<p>\nx"),
+                                    QStringLiteral("\u00e9"),
+                                    QStringLiteral("\r\n"),
+                                    QStringLiteral("\U0001F600"),
+                                    QString()};
     const int length = document.characterCount() - 1;
     QTextCursor cursor(&document);
     cursor.setPosition(random.bounded(length + 1));
@@ -103,6 +107,8 @@ void TestRecoveryJournal::entriesMatchWhatSaveWouldWrite_data() {
     QTest::newRow("mixed line ends, read") << mixed << false << 3u;
     QTest::newRow("mixed line ends, told") << mixed << true << 4u;
     QTest::newRow("latin-1") << QByteArray("caf\xe9\r\nna\xefve\n\r\n") << true << 5u;
+    QTest::newRow("surrogate pairs")
+        << QByteArray("\xf0\x9f\x98\x80\r\n\xf0\x9f\x98\x81x\n") << true << 6u;
 }
 
 void TestRecoveryJournal::entriesMatchWhatSaveWouldWrite() {
@@ -113,7 +119,7 @@ void TestRecoveryJournal::entriesMatchWhatSaveWouldWrite() {
     const TextFormat format = DocumentText::load(document, file);
     RecoveryJournal journal(root());
     if (toldTheBytes)
-        journal.noteLoaded(document, file);
+        journal.noteLoaded(document, file, format);
     journal.describe(document, QStringLiteral("/site/page.html"), QStringLiteral("page.html"),
                      format);
     QRandomGenerator random(seed);
@@ -124,26 +130,33 @@ void TestRecoveryJournal::entriesMatchWhatSaveWouldWrite() {
             DocumentText::load(document, "x\ny\r\nz\r");
         journal.noteEdited(document);
         journal.flush();
+        // Half a surrogate pair cannot be saved, nor kept; undo or redo may bring its other half.
+        const QByteArray expected = savedBytes(document, format);
+        if (expected == "<refused>")
+            continue;
         const std::optional<JournalEntry> entry = onlyEntry(journal);
         QVERIFY(entry);
-        QCOMPARE(entry->bytes, savedBytes(document, format));
+        QCOMPARE(entry->bytes, expected);
         QCOMPARE(entry->path, QStringLiteral("/site/page.html"));
     }
 }
 
 void TestRecoveryJournal::textItsEncodingCannotHoldIsKeptAsUtf8() {
     EditorDocument document;
-    const TextFormat latin1 = DocumentText::load(document, "caf\xe9\r\n");
+    const QByteArray file("caf\xe9\r\nx\ny");
+    const TextFormat latin1 = DocumentText::load(document, file);
     RecoveryJournal journal(root());
+    journal.noteLoaded(document, file, latin1);
     journal.describe(document, QString(), QStringLiteral("Untitled"), latin1);
     QTextCursor(&document).insertText(QStringLiteral("\u03bb"));
     journal.noteEdited(document);
     journal.flush();
     const std::optional<JournalEntry> entry = onlyEntry(journal);
     QVERIFY(entry);
-    QCOMPARE(entry->format, (TextFormat{TextEncoding::Utf8, LineEnd::CrLf}));
+    QCOMPARE(entry->format, latin1);
+    QVERIFY(entry->keptAsUtf8);
     QCOMPARE(entry->bytes, QByteArray("\xce\xbb"
-                                      "caf\xc3\xa9\r\n"));
+                                      "caf\xc3\xa9\r\nx\ny"));
 }
 
 // Quiet for 80 ms after the last edit, and never later than 300 ms after the first unwritten one.
@@ -203,7 +216,7 @@ void TestRecoveryJournal::anUncleanEndLeavesEntriesThatANewRunAdopts() {
     QCOMPARE(orphans.entries().size(), 1);
     EditorDocument restored;
     const RecoverableEntry& kept = orphans.entries().first();
-    JournalText::restore(restored, kept.entry.bytes);
+    JournalText::restore(restored, kept.entry);
     QVERIFY(journal.adopt(restored, kept));
     orphans.resolve(RecoveryAnswer::Restore, [](const RecoverableEntry&) { return true; });
     QCOMPARE(onlyEntry(journal).value_or(JournalEntry{}).caption, QStringLiteral("Untitled 2"));
