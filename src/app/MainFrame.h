@@ -8,12 +8,14 @@
 
 class CommandSet;
 class DialogService;
+class DocumentRecovery;
 class DocumentWindows;
 class FrameCommands;
 class ProgramState;
 class QMdiArea;
 class QMdiSubWindow;
 class QVBoxLayout;
+class RecoveryJournal;
 class StatusLine;
 class Toolbar;
 
@@ -22,7 +24,10 @@ class Toolbar;
 class MainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    MainFrame(ProgramState& state, DialogService& dialogs, QWidget* parent = nullptr);
+    // With a journal, changed documents are kept in it, and what runs that ended uncleanly left
+    // there is offered once start-up is done.
+    MainFrame(ProgramState& state, DialogService& dialogs, RecoveryJournal* journal = nullptr,
+              QWidget* parent = nullptr);
     ~MainFrame() override;
 
     // The start-up sequence; `commandLine` is the whole argument string (a file name or empty).
@@ -72,6 +77,7 @@ private:
     CommandSet* m_menus = nullptr;
     DocumentWindows* m_documents;
     std::unique_ptr<FrameCommands> m_commands;
+    DocumentRecovery* m_recovery = nullptr;
     Toolbar* m_toolbar = nullptr;
     QVBoxLayout* m_centralLayout = nullptr;
     bool m_toolsHidden = false;

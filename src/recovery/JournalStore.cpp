@@ -16,7 +16,7 @@ constexpr QFileDevice::Permissions kOwnerOnly =
 
 }  // namespace
 
-JournalStore::JournalStore(const QString& root) {
+JournalStore::JournalStore(const QString& root) : m_root(root) {
     m_folder = root + QStringLiteral("/run-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
     if (!makePrivateFolder(root)) {
         m_problem = QStringLiteral("The folder %1 cannot be made.").arg(root);

@@ -23,6 +23,7 @@ public:
 
     bool isOpen() const { return m_open; }
     QString problem() const { return m_problem; }
+    QString root() const { return m_root; }
     QString folder() const { return m_folder; }
 
     // Replaces the named entry in one step: a crash while writing leaves the old entry whole.
@@ -48,6 +49,7 @@ public:
 private:
     QString pathOf(const QString& name) const { return m_folder + u'/' + name + entrySuffix(); }
 
+    QString m_root;
     QString m_folder;
     std::unique_ptr<QLockFile> m_lock;
     bool m_open = false;

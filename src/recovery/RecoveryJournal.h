@@ -36,6 +36,8 @@ public:
     bool isActive() const { return m_store.isOpen(); }
     QString problem() const { return m_store.problem(); }
     const JournalStore& store() const { return m_store; }
+    // The folder that holds every run's entries: where entries of runs that ended uncleanly are.
+    QString root() const { return m_store.root(); }
 
     void setDelays(int quietMs, int latestMs);
 

@@ -216,7 +216,7 @@ void TestRecoveryJournal::anUncleanEndLeavesEntriesThatANewRunAdopts() {
     QCOMPARE(orphans.entries().size(), 1);
     EditorDocument restored;
     const RecoverableEntry& kept = orphans.entries().first();
-    JournalText::restore(restored, kept.entry);
+    DocumentText::load(restored, kept.entry.bytes, kept.entry.keptFormat());
     QVERIFY(journal.adopt(restored, kept));
     orphans.resolve(RecoveryAnswer::Restore, [](const RecoverableEntry&) { return true; });
     QCOMPARE(onlyEntry(journal).value_or(JournalEntry{}).caption, QStringLiteral("Untitled 2"));
