@@ -56,13 +56,10 @@ void DocumentRecovery::describe(DocumentWindow& doc) {
 }
 
 void DocumentRecovery::offerUnsavedDocuments() {
-    if (!m_journal.isActive()) {
-        m_frame.setStatusMessage(QStringLiteral("No recovery copies can be kept: ") +
-                                 m_journal.problem());
-        return;
-    }
     OrphanedJournals orphans(m_journal.root());
-    if (orphans.isEmpty())
+    // Restored documents take their entries into this run's folder; without one, the entries
+    // stay where they are for a later start.
+    if (orphans.isEmpty() || !m_journal.open())
         return;
     const RecoveryAnswer answer = m_frame.dialogs().showRecovery(&m_frame, orphans.request());
     orphans.resolve(answer, [this](const RecoverableEntry& kept) { return restore(kept); });

@@ -27,10 +27,19 @@ struct RecoveryJournal::Followed {
 };
 
 RecoveryJournal::RecoveryJournal(const QString& root, QObject* parent)
-    : QObject(parent), m_store(root) {
-    if (!m_store.isOpen())
-        return;
-    m_writer = std::make_unique<JournalWriter>(m_store);
+    : QObject(parent), m_root(root) {}
+
+// The run's folder, its lock and the journal's thread are made when the first entry is written
+// or taken over: a run that changes nothing leaves nothing behind, and starting costs nothing.
+bool RecoveryJournal::open() {
+    if (m_store)
+        return m_store->isOpen();
+    m_store = std::make_unique<JournalStore>(m_root);
+    if (!m_store->isOpen()) {
+        emit writeFailed(m_store->problem());
+        return false;
+    }
+    m_writer = std::make_unique<JournalWriter>(*m_store);
     m_writer->moveToThread(&m_thread);
     m_thread.setObjectName(QStringLiteral("recovery journal"));
     m_thread.start(QThread::LowPriority);
@@ -42,6 +51,15 @@ RecoveryJournal::RecoveryJournal(const QString& root, QObject* parent)
             noteEdited(*entry->document);
         }
     });
+    return true;
+}
+
+QStringList RecoveryJournal::entries() const {
+    return m_store ? m_store->names() : QStringList();
+}
+
+QString RecoveryJournal::folder() const {
+    return m_store ? m_store->folder() : QString();
 }
 
 RecoveryJournal::~RecoveryJournal() {
@@ -126,6 +144,8 @@ void RecoveryJournal::writeNow(QTextDocument* document) {
     Followed& entry = *m_documents.at(document);
     entry.timer.stop();
     entry.unwrittenSince.invalidate();
+    if (!open())
+        return;
     if (!entry.recorder)
         entry.recorder = std::make_unique<EditRecorder>(*document);
     JournalEntry description = entry.description;
@@ -142,7 +162,7 @@ void RecoveryJournal::noteSaved(QTextDocument& document) {
     entry.timer.stop();
     entry.unwrittenSince.invalidate();
     // The copy still follows the text, for the next edit after this save.
-    if (entry.recorder && entry.recorder->hasChanges()) {
+    if (m_writer && entry.recorder && entry.recorder->hasChanges()) {
         post([writer = m_writer.get(), name = entry.name, changes = entry.recorder->take()] {
             writer->update(name, changes);
         });
@@ -162,14 +182,14 @@ void RecoveryJournal::noteClosed(QTextDocument& document) {
 }
 
 bool RecoveryJournal::adopt(QTextDocument& document, const RecoverableEntry& kept) {
-    if (!isActive())
+    if (!open())
         return false;
     Followed& entry = follow(document);
     entry.description = kept.entry;
     entry.description.bytes.clear();
     entry.recorder =
         std::make_unique<EditRecorder>(document, kept.entry.bytes, kept.entry.keptFormat());
-    return m_store.adopt(kept.file, entry.name);
+    return m_store->adopt(kept.file, entry.name);
 }
 
 void RecoveryJournal::flush() {
@@ -179,12 +199,14 @@ void RecoveryJournal::flush() {
         if (entry->unwrittenSince.isValid())
             writeNow(document);
     }
-    QMetaObject::invokeMethod(
-        m_writer.get(), [] {}, Qt::BlockingQueuedConnection);
+    if (m_writer)
+        QMetaObject::invokeMethod(
+            m_writer.get(), [] {}, Qt::BlockingQueuedConnection);
 }
 
 void RecoveryJournal::finish() {
     m_documents.clear();
     stopThread();
-    m_store.close();
+    if (m_store)
+        m_store->close();
 }

@@ -26,18 +26,21 @@ class RecoveryJournal : public QObject {
     Q_OBJECT
 
 public:
-    // Starts this run's part of the journal under `root` (see JournalStore::defaultRoot()).
+    // This run's part of the journal, under `root` (see JournalStore::defaultRoot()).
     explicit RecoveryJournal(const QString& root, QObject* parent = nullptr);
     // Stops the journal's thread. Entries stay unless finish() ran: they are offered at the
     // next start.
     ~RecoveryJournal() override;
 
-    // False when the folder or its lock could not be made; the journal then does nothing.
-    bool isActive() const { return m_store.isOpen(); }
-    QString problem() const { return m_store.problem(); }
-    const JournalStore& store() const { return m_store; }
-    // The folder that holds every run's entries: where entries of runs that ended uncleanly are.
-    QString root() const { return m_store.root(); }
+    // Makes this run's folder and its lock, unless done before. False when they could not be
+    // made (writeFailed says why); the journal then does nothing.
+    bool open();
+    bool isActive() const { return !m_store || m_store->isOpen(); }
+    // The folder that holds every run's part: where what runs that ended uncleanly left is.
+    QString root() const { return m_root; }
+    // This run's folder (empty until opened), and the names of the entries written there.
+    QString folder() const;
+    QStringList entries() const;
 
     void setDelays(int quietMs, int latestMs);
 
@@ -54,9 +57,9 @@ public:
     void noteSaved(QTextDocument& document);
     // The document was closed: its entry goes and the journal stops following it.
     void noteClosed(QTextDocument& document);
-    // The document was just restored (JournalText::restore) from an orphaned entry: the entry
-    // becomes this document's own, described as it was, and its edits are followed from here.
-    // False when the entry could not be moved here.
+    // The document was just restored from an orphaned entry (DocumentText::load in the entry's
+    // kept format): the entry becomes this document's own, described as it was, and its edits
+    // are followed from here. False when the entry could not be moved here.
     bool adopt(QTextDocument& document, const RecoverableEntry& kept);
 
     // Writes every document with unwritten edits now and waits until that is done.
@@ -77,7 +80,8 @@ private:
     template <typename Job>
     void post(Job job);
 
-    JournalStore m_store;
+    QString m_root;
+    std::unique_ptr<JournalStore> m_store;
     QThread m_thread;
     std::unique_ptr<JournalWriter> m_writer;
     std::unordered_map<QTextDocument*, std::unique_ptr<Followed>> m_documents;

@@ -35,9 +35,9 @@ void typeAndKeep(FrameFixture& fx, const QString& text) {
 }
 
 QString onlyEntryFile(FrameFixture& fx) {
-    const QStringList names = fx.journal().store().names();
+    const QStringList names = fx.journal().entries();
     return names.size() == 1
-               ? fx.journal().store().folder() + u'/' + names.first() + JournalStore::entrySuffix()
+               ? fx.journal().folder() + u'/' + names.first() + JournalStore::entrySuffix()
                : QString();
 }
 
@@ -99,7 +99,7 @@ void TestDocumentRecovery::typedTextComesBackAfterACrash() {
     fx.dialogs().answerFile(FileDialogResult{fx.path("untitled.html"), 1});
     doc->action(Command::FileSave)->trigger();
     fx.journal().flush();
-    QCOMPARE(fx.journal().store().names().isEmpty(), saved != kRefused);
+    QCOMPARE(fx.journal().entries().isEmpty(), saved != kRefused);
     if (saved != kRefused)
         QCOMPARE(fileBytes(file.isEmpty() ? fx.path("untitled.html") : path), saved);
 }
@@ -110,11 +110,11 @@ void TestDocumentRecovery::closingWithNoAndACleanExitLeaveNothing() {
     typeAndKeep(fx, QStringLiteral("first"));
     fx.active()->action(Command::FileNew)->trigger();
     typeAndKeep(fx, QStringLiteral("second"));
-    QCOMPARE(fx.journal().store().names().size(), 2);
+    QCOMPARE(fx.journal().entries().size(), 2);
     fx.dialogs().answerMessage(MessageAnswer::No);
     fx.active()->closeDocument();
     fx.journal().flush();
-    QCOMPARE(fx.journal().store().names().size(), 1);
+    QCOMPARE(fx.journal().entries().size(), 1);
 
     fx.dialogs().answerMessage(MessageAnswer::No);
     fx.quit();
@@ -132,7 +132,7 @@ void TestDocumentRecovery::aRunningProgramKeepsItsEntriesFromASecondOne() {
     second.start();
     settle();
     QCOMPARE(offers(second).size(), 0);
-    QCOMPARE(first.journal().store().names().size(), 1);
+    QCOMPARE(first.journal().entries().size(), 1);
 
     first.crash();
     second.restart();

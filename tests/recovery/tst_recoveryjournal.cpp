@@ -23,10 +23,10 @@ public:
 
 // The entry the journal holds for its only document, read back from disk.
 std::optional<JournalEntry> onlyEntry(const RecoveryJournal& journal) {
-    const QStringList names = journal.store().names();
+    const QStringList names = journal.entries();
     if (names.size() != 1)
         return std::nullopt;
-    QFile file(journal.store().folder() + u'/' + names.first() + QStringLiteral(".entry"));
+    QFile file(journal.folder() + u'/' + names.first() + QStringLiteral(".entry"));
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return JournalEntry::parse(file.readAll(), nullptr);
@@ -165,12 +165,12 @@ void TestRecoveryJournal::editsAreWrittenAfterAPauseOrAtTheLatestDelay() {
     RecoveryJournal journal(root());
     journal.setDelays(80, 300);
     QTextCursor cursor(&document);
-    for (int key = 0; key < 30 && journal.store().names().isEmpty(); ++key) {
+    for (int key = 0; key < 30 && journal.entries().isEmpty(); ++key) {
         cursor.insertText(QStringLiteral("x"));
         journal.noteEdited(document);
         QTest::qWait(40);
     }
-    QVERIFY2(!journal.store().names().isEmpty(), "steady typing never reached the journal");
+    QVERIFY2(!journal.entries().isEmpty(), "steady typing never reached the journal");
     cursor.insertText(QStringLiteral("end"));
     journal.noteEdited(document);
     QTRY_COMPARE_WITH_TIMEOUT(onlyEntry(journal).value_or(JournalEntry{}).bytes,
@@ -186,11 +186,11 @@ void TestRecoveryJournal::saveAndCloseRemoveTheEntryAndACleanEndLeavesNothing() 
         journal.noteEdited(*document);
     }
     journal.flush();
-    QCOMPARE(journal.store().names().size(), 2);
+    QCOMPARE(journal.entries().size(), 2);
     journal.noteSaved(saved);
     journal.noteClosed(closed);
     journal.flush();
-    QVERIFY(journal.store().names().isEmpty());
+    QVERIFY(journal.entries().isEmpty());
 
     // A save does not stop the journal: the next edit comes back, exact.
     QTextCursor(&saved).insertText(QStringLiteral("more "));
