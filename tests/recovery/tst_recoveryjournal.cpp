@@ -83,6 +83,7 @@ private slots:
     void entriesMatchWhatSaveWouldWrite_data();
     void entriesMatchWhatSaveWouldWrite();
     void textItsEncodingCannotHoldIsKeptAsUtf8();
+    void aLargePasteTakenBackLeavesTheEntryExact();
     void editsAreWrittenAfterAPauseOrAtTheLatestDelay();
     void saveAndCloseRemoveTheEntryAndACleanEndLeavesNothing();
     void anUncleanEndLeavesEntriesThatANewRunAdopts();
@@ -157,6 +158,31 @@ void TestRecoveryJournal::textItsEncodingCannotHoldIsKeptAsUtf8() {
     QVERIFY(entry->keptAsUtf8);
     QCOMPARE(entry->bytes, QByteArray("\xce\xbb"
                                       "caf\xc3\xa9\r\nx\ny"));
+}
+
+// A paste of most of the text is taken whole; taking it back leaves the journal's copy mostly
+// unused text, which it drops, keeping the marked line ends that remain.
+void TestRecoveryJournal::aLargePasteTakenBackLeavesTheEntryExact() {
+    EditorDocument document;
+    const QByteArray file("a\r\nb\nc\r\n");
+    const TextFormat format = DocumentText::load(document, file);
+    RecoveryJournal journal(root());
+    journal.noteLoaded(document, file, format);
+    journal.describe(document, QString(), QStringLiteral("Untitled"), format);
+    QTextCursor cursor(&document);
+    cursor.setPosition(2);
+    cursor.insertText(QString(1 << 21, u'x'));
+    for (const bool takeBack : {false, true}) {
+        if (takeBack)
+            document.undo();
+        journal.noteEdited(document);
+        journal.flush();
+        QCOMPARE(onlyEntry(journal).value_or(JournalEntry{}).bytes, savedBytes(document, format));
+    }
+    QTextCursor(&document).insertText(QStringLiteral("\n"));
+    journal.noteEdited(document);
+    journal.flush();
+    QCOMPARE(onlyEntry(journal).value_or(JournalEntry{}).bytes, QByteArray("\r\na\r\nb\nc\r\n"));
 }
 
 // Quiet for 80 ms after the last edit, and never later than 300 ms after the first unwritten one.
