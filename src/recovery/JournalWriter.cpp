@@ -41,10 +41,7 @@ bool JournalWriter::encode(const QString& name, JournalEntry& entry) {
 void JournalWriter::write(const QString& name, const TextChanges& changes, JournalEntry entry) {
     if (!catchUp(name, changes) || !encode(name, entry))
         return;
-    QString error;
-    if (m_store.write(name, entry, &error))
-        emit written(name);
-    else
+    if (QString error; !m_store.write(name, entry, &error))
         emit failed(name, error);
 }
 

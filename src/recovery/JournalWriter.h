@@ -31,7 +31,6 @@ public:
     void forgetAll();
 
 signals:
-    void written(const QString& name);
     void failed(const QString& name, const QString& message);
     // The copy no longer matches its document: the next changes must start afresh.
     void lostTrack(const QString& name);

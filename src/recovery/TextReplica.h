@@ -20,7 +20,6 @@ public:
     // before and the changes start from the copy), and then it waits for changes that start
     // afresh.
     bool apply(const TextChanges& changes);
-    bool isInStep() const { return m_inStep; }
 
     // The bytes Save would write for the document in `format`, or no value (and *error) when a
     // character cannot be stored in it.
