@@ -1,6 +1,7 @@
 #include "app/MainFrame.h"
 #include "document/FileWriter.h"
 #include "document/QtDialogService.h"
+#include "recovery/RecoveryJournal.h"
 #include "state/PreferencesStore.h"
 #include "state/ProgramFolders.h"
 #include "state/ProgramState.h"
@@ -26,8 +27,11 @@ int main(int argc, char** argv) {
         ProgramFolders::resolve(QApplication::applicationDirPath(),
                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     ProgramState state(prefs, folders);
+    // Made before the frame looks for what earlier runs left, so that a run starting at the same
+    // time sees this one as alive.
+    RecoveryJournal journal(JournalStore::defaultRoot());
     QtDialogService dialogs;
-    MainFrame frame(state, dialogs);
+    MainFrame frame(state, dialogs, &journal);
     // The whole argument string names one file, blanks included.
     frame.startUp(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
     return app.exec();

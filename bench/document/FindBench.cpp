@@ -1,5 +1,6 @@
 // Find Next over the whole document for a match near its end, down and up, with and without
 // Match Case, against QString::indexOf / lastIndexOf over the same text already in memory.
+#include "app/FrameCommands.h"
 #include "app/MainFrame.h"
 #include "document/DocumentWindow.h"
 #include "document/EditorBox.h"

@@ -16,7 +16,8 @@ BenchFrame::BenchFrame()
     const QString program = m_dir.filePath(QStringLiteral("program"));
     QDir().mkpath(program);
     m_state = std::make_unique<ProgramState>(*m_prefs, ProgramFolders{program, program});
-    m_frame = std::make_unique<MainFrame>(*m_state, m_dialogs);
+    m_journal = std::make_unique<RecoveryJournal>(m_dir.filePath(QStringLiteral("recovery")));
+    m_frame = std::make_unique<MainFrame>(*m_state, m_dialogs, m_journal.get());
     m_frame->startUp(QString());
     settle();
 }

@@ -4,6 +4,7 @@
 #include "app/FrameCommands.h"
 #include "app/MainFrame.h"
 #include "document/ScriptedDialogService.h"
+#include "recovery/RecoveryJournal.h"
 #include "state/PreferencesStore.h"
 #include "state/ProgramState.h"
 
@@ -14,8 +15,8 @@
 
 class DocumentWindow;
 
-// The real frame, started as the program starts it, with its settings and program folder in a
-// temporary folder and scripted dialogs.
+// The real frame, started as the program starts it, with its settings, program folder and
+// recovery journal in a temporary folder and scripted dialogs.
 class BenchFrame {
 public:
     BenchFrame();
@@ -32,6 +33,7 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<PreferencesStore> m_prefs;
     std::unique_ptr<ProgramState> m_state;
+    std::unique_ptr<RecoveryJournal> m_journal;
     ScriptedDialogService m_dialogs;
     std::unique_ptr<MainFrame> m_frame;
 };

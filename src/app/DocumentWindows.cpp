@@ -70,6 +70,7 @@ DocumentWindow* DocumentWindows::create(int slot, const QString& caption) {
     m_area->setActiveSubWindow(sub);
     doc->setFocus();
     UserMenus::load(state, m_frame.dialogs(), &m_frame);
+    emit created(*doc);
     return doc;
 }
 
@@ -168,6 +169,7 @@ bool DocumentWindows::queryClose(DocumentWindow& doc) {
 }
 
 void DocumentWindows::closed(DocumentWindow& doc) {
+    emit closing(doc);
     ProgramState& state = m_frame.state();
     m_windows.removeAll(&doc);
     state.documents().release(doc.slot());

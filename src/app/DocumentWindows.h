@@ -50,6 +50,11 @@ public:
     void closed(DocumentWindow& doc) override;
     void openRecentFile(const QString& fileName) override;
 
+signals:
+    // A window was made and shown (its text still empty), or agreed to close and is about to go.
+    void created(DocumentWindow& doc);
+    void closing(DocumentWindow& doc);
+
 private:
     void setInitialMarks(DocumentWindow& doc);
     void connectWindow(DocumentWindow& doc);

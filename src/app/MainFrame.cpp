@@ -1,5 +1,6 @@
 #include "app/MainFrame.h"
 
+#include "app/DocumentRecovery.h"
 #include "app/DocumentWindows.h"
 #include "app/FrameCommands.h"
 #include "app/StatusLine.h"
@@ -52,7 +53,8 @@ QRect toTwips(const QRect& pixels) {
 
 }  // namespace
 
-MainFrame::MainFrame(ProgramState& state, DialogService& dialogs, QWidget* parent)
+MainFrame::MainFrame(ProgramState& state, DialogService& dialogs, RecoveryJournal* journal,
+                     QWidget* parent)
     : QMainWindow(parent),
       m_state(state),
       m_dialogs(dialogs),
@@ -75,6 +77,8 @@ MainFrame::MainFrame(ProgramState& state, DialogService& dialogs, QWidget* paren
     move(initial.topLeft());
     resize(initial.size());
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &MainFrame::showMenusOf);
+    if (journal)
+        m_recovery = new DocumentRecovery(*this, *journal);
 }
 
 MainFrame::~MainFrame() {
@@ -123,6 +127,10 @@ QAction* MainFrame::entry(const QString& name) const {
 void MainFrame::startUp(const QString& commandLine) {
     restoreGeometry();
     show();
+    // After the rest of start-up, with the frame drawn: nothing to offer costs one folder listing.
+    if (m_recovery)
+        QMetaObject::invokeMethod(m_recovery, &DocumentRecovery::offerUnsavedDocuments,
+                                  Qt::QueuedConnection);
     m_state.documents().startWith();
     DocumentWindow* first = m_documents->create(1, QStringLiteral("Untitled"));
     first->setChanged(false);
@@ -303,5 +311,7 @@ void MainFrame::closeEvent(QCloseEvent* event) {
     for (DocumentWindow* doc : windows)
         doc->closeDocument();
     m_documents->setClosingAll(false);
+    if (m_recovery)
+        m_recovery->finish();
     event->accept();
 }

@@ -8,6 +8,7 @@
 
 class CommandSet;
 class DialogService;
+class DocumentRecovery;
 class DocumentWindows;
 class FrameCommands;
 class ProgramState;
@@ -15,6 +16,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QSplitter;
 class QVBoxLayout;
+class RecoveryJournal;
 class StatusLine;
 class Toolbar;
 
@@ -23,7 +25,10 @@ class Toolbar;
 class MainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    MainFrame(ProgramState& state, DialogService& dialogs, QWidget* parent = nullptr);
+    // With a journal, changed documents are kept in it, and what runs that ended uncleanly left
+    // there is offered once start-up is done.
+    MainFrame(ProgramState& state, DialogService& dialogs, RecoveryJournal* journal = nullptr,
+              QWidget* parent = nullptr);
     ~MainFrame() override;
 
     // The start-up sequence; `commandLine` is the whole argument string (a file name or empty).
@@ -77,6 +82,7 @@ private:
     CommandSet* m_menus = nullptr;
     DocumentWindows* m_documents;
     std::unique_ptr<FrameCommands> m_commands;
+    DocumentRecovery* m_recovery = nullptr;
     Toolbar* m_toolbar = nullptr;
     QVBoxLayout* m_centralLayout = nullptr;
     QSplitter* m_documentSplit = nullptr;

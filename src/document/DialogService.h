@@ -3,7 +3,10 @@
 #include "state/FontChoice.h"
 
 #include <QColor>
+#include <QDateTime>
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -34,6 +37,22 @@ struct FileDialogResult {
     int filterIndex = 1;  // 1-based index of the filter shown when the user chose
 };
 
+// The start-up offer of the documents a run that did not end cleanly had not saved.
+struct RecoveryItem {
+    QString name;     // the document's path, or its caption when it had none
+    QDateTime taken;  // when its text was kept
+
+    bool operator==(const RecoveryItem&) const = default;
+};
+
+struct RecoveryRequest {
+    QList<RecoveryItem> items;
+    QStringList notes;  // one sentence for each kept text that could not be read
+};
+
+// Restore or discard every item; Later (the dialog closed) keeps them for the next start.
+enum class RecoveryAnswer { Restore, Discard, Later };
+
 class DialogService {
 public:
     virtual ~DialogService() = default;
@@ -48,6 +67,8 @@ public:
     virtual std::optional<FontChoice> showFont(QWidget* parent, const FontChoice& initial) = 0;
     // The tag to surround the selection with, as the user typed it (`a href="x"`).
     virtual std::optional<QString> askTag(QWidget* parent) = 0;
+    // The offer of unsaved documents that a run which did not end cleanly left behind.
+    virtual RecoveryAnswer showRecovery(QWidget* parent, const RecoveryRequest& request) = 0;
 
     // The program's plain note: the text, the title "Pagelark" and an OK button.
     void showNote(QWidget* parent, const QString& text) {

@@ -63,20 +63,6 @@ QTextCharFormat markFormat(int kind) {
     return format;
 }
 
-// The kind of the break that ends the block before `block`: its separator's mark, or the
-// document's own line end.
-int kindBefore(const QTextBlock& block, int ownKind) {
-    const int objectType = block.charFormat().objectType();
-    return isMark(objectType) ? objectType - kFirstMark : ownKind;
-}
-
-// Whether any separator may carry a mark; a document that never had one needs no look-ups.
-bool mayHaveMarks(const QTextDocument& document) {
-    const QList<QTextFormat> formats = document.allFormats();
-    return std::any_of(formats.begin(), formats.end(),
-                       [](const QTextFormat& format) { return isMark(format.objectType()); });
-}
-
 // The kind of block break that starts at text[i], or -1; follows QTextCursor::insertText.
 int breakAt(QStringView text, qsizetype i, qsizetype* length) {
     *length = 1;
@@ -143,6 +129,31 @@ QString decode(const QByteArray& bytes, TextEncoding* encoding) {
     return QString::fromLatin1(bytes);
 }
 
+// Bytes the program wrote itself in a known encoding: no guessing. Should they not be valid
+// UTF-8 after all, the decoder's replacement characters stand in for the broken sequences.
+QString decodeAs(const QByteArray& bytes, TextEncoding encoding) {
+    if (encoding == TextEncoding::Latin1)
+        return QString::fromLatin1(bytes);
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom |
+                                                    QStringConverter::Flag::Stateless);
+    return utf8.decode(bytes);
+}
+
+// Replaces the document's content with `text`, without an undo step, and leaves it unmodified.
+void fill(QTextDocument& document, const QString& text, int ownKind) {
+    if (hasOddBreak(text, ownKind)) {
+        const bool undoable = document.isUndoRedoEnabled();
+        document.setUndoRedoEnabled(false);  // this drops the old content's history too
+        document.clear();
+        insertMarked(document, text, ownKind);
+        document.setUndoRedoEnabled(undoable);
+    } else {
+        // setPlainText records no undo step and drops the undo history of the old content.
+        document.setPlainText(text);
+    }
+    document.setModified(false);
+}
+
 LineEnd firstLineEnd(const QByteArray& bytes) {
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         if (bytes[i] == '\n')
@@ -191,8 +202,8 @@ QString unstorableMessage(QStringView text, qsizetype at, int line, TextEncoding
         .arg(text.mid(at, units).toString(), number);
 }
 
-bool appendEncoded(QByteArray& out, QStringView text, TextEncoding encoding, int line,
-                   QString* error) {
+bool encodeInto(QByteArray& out, QStringView text, TextEncoding encoding, int line,
+                QString* error) {
     const qsizetype bad = firstUnstorable(text, encoding);
     if (bad >= 0) {
         if (error)
@@ -216,37 +227,74 @@ TextFormat DocumentText::load(QTextDocument& document, const QByteArray& bytes) 
     TextFormat format;
     const QString text = decode(bytes, &format.encoding);
     format.lineEnd = firstLineEnd(bytes);
-    const int ownKind = kindOf(format.lineEnd);
-    if (hasOddBreak(text, ownKind)) {
-        const bool undoable = document.isUndoRedoEnabled();
-        document.setUndoRedoEnabled(false);  // this drops the old content's history too
-        document.clear();
-        insertMarked(document, text, ownKind);
-        document.setUndoRedoEnabled(undoable);
-    } else {
-        // setPlainText records no undo step and drops the undo history of the old content.
-        document.setPlainText(text);
-    }
-    document.setModified(false);
+    fill(document, text, kindOf(format.lineEnd));
     return format;
+}
+
+void DocumentText::load(QTextDocument& document, const QByteArray& bytes,
+                        const TextFormat& format) {
+    fill(document, decodeAs(bytes, format.encoding), kindOf(format.lineEnd));
 }
 
 std::optional<QByteArray> DocumentText::save(const QTextDocument& document,
                                              const TextFormat& format, QString* error) {
-    const int ownKind = kindOf(format.lineEnd);
-    QByteArray out;
-    out.reserve(document.characterCount());
+    Writer writer(format, document.characterCount());
     const bool marked = mayHaveMarks(document);
-    int line = 1;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next(), ++line) {
-        if (line > 1) {
-            const int kind = marked ? kindBefore(block, ownKind) : ownKind;
-            if (!appendEncoded(out, breakText(kind), format.encoding, line - 1, error))
-                return std::nullopt;
-        }
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block != document.begin() && !writer.appendBreak(marked ? breakMark(block) : 0, error))
+            return std::nullopt;
         // Block texts, unlike toPlainText(), keep no-break spaces as they are.
-        if (!appendEncoded(out, block.text(), format.encoding, line, error))
+        if (!writer.appendText(block.text(), error))
             return std::nullopt;
     }
-    return out;
+    return writer.take();
+}
+
+int DocumentText::breakMark(const QTextBlock& blockAfterTheBreak) {
+    const int objectType = blockAfterTheBreak.charFormat().objectType();
+    return isMark(objectType) ? objectType : 0;
+}
+
+bool DocumentText::mayHaveMarks(const QTextDocument& document) {
+    const QList<QTextFormat> formats = document.allFormats();
+    return std::any_of(formats.begin(), formats.end(),
+                       [](const QTextFormat& format) { return isMark(format.objectType()); });
+}
+
+DocumentText::Writer::Writer(const TextFormat& format, qsizetype reserve)
+    : m_encoding(format.encoding), m_ownKind(kindOf(format.lineEnd)) {
+    m_out.reserve(reserve);
+}
+
+bool DocumentText::Writer::appendText(QStringView text, QString* error) {
+    return encodeInto(m_out, text, m_encoding, m_line, error);
+}
+
+bool DocumentText::Writer::appendBreak(int mark, QString* error) {
+    const int kind = isMark(mark) ? mark - kFirstMark : m_ownKind;
+    // A break that cannot be stored is reported on the line it ends.
+    if (!encodeInto(m_out, breakText(kind), m_encoding, m_line, error))
+        return false;
+    ++m_line;
+    return true;
+}
+
+bool DocumentText::Writer::appendFileText(QStringView text, LineEnd fileLineEnd, QString* error) {
+    const int fileKind = kindOf(fileLineEnd);
+    qsizetype start = 0;
+    for (qsizetype i = 0, length = 0; i < text.size(); i += length) {
+        const int kind = breakAt(text, i, &length);
+        if (kind < 0)
+            continue;
+        if (!appendText(text.mid(start, i - start), error) ||
+            !appendBreak(kind == fileKind ? 0 : kFirstMark + kind, error))
+            return false;
+        start = i + length;
+    }
+    return appendText(text.mid(start), error);
+}
+
+void DocumentText::Writer::appendEncoded(QByteArrayView bytes, qsizetype breaks) {
+    m_out.append(bytes);
+    m_line += int(breaks);
 }

@@ -60,8 +60,20 @@ void DocumentWindow::setChanged(bool changed) {
 
 void DocumentWindow::loadBytes(const QByteArray& bytes) {
     m_format = DocumentText::load(*m_editor->document(), bytes);
+    showLoadedText(bytes, m_format);
+}
+
+void DocumentWindow::loadKeptText(const QByteArray& bytes, const TextFormat& kept,
+                                  const TextFormat& format) {
+    DocumentText::load(*m_editor->document(), bytes, kept);
+    m_format = format;
+    showLoadedText(bytes, kept);
+}
+
+void DocumentWindow::showLoadedText(const QByteArray& bytes, const TextFormat& format) {
     m_editor->moveCursor(QTextCursor::Start);
     m_editor->setHiddenCursor(QTextCursor(m_editor->document()));
+    emit loaded(bytes, format);
 }
 
 template <typename Change>

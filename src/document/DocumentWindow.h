@@ -52,6 +52,9 @@ public:
     void setTextFormat(const TextFormat& format) { m_format = format; }
     // Replaces the whole text with a file's bytes (not an edit: the document stays clean).
     void loadBytes(const QByteArray& bytes);
+    // The same for text the program kept itself: bytes in the format `kept`, for a document that
+    // saves in `format`.
+    void loadKeptText(const QByteArray& bytes, const TextFormat& kept, const TextFormat& format);
 
     // Font and colours change only how the text shows: none of them counts as an edit.
     void applyFont(const FontChoice& font);
@@ -77,11 +80,14 @@ public:
 signals:
     // A text for the frame's status line (the size report).
     void statusMessage(const QString& text);
+    // The whole text was just replaced with these bytes, read in this format.
+    void loaded(const QByteArray& bytes, const TextFormat& format);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void showLoadedText(const QByteArray& bytes, const TextFormat& format);
     void buildMenus(InsertionTarget& target);
     void connectState();
     void connectEditor();

@@ -1,6 +1,7 @@
 #include "document/QtDialogService.h"
 
 #include "document/EditorAppearance.h"
+#include "recovery/RecoveryDialog.h"
 #include "tags/SurroundTagDialog.h"
 
 #include <QColorDialog>
@@ -136,4 +137,10 @@ std::optional<QString> QtDialogService::askTag(QWidget* parent) {
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.tagField()->text();
+}
+
+RecoveryAnswer QtDialogService::showRecovery(QWidget* parent, const RecoveryRequest& request) {
+    RecoveryDialog dialog(request, parent);
+    dialog.exec();
+    return dialog.answer();
 }

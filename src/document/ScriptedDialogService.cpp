@@ -16,10 +16,11 @@ void ScriptedDialogService::clear() {
     m_colorAnswers.clear();
     m_fontAnswers.clear();
     m_tagAnswers.clear();
+    m_recoveryAnswers.clear();
 }
 
 MessageAnswer ScriptedDialogService::showMessage(QWidget*, const MessageRequest& request) {
-    m_shown.append({Kind::Message, request, {}, {}, {}});
+    m_shown.append({Kind::Message, request, {}, {}, {}, {}});
     if (!m_messageAnswers.isEmpty())
         return m_messageAnswers.dequeue();
     return request.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
@@ -27,7 +28,7 @@ MessageAnswer ScriptedDialogService::showMessage(QWidget*, const MessageRequest&
 
 std::optional<FileDialogResult> ScriptedDialogService::nextFile(Kind kind,
                                                                 const FileDialogRequest& request) {
-    m_shown.append({kind, {}, request, {}, {}});
+    m_shown.append({kind, {}, request, {}, {}, {}});
     return m_fileAnswers.isEmpty() ? std::nullopt : m_fileAnswers.dequeue();
 }
 
@@ -42,16 +43,21 @@ std::optional<FileDialogResult> ScriptedDialogService::showSave(QWidget*,
 }
 
 std::optional<QColor> ScriptedDialogService::showColor(QWidget*, const QColor& initial) {
-    m_shown.append({Kind::Color, {}, {}, initial, {}});
+    m_shown.append({Kind::Color, {}, {}, initial, {}, {}});
     return m_colorAnswers.isEmpty() ? std::nullopt : m_colorAnswers.dequeue();
 }
 
 std::optional<FontChoice> ScriptedDialogService::showFont(QWidget*, const FontChoice& initial) {
-    m_shown.append({Kind::Font, {}, {}, {}, initial});
+    m_shown.append({Kind::Font, {}, {}, {}, initial, {}});
     return m_fontAnswers.isEmpty() ? std::nullopt : m_fontAnswers.dequeue();
 }
 
 std::optional<QString> ScriptedDialogService::askTag(QWidget*) {
-    m_shown.append({Kind::Tag, {}, {}, {}, {}});
+    m_shown.append({Kind::Tag, {}, {}, {}, {}, {}});
     return m_tagAnswers.isEmpty() ? std::nullopt : m_tagAnswers.dequeue();
+}
+
+RecoveryAnswer ScriptedDialogService::showRecovery(QWidget*, const RecoveryRequest& request) {
+    m_shown.append({Kind::Recovery, {}, {}, {}, {}, request});
+    return m_recoveryAnswers.isEmpty() ? RecoveryAnswer::Later : m_recoveryAnswers.dequeue();
 }

@@ -7,16 +7,18 @@
 
 // The dialog seam for tests and benchmarks: answers come from queues filled in advance, and
 // every dialog shown is recorded. With its queue empty, a message box answers OK when OK is its
-// only button and Cancel otherwise; a file, colour, font or tag dialog is cancelled.
+// only button and Cancel otherwise; a file, colour, font or tag dialog is cancelled; the
+// recovery offer is closed (Later).
 class ScriptedDialogService : public DialogService {
 public:
-    enum class Kind { Message, Open, Save, Color, Font, Tag };
+    enum class Kind { Message, Open, Save, Color, Font, Tag, Recovery };
     struct Shown {
         Kind kind;
         MessageRequest message;
         FileDialogRequest file;
         QColor color;
         FontChoice font;
+        RecoveryRequest recovery;
     };
 
     void answerMessage(MessageAnswer answer) { m_messageAnswers.enqueue(answer); }
@@ -24,6 +26,7 @@ public:
     void answerColor(std::optional<QColor> color) { m_colorAnswers.enqueue(color); }
     void answerFont(std::optional<FontChoice> font) { m_fontAnswers.enqueue(font); }
     void answerTag(std::optional<QString> tag) { m_tagAnswers.enqueue(tag); }
+    void answerRecovery(RecoveryAnswer answer) { m_recoveryAnswers.enqueue(answer); }
 
     const QList<Shown>& shown() const { return m_shown; }
     // The texts of the message boxes shown so far.
@@ -38,6 +41,7 @@ public:
     std::optional<QColor> showColor(QWidget* parent, const QColor& initial) override;
     std::optional<FontChoice> showFont(QWidget* parent, const FontChoice& initial) override;
     std::optional<QString> askTag(QWidget* parent) override;
+    RecoveryAnswer showRecovery(QWidget* parent, const RecoveryRequest& request) override;
 
 private:
     std::optional<FileDialogResult> nextFile(Kind kind, const FileDialogRequest& request);
@@ -48,4 +52,5 @@ private:
     QQueue<std::optional<QColor>> m_colorAnswers;
     QQueue<std::optional<FontChoice>> m_fontAnswers;
     QQueue<std::optional<QString>> m_tagAnswers;
+    QQueue<RecoveryAnswer> m_recoveryAnswers;
 };

@@ -54,6 +54,8 @@ private slots:
     void decodesTheTextTheUserSees_data();
     void decodesTheTextTheUserSees();
     void loadReplacesContentWithoutUndoStep();
+    void loadInAKnownFormatKeepsThatFormat_data();
+    void loadInAKnownFormatKeepsThatFormat();
     void newBreaksTakeTheFilesLineEnd();
     void editsKeepOddLineEndsWhereTheyAre_data();
     void editsKeepOddLineEndsWhereTheyAre();
@@ -183,6 +185,38 @@ void TestDocumentText::loadReplacesContentWithoutUndoStep() {
     DocumentText::load(document, QByteArray("a\r\nb\nc"));
     DocumentText::load(document, QByteArray("a\r\nb\r\nc"));
     QCOMPARE(saved(document, {TextEncoding::Utf8, LineEnd::CrLf}), QByteArray("a\r\nb\r\nc"));
+}
+
+// Text the program wrote itself comes back in the format it was written in, even where the
+// bytes alone would suggest another encoding or line end.
+void TestDocumentText::loadInAKnownFormatKeepsThatFormat_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<TextFormat>("format");
+    QTest::addColumn<QString>("firstLine");
+    QTest::addColumn<QByteArray>("afterTypedBreak");  // a break typed at the very start
+    using E = TextEncoding;
+    using L = LineEnd;
+    QTest::newRow("Latin-1 that is valid UTF-8")
+        << QByteArray("caf\xC3\xA9\r\n") << TextFormat{E::Latin1, L::CrLf} << u"caf\u00C3\u00A9"_qs
+        << QByteArray("\r\ncaf\xC3\xA9\r\n");
+    QTest::newRow("own line end is not the first")
+        << QByteArray("a\nb\r\nc") << TextFormat{E::Utf8, L::CrLf} << u"a"_qs
+        << QByteArray("\r\na\nb\r\nc");
+    QTest::newRow("no breaks at all")
+        << QByteArray("x") << TextFormat{E::Utf8, L::Cr} << u"x"_qs << QByteArray("\rx");
+}
+
+void TestDocumentText::loadInAKnownFormatKeepsThatFormat() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(TextFormat, format);
+    QFETCH(QString, firstLine);
+    QFETCH(QByteArray, afterTypedBreak);
+    EditorDocument document;
+    DocumentText::load(document, bytes, format);
+    QCOMPARE(document.firstBlock().text(), firstLine);
+    QCOMPARE(saved(document, format), bytes);
+    typeAt(document, 0, u"\n"_qs);
+    QCOMPARE(saved(document, format), afterTypedBreak);
 }
 
 void TestDocumentText::newBreaksTakeTheFilesLineEnd() {

@@ -10,8 +10,8 @@
 
 FrameFixture::FrameFixture()
     : m_prefs(std::make_unique<PreferencesStore>(settingsPath())),
-      m_state(
-          std::make_unique<ProgramState>(*m_prefs, ProgramFolders{programDir(), programDir()})) {
+      m_state(std::make_unique<ProgramState>(*m_prefs, ProgramFolders{programDir(), programDir()})),
+      m_journalRoot(path(QStringLiteral("recovery"))) {
     QDir().mkpath(programDir());
     // As an installed program has one; tests of the user menus write their own or remove it.
     QFile userMenus(programDir() + QStringLiteral("/userdef.dat"));
@@ -32,10 +32,11 @@ FrameFixture::~FrameFixture() {
 
 MainFrame& FrameFixture::start(const QString& commandLine) {
     // Each run starts afresh over the same store, as the program does: nothing cleared.
-    m_frame.reset();
+    crash();
     m_prefs->setCleared(false);
     m_state = std::make_unique<ProgramState>(*m_prefs, ProgramFolders{programDir(), programDir()});
-    m_frame = std::make_unique<MainFrame>(*m_state, m_dialogs);
+    m_journal = std::make_unique<RecoveryJournal>(m_journalRoot);
+    m_frame = std::make_unique<MainFrame>(*m_state, m_dialogs, m_journal.get());
     m_frame->commands().pageTools().setUrlOpener([this](const QUrl& url) {
         m_openedUrls.append(url);
         return true;
@@ -49,6 +50,11 @@ void FrameFixture::quit() {
         return;
     m_frame->close();
     m_frame.reset();
+}
+
+void FrameFixture::crash() {
+    m_frame.reset();
+    m_journal.reset();
 }
 
 MainFrame& FrameFixture::restart(const QString& commandLine) {

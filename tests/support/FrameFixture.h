@@ -4,6 +4,7 @@
 #include "app/FrameCommands.h"
 #include "app/MainFrame.h"
 #include "document/ScriptedDialogService.h"
+#include "recovery/RecoveryJournal.h"
 #include "state/PreferencesStore.h"
 #include "state/ProgramState.h"
 
@@ -15,9 +16,9 @@
 class DocumentWindow;
 class EditorBox;
 
-// Runs the real frame headless with its settings store and program folder in a temporary
-// folder, and answers its dialogs from a script. The program folder starts with an empty
-// userdef.dat. No browser is ever started: the addresses it would be given are recorded.
+// Runs the real frame headless with its settings store, program folder and recovery journal in a
+// temporary folder, and answers its dialogs from a script. The program folder starts with an
+// empty userdef.dat. No browser is ever started: the addresses it would be given are recorded.
 class FrameFixture {
 public:
     FrameFixture();
@@ -29,11 +30,17 @@ public:
     void quit();
     // Quits, then starts a new frame over the same store and folder.
     MainFrame& restart(const QString& commandLine = QString());
+    // Ends the run as a crash would: no shutdown, the journal's entries left behind.
+    void crash();
 
     MainFrame& frame() { return *m_frame; }
     // The running program's state (that of the next start while none runs).
     ProgramState& state() { return *m_state; }
     PreferencesStore& prefs() { return *m_prefs; }
+    // The running program's recovery journal; its folder may be changed before a start.
+    RecoveryJournal& journal() { return *m_journal; }
+    QString journalRoot() const { return m_journalRoot; }
+    void setJournalRoot(const QString& root) { m_journalRoot = root; }
     ScriptedDialogService& dialogs() { return m_dialogs; }
     // The addresses handed to the browser so far.
     const QList<QUrl>& openedUrls() const { return m_openedUrls; }
@@ -55,6 +62,8 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<PreferencesStore> m_prefs;
     std::unique_ptr<ProgramState> m_state;
+    QString m_journalRoot;
+    std::unique_ptr<RecoveryJournal> m_journal;
     ScriptedDialogService m_dialogs;
     QList<QUrl> m_openedUrls;
     std::unique_ptr<MainFrame> m_frame;

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include <QList>
+#include <QStringList>
+
+#include "document/DialogService.h"
+#include "recovery/JournalEntry.h"
+
+class QLockFile;
+
+// An entry left by a run that did not end cleanly, and the file it was read from.
+struct RecoverableEntry {
+    QString file;
+    JournalEntry entry;
+};
+
+// The journals of runs that did not end cleanly, taken over by this run until the user answers:
+// each such run folder is claimed by taking its lock, which only succeeds once the process that
+// held it is gone, and only for one of several runs starting together.
+class OrphanedJournals {
+public:
+    // Claims every run folder under `root` whose run is gone; never one whose run is alive.
+    explicit OrphanedJournals(const QString& root);
+    // Releases the claims still held; their entries stay for a later start.
+    ~OrphanedJournals();
+
+    // Readable entries, oldest first.
+    const QList<RecoverableEntry>& entries() const { return m_entries; }
+    // A sentence for every entry that could not be read.
+    const QStringList& notes() const { return m_notes; }
+    bool isEmpty() const { return m_entries.isEmpty() && m_notes.isEmpty(); }
+    RecoveryRequest request() const;
+
+    // Restore: calls `restore` for every entry; the ones it reports as taken care of are
+    // deleted, the others stay for the next start. Unreadable entries are deleted either way.
+    // Discard: deletes everything. Later: deletes nothing. Every claim is released.
+    void resolve(RecoveryAnswer answer,
+                 const std::function<bool(const RecoverableEntry&)>& restore = {});
+
+private:
+    struct Claim {
+        QString folder;
+        std::unique_ptr<QLockFile> lock;
+    };
+
+    void claim(const QString& folder);
+    void read(const QString& folder);
+    void release(const Claim& claim, const QStringList& keep);
+
+    std::vector<Claim> m_claims;
+    QList<RecoverableEntry> m_entries;
+    QStringList m_notes;
+};

@@ -1,0 +1,289 @@
+#include "recovery/TextReplica.h"
+
+#include <algorithm>
+
+#include <QStringDecoder>
+
+namespace {
+
+// Added text that no piece uses any more is dropped once it is this large and more than half
+// of all added text.
+constexpr qsizetype kCompactAbove = 1 << 20;
+
+// How far a number of the document's raw characters reaches into file bytes (decoded as
+// DocumentText decodes them: "\r\n" is one break, a four-byte UTF-8 sequence two characters).
+struct Reach {
+    qsizetype bytes = 0;
+    qsizetype length = 0;
+    qsizetype breaks = 0;
+    bool splitsPair = false;  // the next character is half of a surrogate pair
+};
+
+bool isUtf8Break(QByteArrayView bytes, qsizetype at) {
+    const QByteArrayView three = bytes.sliced(at, std::min<qsizetype>(3, bytes.size() - at));
+    return three == "\xE2\x80\xA9" || three == "\xEF\xB7\x90" || three == "\xEF\xB7\x91";
+}
+
+// The size in bytes and characters of the character at `at`, and whether it is a break.
+qsizetype step(QByteArrayView bytes, qsizetype at, TextEncoding encoding, int* length,
+               bool* isBreak) {
+    const uchar byte = uchar(bytes[at]);
+    *length = 1;
+    *isBreak = byte == '\r' || byte == '\n';
+    if (byte == '\r')
+        return at + 1 < bytes.size() && bytes[at + 1] == '\n' ? 2 : 1;
+    if (encoding == TextEncoding::Latin1 || byte < 0x80)
+        return 1;
+    if (byte >= 0xF0) {
+        *length = 2;
+        return 4;
+    }
+    if (byte >= 0xE0) {
+        *isBreak = isUtf8Break(bytes, at);
+        return 3;
+    }
+    return 2;
+}
+
+Reach reach(QByteArrayView bytes, qsizetype length, TextEncoding encoding) {
+    Reach reach;
+    while (reach.length < length && reach.bytes < bytes.size()) {
+        int characters = 1;
+        bool isBreak = false;
+        const qsizetype size = step(bytes, reach.bytes, encoding, &characters, &isBreak);
+        if (reach.length + characters > length) {
+            reach.splitsPair = true;
+            break;
+        }
+        reach.bytes = std::min(bytes.size(), reach.bytes + size);
+        reach.length += characters;
+        reach.breaks += isBreak;
+    }
+    return reach;
+}
+
+QString decoded(QByteArrayView bytes, TextEncoding encoding) {
+    if (encoding == TextEncoding::Latin1)
+        return QString::fromLatin1(bytes);
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom |
+                                                    QStringConverter::Flag::Stateless);
+    return utf8.decode(bytes);
+}
+
+}  // namespace
+
+bool TextReplica::apply(const TextChanges& changes) {
+    switch (changes.start) {
+        case TextChanges::Start::FromText:
+            startFromText(changes.text, changes.textMarks);
+            break;
+        case TextChanges::Start::FromFile:
+            startFromFile(changes.file, changes.fileFormat);
+            break;
+        case TextChanges::Start::FromCopy:
+            break;
+    }
+    for (const TextEdit& edit : changes.edits)
+        m_inStep = m_inStep && replace(edit);
+    m_inStep = m_inStep && total(&Piece::length) == changes.characterCount - 1 &&
+               total(&Piece::breaks) == changes.blockCount - 1;
+    compactAddedText();
+    return m_inStep;
+}
+
+void TextReplica::startFromFile(const QByteArray& bytes, const TextFormat& format) {
+    m_file = bytes;
+    m_fileFormat = format;
+    m_added.clear();
+    m_addedMarks.clear();
+    m_pieces.clear();
+    const Reach whole = reach(m_file, m_file.size(), format.encoding);
+    if (whole.bytes > 0)
+        m_pieces.push_back({false, 0, whole.bytes, whole.length, whole.breaks});
+    m_inStep = true;
+}
+
+void TextReplica::startFromText(const QString& text, const QList<MarkedBreak>& marks) {
+    m_file.clear();
+    m_added.clear();
+    m_addedMarks.clear();
+    m_pieces.clear();
+    if (!text.isEmpty())
+        m_pieces.push_back(addText(text, marks));
+    m_inStep = true;
+}
+
+bool TextReplica::replace(const TextEdit& edit) {
+    if (edit.position < 0 || edit.removed < 0 ||
+        edit.position + edit.removed > total(&Piece::length))
+        return false;
+    const std::size_t first = splitAt(edit.position);
+    const std::size_t last = splitAt(edit.position + edit.removed);
+    m_pieces.erase(m_pieces.begin() + qsizetype(first), m_pieces.begin() + qsizetype(last));
+    if (!edit.text.isEmpty())
+        insertPiece(first, addText(edit.text, edit.marks));
+    else
+        joinAt(first);
+    return true;
+}
+
+// The index of the piece that starts at `position`, splitting the one it falls into.
+std::size_t TextReplica::splitAt(qsizetype position) {
+    qsizetype start = 0;
+    for (std::size_t index = 0; index < m_pieces.size(); ++index) {
+        if (position == start)
+            return index;
+        const qsizetype end = start + m_pieces[index].length;
+        if (position < end)
+            return splitPiece(index, position - start);
+        start = end;
+    }
+    return m_pieces.size();
+}
+
+// Splits the piece `offset` characters in and returns the index of its second part.
+std::size_t TextReplica::splitPiece(std::size_t index, qsizetype offset) {
+    const Piece piece = m_pieces[index];
+    if (!piece.added)
+        return splitFilePiece(index, offset);
+    const qsizetype breaks =
+        QStringView(m_added).sliced(piece.start, offset).count(QChar::ParagraphSeparator);
+    m_pieces[index] = {true, piece.start, offset, offset, breaks};
+    m_pieces.insert(m_pieces.begin() + qsizetype(index) + 1,
+                    {true, piece.start + offset, piece.size - offset, piece.length - offset,
+                     piece.breaks - breaks});
+    return index + 1;
+}
+
+// Splits within the file's bytes. A split between the halves of a surrogate pair moves that
+// character into the added text, where the halves can part.
+std::size_t TextReplica::splitFilePiece(std::size_t index, qsizetype offset) {
+    const Piece piece = m_pieces[index];
+    const Reach before = reach(fileBytes(piece), offset, m_fileFormat.encoding);
+    Piece after{false, piece.start + before.bytes, piece.size - before.bytes,
+                piece.length - before.length, piece.breaks - before.breaks};
+    std::vector<Piece> parts;
+    if (before.bytes > 0)
+        parts.push_back({false, piece.start, before.bytes, before.length, before.breaks});
+    if (before.splitsPair) {
+        const Piece pair = addText(decoded(fileBytes(after).first(4), m_fileFormat.encoding), {});
+        parts.push_back({true, pair.start, 1, 1, 0});
+        after = {false, after.start + 4, after.size - 4, after.length - 2, after.breaks};
+    }
+    const std::size_t second = index + parts.size();
+    if (before.splitsPair)
+        parts.push_back({true, parts.back().start + 1, 1, 1, 0});
+    if (after.size > 0)
+        parts.push_back(after);
+    m_pieces.erase(m_pieces.begin() + qsizetype(index));
+    m_pieces.insert(m_pieces.begin() + qsizetype(index), parts.begin(), parts.end());
+    return second;
+}
+
+TextReplica::Piece TextReplica::addText(QStringView text, const QList<MarkedBreak>& marks) {
+    const qsizetype start = m_added.size();
+    m_added += text;
+    for (const MarkedBreak& mark : marks)
+        m_addedMarks.append({start + mark.position, mark.mark});
+    return {true, start, text.size(), text.size(), text.count(QChar::ParagraphSeparator)};
+}
+
+void TextReplica::insertPiece(std::size_t index, const Piece& piece) {
+    m_pieces.insert(m_pieces.begin() + qsizetype(index), piece);
+    joinAt(index + 1);
+    joinAt(index);
+}
+
+// Joins the pieces before and at `index` when one continues the other where they are kept.
+void TextReplica::joinAt(std::size_t index) {
+    if (index == 0 || index >= m_pieces.size())
+        return;
+    Piece& before = m_pieces[index - 1];
+    const Piece& piece = m_pieces[index];
+    if (before.added != piece.added || before.start + before.size != piece.start)
+        return;
+    before.size += piece.size;
+    before.length += piece.length;
+    before.breaks += piece.breaks;
+    m_pieces.erase(m_pieces.begin() + qsizetype(index));
+}
+
+// Copies the added text that pieces still use into a new buffer, once most of it is unused.
+void TextReplica::compactAddedText() {
+    qsizetype used = 0;
+    for (const Piece& piece : m_pieces)
+        used += piece.added ? piece.size : 0;
+    if (m_added.size() < kCompactAbove || used * 2 > m_added.size())
+        return;
+    QString added;
+    QList<MarkedBreak> marks;
+    added.reserve(used);
+    for (Piece& piece : m_pieces) {
+        if (!piece.added)
+            continue;
+        const auto first = std::lower_bound(
+            m_addedMarks.begin(), m_addedMarks.end(), piece.start,
+            [](const MarkedBreak& mark, qsizetype at) { return mark.position < at; });
+        for (auto mark = first;
+             mark != m_addedMarks.end() && mark->position < piece.start + piece.size; ++mark)
+            marks.append({mark->position - piece.start + added.size(), mark->mark});
+        const qsizetype start = added.size();
+        added += QStringView(m_added).sliced(piece.start, piece.size);
+        piece.start = start;
+    }
+    m_added = std::move(added);
+    m_addedMarks = std::move(marks);
+}
+
+std::optional<QByteArray> TextReplica::encode(const TextFormat& format, QString* error) const {
+    JournalText::Writer writer(format, total(&Piece::size));
+    for (const Piece& piece : m_pieces) {
+        if (piece.added) {
+            if (!encodeAdded(writer, piece, error))
+                return std::nullopt;
+        } else if (format == m_fileFormat) {
+            writer.appendEncoded(fileBytes(piece), piece.breaks);
+        } else if (!writer.appendFileText(decoded(fileBytes(piece), m_fileFormat.encoding),
+                                          m_fileFormat.lineEnd, error)) {
+            return std::nullopt;
+        }
+    }
+    return writer.take();
+}
+
+bool TextReplica::encodeAdded(JournalText::Writer& writer, const Piece& piece,
+                              QString* error) const {
+    const QStringView text = QStringView(m_added).sliced(piece.start, piece.size);
+    auto mark =
+        std::lower_bound(m_addedMarks.begin(), m_addedMarks.end(), piece.start,
+                         [](const MarkedBreak& kept, qsizetype at) { return kept.position < at; });
+    qsizetype lineStart = 0;
+    for (qsizetype at = text.indexOf(QChar::ParagraphSeparator); at >= 0;
+         at = text.indexOf(QChar::ParagraphSeparator, at + 1)) {
+        while (mark != m_addedMarks.end() && mark->position < piece.start + at)
+            ++mark;
+        const bool marked = mark != m_addedMarks.end() && mark->position == piece.start + at;
+        if (!writer.appendText(text.sliced(lineStart, at - lineStart), error) ||
+            !writer.appendBreak(marked ? mark->mark : 0, error))
+            return false;
+        lineStart = at + 1;
+    }
+    return writer.appendText(text.sliced(lineStart), error);
+}
+
+QByteArrayView TextReplica::fileBytes(const Piece& piece) const {
+    return QByteArrayView(m_file).sliced(piece.start, piece.size);
+}
+
+qsizetype TextReplica::total(qsizetype Piece::*field) const {
+    qsizetype sum = 0;
+    for (const Piece& piece : m_pieces)
+        sum += piece.*field;
+    return sum;
+}
+
+qsizetype TextReplica::heldBytes() const {
+    return m_file.size() + m_added.size() * qsizetype(sizeof(QChar)) +
+           m_addedMarks.size() * qsizetype(sizeof(MarkedBreak)) +
+           qsizetype(m_pieces.size() * sizeof(Piece));
+}

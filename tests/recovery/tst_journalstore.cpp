@@ -1,0 +1,212 @@
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "recovery/JournalEntry.h"
+#include "recovery/JournalStore.h"
+#include "recovery/OrphanedJournals.h"
+
+namespace {
+
+JournalEntry entryWith(const QByteArray& bytes, const TextFormat& format = {},
+                       const QString& path = QStringLiteral("/site/index.html")) {
+    return {path, QStringLiteral("Untitled 3"), format,
+            QDateTime::fromString(QStringLiteral("2024-05-06T07:08:09.123Z"), Qt::ISODateWithMs),
+            bytes};
+}
+
+// Leaves a run folder as a crashed run does: its entries written, its lock naming a process that
+// is gone. The writing run is a child process that ends without cleaning up.
+void leaveRunOfDeadProcess(const QString& root, const JournalEntry& entry) {
+    const pid_t child = fork();
+    if (child == 0) {
+        JournalStore store(root);
+        _exit(store.write(QStringLiteral("document-1"), entry, nullptr) ? 0 : 1);
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+QStringList rootListing(const QString& root) {
+    return QDir(root).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+}  // namespace
+
+class TestJournalStore : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { m_dir = std::make_unique<QTemporaryDir>(); }
+    void entriesComeBackByteForByte_data();
+    void entriesComeBackByteForByte();
+    void damagedEntriesAreSkippedWithANote_data();
+    void damagedEntriesAreSkippedWithANote();
+    void aLeftoverTemporaryFileDoesNotSpoilTheEntry();
+    void aLiveRunKeepsItsEntries();
+    void aGoneRunIsOfferedToOneClaimerOnly();
+    void answersDecideWhatStays();
+
+private:
+    QString root() const { return m_dir->path(); }
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestJournalStore::entriesComeBackByteForByte_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<TextEncoding>("encoding");
+    QTest::addColumn<LineEnd>("lineEnd");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("utf-8, lf") << QByteArray("<p>\xc3\xa9t\xc3\xa9</p>\n") << TextEncoding::Utf8
+                               << LineEnd::Lf << QStringLiteral("/a.html");
+    QTest::newRow("latin-1, crlf")
+        << QByteArray("caf\xe9\r\nna\xefve\r\n\r\n") << TextEncoding::Latin1 << LineEnd::CrLf
+        << QStringLiteral("/odd\nname \xc3\xa9.htm");
+    QTest::newRow("untitled, cr, no final break")
+        << QByteArray("a\rb\0c", 5) << TextEncoding::Utf8 << LineEnd::Cr << QString();
+    QTest::newRow("empty") << QByteArray() << TextEncoding::Utf8 << LineEnd::Lf << QString();
+}
+
+void TestJournalStore::entriesComeBackByteForByte() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(TextEncoding, encoding);
+    QFETCH(LineEnd, lineEnd);
+    QFETCH(QString, path);
+    const JournalEntry written = entryWith(bytes, {encoding, lineEnd}, path);
+    {
+        JournalStore store(root());
+        QVERIFY(store.write(QStringLiteral("document-1"), written, nullptr));
+    }
+    OrphanedJournals orphans(root());
+    QCOMPARE(orphans.notes(), QStringList());
+    QCOMPARE(orphans.entries().size(), 1);
+    QCOMPARE(orphans.entries().first().entry, written);
+}
+
+void TestJournalStore::damagedEntriesAreSkippedWithANote_data() {
+    QTest::addColumn<int>("cutAt");  // bytes kept from the end of the file (negative: cut)
+    QTest::addColumn<QByteArray>("replace");
+    QTest::addColumn<QByteArray>("with");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("cut short") << -3 << QByteArray() << QByteArray()
+                               << QStringLiteral(
+                                      "/site/index.html could not be recovered: it is "
+                                      "cut short.");
+    QTest::newRow("text damaged") << 0 << QByteArray("hello") << QByteArray("jello")
+                                  << QStringLiteral("its text is damaged");
+    QTest::newRow("bytes added") << 0 << QByteArray("world") << QByteArray("world!")
+                                 << QStringLiteral("its text is damaged");
+    QTest::newRow("description damaged") << 0 << QByteArray("\"sha1\"") << QByteArray("{")
+                                         << QStringLiteral("its description is damaged");
+    QTest::newRow("other version") << 0 << QByteArray("RECOVERY 1") << QByteArray("RECOVERY 7")
+                                   << QStringLiteral("another version of Pagelark");
+    QTest::newRow("not an entry") << 0 << QByteArray("PAGELARK") << QByteArray("<html>")
+                                  << QStringLiteral("it is not a recovery entry");
+}
+
+void TestJournalStore::damagedEntriesAreSkippedWithANote() {
+    QFETCH(int, cutAt);
+    QFETCH(QByteArray, replace);
+    QFETCH(QByteArray, with);
+    QFETCH(QString, note);
+    QString damagedFile;
+    {
+        JournalStore store(root());
+        QVERIFY(store.write(QStringLiteral("document-1"), entryWith("hello\nworld"), nullptr));
+        QVERIFY(store.write(QStringLiteral("document-2"), entryWith("sound"), nullptr));
+        damagedFile = store.folder() + QStringLiteral("/document-1.entry");
+    }
+    QFile file(damagedFile);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    if (cutAt < 0)
+        bytes.chop(-cutAt);
+    bytes.replace(replace, with);
+    file.resize(0);
+    file.write(bytes);
+    file.close();
+
+    OrphanedJournals orphans(root());
+    QCOMPARE(orphans.entries().size(), 1);
+    QCOMPARE(orphans.entries().first().entry.bytes, QByteArray("sound"));
+    QCOMPARE(orphans.notes().size(), 1);
+    QVERIFY2(orphans.notes().first().contains(note), qPrintable(orphans.notes().first()));
+    QCOMPARE(orphans.request().notes, orphans.notes());
+}
+
+// QSaveFile writes beside the entry and renames over it; a run killed meanwhile leaves the
+// temporary file, which must neither hide nor replace the entry.
+void TestJournalStore::aLeftoverTemporaryFileDoesNotSpoilTheEntry() {
+    const JournalEntry whole = entryWith("the whole text");
+    {
+        JournalStore store(root());
+        QVERIFY(store.write(QStringLiteral("document-1"), whole, nullptr));
+        QFile temporary(store.folder() + QStringLiteral("/document-1.entry.Ab12Cd"));
+        QVERIFY(temporary.open(QIODevice::WriteOnly));
+        temporary.write(entryWith("the whole text and more").serialize().left(40));
+    }
+    OrphanedJournals orphans(root());
+    QCOMPARE(orphans.notes(), QStringList());
+    QCOMPARE(orphans.entries().size(), 1);
+    QCOMPARE(orphans.entries().first().entry, whole);
+}
+
+// A second Pagelark sees the first one's lock as live and leaves its entries alone, however long
+// the first one has been running.
+void TestJournalStore::aLiveRunKeepsItsEntries() {
+    JournalStore live(root());
+    QVERIFY2(live.isOpen(), qPrintable(live.problem()));
+    QVERIFY(live.write(QStringLiteral("document-1"), entryWith("mine"), nullptr));
+    QFile lock(JournalStore::lockFileOf(live.folder()));
+    QVERIFY(lock.open(QIODevice::ReadWrite));
+    QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                             QFileDevice::FileModificationTime));
+    lock.close();
+    QVERIFY(OrphanedJournals(root()).isEmpty());
+    OrphanedJournals(root()).resolve(RecoveryAnswer::Discard);
+    QCOMPARE(live.names(), QStringList{QStringLiteral("document-1")});
+}
+
+// The run's process is gone: its entries are offered, and while one starting run holds them,
+// another starting at the same time gets none.
+void TestJournalStore::aGoneRunIsOfferedToOneClaimerOnly() {
+    leaveRunOfDeadProcess(root(), entryWith("typed before the crash"));
+    OrphanedJournals first(root());
+    OrphanedJournals second(root());
+    QCOMPARE(first.entries().size(), 1);
+    QCOMPARE(first.entries().first().entry.bytes, QByteArray("typed before the crash"));
+    QVERIFY(second.isEmpty());
+    QCOMPARE(first.request().items, (QList<RecoveryItem>{{QStringLiteral("/site/index.html"),
+                                                          first.entries().first().entry.taken}}));
+}
+
+void TestJournalStore::answersDecideWhatStays() {
+    {
+        JournalStore crashed(root());
+        crashed.write(QStringLiteral("document-1"), entryWith("restored"), nullptr);
+        crashed.write(QStringLiteral("document-2"), entryWith("not restored"), nullptr);
+        crashed.write(QStringLiteral("document-3"), entryWith("damaged"), nullptr);
+        QFile::resize(crashed.folder() + QStringLiteral("/document-3.entry"), 20);
+    }
+    OrphanedJournals(root()).resolve(RecoveryAnswer::Later);
+    OrphanedJournals offered(root());
+    QCOMPARE(offered.entries().size(), 2);
+    QCOMPARE(offered.notes().size(), 1);
+    offered.resolve(RecoveryAnswer::Restore,
+                    [](const RecoverableEntry& kept) { return kept.entry.bytes == "restored"; });
+    OrphanedJournals left(root());
+    QCOMPARE(left.notes(), QStringList());
+    QCOMPARE(left.entries().size(), 1);
+    QCOMPARE(left.entries().first().entry.bytes, QByteArray("not restored"));
+    left.resolve(RecoveryAnswer::Discard);
+    QCOMPARE(rootListing(root()), QStringList());
+}
+
+QTEST_MAIN(TestJournalStore)
+#include "tst_journalstore.moc"
