@@ -37,6 +37,10 @@ qint64 EditorBox::selectionLength(int lineEndLength) const {
     return end - start + lineBreaks * (lineEndLength - 1);
 }
 
+QRectF EditorBox::shownRect(const QTextBlock& block) const {
+    return blockBoundingGeometry(block).translated(contentOffset());
+}
+
 void EditorBox::routeKey(const QKeySequence& keys, QAction* command) {
     m_keyRoutes.append({keys, command});
 }
