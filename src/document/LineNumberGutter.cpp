@@ -37,8 +37,7 @@ LineNumberGutter::LineNumberGutter(EditorBox& editor) : QWidget(&editor), m_edit
     connect(&editor, &QPlainTextEdit::updateRequest, this, &LineNumberGutter::onUpdateRequest);
     connect(&editor, &QPlainTextEdit::cursorPositionChanged, this, &LineNumberGutter::onCaretMoved);
     m_caretBlock = editor.textCursor().blockNumber();
-    fitToEditor();
-    show();
+    show();  // which makes room for the strip
 }
 
 void LineNumberGutter::setVisible(bool visible) {

@@ -4,9 +4,10 @@
 #include "document/HtmlLexer.h"
 #include "document/SyntaxColors.h"
 
-#include <QElapsedTimer>
+#include <QAbstractTextDocumentLayout>
 #include <QEvent>
 #include <QFileInfo>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -60,12 +61,12 @@ SyntaxColoring::SyntaxColoring(EditorBox& editor)
     updateFormats();
     m_idle.setSingleShot(true);
     m_idle.setInterval(0);
-    connect(&m_idle, &QTimer::timeout, this, [this] { runPending(kSliceBudgetMs); });
+    connect(&m_idle, &QTimer::timeout, this, [this] { runPending(kSliceBudgetMs, false); });
     connect(m_document, &QTextDocument::contentsChange, this, &SyntaxColoring::onContentsChange);
     editor.installEventFilter(this);
     editor.viewport()->installEventFilter(this);
     schedule(0, m_document->characterCount());
-    runPending(kEditBudgetMs);
+    runPending(kEditBudgetMs, false);
     editor.viewport()->update();
 }
 
@@ -97,7 +98,7 @@ void SyntaxColoring::onContentsChange(int from, int, int charsAdded) {
     // the lexing reaches them before that.
     forgetShownColors(first.blockNumber(), last.isValid() ? last.blockNumber() : INT_MAX);
     schedule(first.position(), from + charsAdded);
-    runPending(kEditBudgetMs);
+    runPending(kEditBudgetMs, true);
 }
 
 void SyntaxColoring::forgetShownColors(int from, int to) {
@@ -113,6 +114,8 @@ void SyntaxColoring::forgetShownColors(int from, int to) {
 void SyntaxColoring::schedule(int from, int forceEnd) {
     Pending work{QTextCursor(m_document), QTextCursor(m_document)};
     work.start.setPosition(from);
+    // Text typed right at the start of the pending lines is lexed with them.
+    work.start.setKeepPositionOnInsert(true);
     work.forceEnd.setPosition(qMin(forceEnd, m_document->characterCount() - 1));
     // Kept in the order of the text, so that one pass takes in every later place it reaches.
     qsizetype at = 0;
@@ -121,30 +124,30 @@ void SyntaxColoring::schedule(int from, int forceEnd) {
     m_pending.insert(at, work);
 }
 
-void SyntaxColoring::runPending(int budgetMs) {
-    QElapsedTimer clock;
-    clock.start();
-    const ShownRange shown = shownRange();
+void SyntaxColoring::runPending(int budgetMs, bool duringEdit) {
+    Pass pass{shownRange(), {}, budgetMs, duringEdit};
+    pass.clock.start();
     while (!m_pending.isEmpty()) {
-        const QTextBlock left = relexPending(shown, clock, budgetMs);
+        const QTextBlock left = relexPending(pass);
         if (left.isValid()) {
             m_pending.first().start.setPosition(left.position());
             break;
         }
         m_pending.removeFirst();
     }
+    if (pass.repaint)
+        m_editor->viewport()->update();
     if (!m_pending.isEmpty())
         m_idle.start();
 }
 
-QTextBlock SyntaxColoring::relexPending(const ShownRange& shown, const QElapsedTimer& clock,
-                                        int budgetMs) {
+QTextBlock SyntaxColoring::relexPending(Pass& pass) {
     Pending& work = m_pending.first();
     QTextBlock block = m_document->findBlock(work.start.position());
     int number = block.blockNumber();
     int state = startStateOf(block);
     for (int done = 0; block.isValid(); block = block.next(), ++number, ++done) {
-        if (done % kClockStride == kClockStride - 1 && clock.hasExpired(budgetMs))
+        if (done % kClockStride == kClockStride - 1 && pass.clock.hasExpired(pass.budgetMs))
             return block;
         absorbPendingWithin(block, work);
         const bool edited = block.position() <= work.forceEnd.position();
@@ -152,11 +155,12 @@ QTextBlock SyntaxColoring::relexPending(const ShownRange& shown, const QElapsedT
         const qint16 before = data.endState;
         if (edited)
             data.coloredFrom = kUnknown;
-        const bool recolor = shown.contains(number) &&
-                             (data.coloredFrom != state || data.generation != m_generation);
-        data.endState = qint16(lexBlock(block, state, recolor));
-        if (recolor)
-            applyColors(block, state);
+        // The layout redraws the lines an edit changed; a shown line whose colours no longer fit
+        // for another reason needs the editor redrawn.
+        if (pass.shown.contains(number) && data.coloredFrom != state &&
+            !(pass.duringEdit && edited))
+            pass.repaint = true;
+        data.endState = qint16(lexBlock(block, state, false));
         state = data.endState;
         if (!edited && before == state)
             return QTextBlock();  // the lines below start as they did before
@@ -204,14 +208,19 @@ int SyntaxColoring::lexBlock(const QTextBlock& block, int state, bool withSpans)
     return HtmlLexer::lexLine(block.text(), state, withSpans ? &m_spans : nullptr);
 }
 
-// Lays the spans of the last lexBlock() onto the block.
+// Lays the spans of the last lexBlock() onto the block. Done only just before the editor paints:
+// an edit's change notice would otherwise take in the whole block, which makes the layout redraw
+// every shown line on each key.
 void SyntaxColoring::applyColors(QTextBlock& block, int startState) {
     m_ranges.clear();
     for (const SyntaxSpan& span : std::as_const(m_spans))
         m_ranges.append({span.start, span.length, m_formats[int(span.kind)]});
     block.layout()->setFormats(m_ranges);
     // The layout reports new formats as a change of the document that the next edit would
-    // otherwise carry; marking the block dirty settles it now and redraws the block.
+    // otherwise carry; marking the block dirty settles it now. The editor is about to paint the
+    // block anyway, so the layout's requests to redraw (which would cover every shown line) are
+    // not wanted.
+    const QSignalBlocker quiet(m_document->documentLayout());
     m_document->markContentsDirty(block.position(), block.length());
     BlockState& data = stateOf(block);
     data.coloredFrom = qint16(startState);

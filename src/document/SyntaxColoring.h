@@ -2,6 +2,7 @@
 
 #include "document/SyntaxKind.h"
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -12,7 +13,6 @@
 #include <array>
 
 class EditorBox;
-class QElapsedTimer;
 class QTextBlock;
 class QTextDocument;
 
@@ -26,7 +26,8 @@ class QTextDocument;
 //
 // Colours are laid onto a line only when it is shown: just before the editor paints, each
 // shown line whose colours were made for another start state, text or palette gets new ones.
-// So memory and time follow what the user looks at, not the length of the file.
+// So memory and time follow what the user looks at, not the length of the file, and a key
+// redraws no more than it does without colouring.
 class SyntaxColoring : public QObject {
     Q_OBJECT
 public:
@@ -59,12 +60,21 @@ private:
         bool contains(int number) const { return number >= first && number <= last; }
     };
 
+    // One run of lexing: at once after an edit, or a slice of idle time.
+    struct Pass {
+        ShownRange shown;
+        QElapsedTimer clock;
+        int budgetMs = 0;
+        bool duringEdit = false;
+        bool repaint = false;  // set when shown lines need new colours
+    };
+
     void onContentsChange(int from, int charsRemoved, int charsAdded);
     void schedule(int from, int forceEnd);
-    void runPending(int budgetMs);
+    void runPending(int budgetMs, bool duringEdit);
     // Lexes from the first pending place on; returns the first block not done when the time ran
     // out, or an invalid block when the work is done.
-    QTextBlock relexPending(const ShownRange& shown, const QElapsedTimer& clock, int budgetMs);
+    QTextBlock relexPending(Pass& pass);
     void absorbPendingWithin(const QTextBlock& block, Pending& work);
     void colorShownBlocks();
     void forgetShownColors(int from, int to);
