@@ -114,7 +114,7 @@ private:
             m_scan.advance(2);
             return blockComment(from);
         }
-        if (ch == u'/' && !(m_state & kAfterOperand) && regularExpression())
+        if (ch == u'/' && !(m_state & kAfterOperand) && !m_noRegexAhead && regularExpression())
             return;
         if (ch == u'"' || ch == u'\'' || ch == u'`') {
             m_scan.advance();
@@ -173,8 +173,12 @@ private:
             else if (ch == u'/' && !inClass)
                 break;
         }
-        if (at >= rest.size())
+        if (at >= rest.size()) {
+            // No later "/" on this line starts one either, as a rule; not trying again keeps a
+            // line full of slashes linear.
+            m_noRegexAhead = true;
             return false;
+        }
         const qsizetype from = m_scan.pos();
         m_scan.advance(at + 1);
         m_scan.skipWhile([](QChar ch) { return ch.isLetter(); });
@@ -211,6 +215,7 @@ private:
 
     LineScanner& m_scan;
     int m_state;
+    bool m_noRegexAhead = false;
 };
 
 }  // namespace
