@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <utility>
 
 namespace {
 
@@ -63,6 +64,9 @@ SyntaxColoring::SyntaxColoring(EditorBox& editor)
     m_idle.setInterval(0);
     connect(&m_idle, &QTimer::timeout, this, [this] { runPending(kSliceBudgetMs, false); });
     connect(m_document, &QTextDocument::contentsChange, this, &SyntaxColoring::onContentsChange);
+    // Emitted once an edit is through with the layout.
+    connect(m_document, &QTextDocument::contentsChanged, this, &SyntaxColoring::finishEditedLine);
+    m_blockCount = m_document->blockCount();
     editor.installEventFilter(this);
     editor.viewport()->installEventFilter(this);
     schedule(0, m_document->characterCount());
@@ -84,9 +88,10 @@ bool SyntaxColoring::appliesTo(const QString& fileName) {
 }
 
 bool SyntaxColoring::eventFilter(QObject* watched, QEvent* event) {
-    if (m_editor && watched == m_editor->viewport() && event->type() == QEvent::Paint)
+    if (m_editor && watched == m_editor->viewport() && event->type() == QEvent::Paint) {
+        finishEditedLine();  // in case the edit never said it was through
         colorShownBlocks();
-    else if (watched == m_editor && event->type() == QEvent::PaletteChange)
+    } else if (watched == m_editor && event->type() == QEvent::PaletteChange)
         updateFormats();
     return QObject::eventFilter(watched, event);
 }
@@ -99,6 +104,40 @@ void SyntaxColoring::onContentsChange(int from, int, int charsAdded) {
     forgetShownColors(first.blockNumber(), last.isValid() ? last.blockNumber() : INT_MAX);
     schedule(first.position(), from + charsAdded);
     runPending(kEditBudgetMs, true);
+    if (first == last && m_document->blockCount() == m_blockCount)
+        colorEditedLine(first);
+    m_blockCount = m_document->blockCount();
+}
+
+// Typing within one shown line: the layout lays an edited line out as soon as the edit is done,
+// and would do it again once the line's new colours go on. Giving it the colours first, and
+// holding back the layout's own redraw until the edit is finished (finishEditedLine()), lays
+// the line out once per key.
+void SyntaxColoring::colorEditedLine(QTextBlock block) {
+    if (block.layout()->lineCount() == 0 || !shownRange().contains(block.blockNumber()))
+        return;
+    QAbstractTextDocumentLayout* layout = m_document->documentLayout();
+    m_editedLineHeight = layout->blockBoundingRect(block).height();
+    const int start = startStateOf(block);
+    lexBlock(block, start, true);
+    // The new formats take in the edited line's change; the edit's own notice carries it.
+    applyColors(block, start, false);
+    m_layoutWasQuiet = layout->blockSignals(true);
+    m_editedLine = block;
+}
+
+void SyntaxColoring::finishEditedLine() {
+    if (!m_editedLine.isValid())
+        return;
+    const QTextBlock block = std::exchange(m_editedLine, QTextBlock());
+    QAbstractTextDocumentLayout* layout = m_document->documentLayout();
+    layout->blockSignals(m_layoutWasQuiet);
+    // Laid out here, once, with its colours; the layout reports a change in its number of lines
+    // itself. The redraw is the one the layout asks for after an edit.
+    if (layout->blockBoundingRect(block).height() == m_editedLineHeight)
+        emit layout->updateBlock(block);
+    else
+        emit layout->update();
 }
 
 void SyntaxColoring::forgetShownColors(int from, int to) {
@@ -188,7 +227,7 @@ void SyntaxColoring::colorShownBlocks() {
         int end = data.endState;
         if (data.coloredFrom != state || data.generation != m_generation) {
             end = lexBlock(block, state, true);
-            applyColors(block, state);
+            applyColors(block, state, true);
         } else if (end == kUnknown) {
             end = lexBlock(block, state, false);
         }
@@ -208,20 +247,22 @@ int SyntaxColoring::lexBlock(const QTextBlock& block, int state, bool withSpans)
     return HtmlLexer::lexLine(block.text(), state, withSpans ? &m_spans : nullptr);
 }
 
-// Lays the spans of the last lexBlock() onto the block. Done only just before the editor paints:
-// an edit's change notice would otherwise take in the whole block, which makes the layout redraw
-// every shown line on each key.
-void SyntaxColoring::applyColors(QTextBlock& block, int startState) {
+// Lays the spans of the last lexBlock() onto the block. Done just before the editor paints, or
+// (colorEditedLine()) within an edit: at other times an edit's change notice would take in the
+// whole block, which makes the layout redraw every shown line.
+void SyntaxColoring::applyColors(QTextBlock& block, int startState, bool settle) {
     m_ranges.clear();
     for (const SyntaxSpan& span : std::as_const(m_spans))
         m_ranges.append({span.start, span.length, m_formats[int(span.kind)]});
     block.layout()->setFormats(m_ranges);
-    // The layout reports new formats as a change of the document that the next edit would
-    // otherwise carry; marking the block dirty settles it now. The editor is about to paint the
-    // block anyway, so the layout's requests to redraw (which would cover every shown line) are
-    // not wanted.
-    const QSignalBlocker quiet(m_document->documentLayout());
-    m_document->markContentsDirty(block.position(), block.length());
+    if (settle) {
+        // The layout reports new formats as a change of the document that the next edit would
+        // otherwise carry; marking the block dirty settles it now. The editor is about to paint
+        // the block anyway, so the layout's requests to redraw (which would cover every shown
+        // line) are not wanted.
+        const QSignalBlocker quiet(m_document->documentLayout());
+        m_document->markContentsDirty(block.position(), block.length());
+    }
     BlockState& data = stateOf(block);
     data.coloredFrom = qint16(startState);
     data.generation = m_generation;

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextLayout>
@@ -13,7 +14,6 @@
 #include <array>
 
 class EditorBox;
-class QTextBlock;
 class QTextDocument;
 
 // Colours the HTML in an editor as the user types, without ever walking the whole text at once.
@@ -76,12 +76,14 @@ private:
     // out, or an invalid block when the work is done.
     QTextBlock relexPending(Pass& pass);
     void absorbPendingWithin(const QTextBlock& block, Pending& work);
+    void colorEditedLine(QTextBlock block);
+    void finishEditedLine();
     void colorShownBlocks();
     void forgetShownColors(int from, int to);
 
     ShownRange shownRange() const;
     int lexBlock(const QTextBlock& block, int state, bool withSpans);
-    void applyColors(QTextBlock& block, int startState);
+    void applyColors(QTextBlock& block, int startState, bool settle);
     void updateFormats();
     void removeColors();
 
@@ -93,4 +95,8 @@ private:
     QTimer m_idle;
     QList<SyntaxSpan> m_spans;
     QList<QTextLayout::FormatRange> m_ranges;
+    int m_blockCount = 0;          // as the last edit left it
+    QTextBlock m_editedLine;       // coloured ahead of the layout, until the edit is through
+    qreal m_editedLineHeight = 0;  // its height before the edit
+    bool m_layoutWasQuiet = false;
 };

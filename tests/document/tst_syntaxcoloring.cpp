@@ -1,3 +1,5 @@
+#include <QAbstractTextDocumentLayout>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
@@ -28,6 +30,7 @@ private slots:
     void cleanup();
     void closingACommentRecolorsTheLinesBelowAndReopeningItRecolorsThemBack();
     void colorsScriptOverLinesAndLeavesTheDocumentUntouched();
+    void typingInAColoredLineLaysItOutAsWithoutColors();
     void aLongTextIsLexedInIdleSlicesAndColouredWhereItIsShown();
     void switchingOffTakesEveryColourOff();
     void followsTheBackgroundColour();
@@ -97,6 +100,33 @@ void TestSyntaxColoring::colorsScriptOverLinesAndLeavesTheDocumentUntouched() {
     QCOMPARE(colorAt(line(3), 0), expected(SyntaxKind::Tag));
     QVERIFY(!m_editor->document()->isModified());
     QVERIFY(!m_editor->document()->isUndoAvailable());
+}
+
+void TestSyntaxColoring::typingInAColoredLineLaysItOutAsWithoutColors() {
+    // The edited line gets its colours ahead of the layout; wrapping onto more lines as the user
+    // types must still move the lines below and the scroll bar exactly as without colours.
+    EditorBox plain;
+    for (EditorBox* editor : {m_editor.get(), &plain}) {
+        editor->resize(300, 200);
+        editor->show();
+        editor->setPlainText(QStringList(40, u"<td class=\"c\">cell</td>"_qs).join(u'\n'));
+        editor->setTextCursor(QTextCursor(editor->document()->findBlockByNumber(2)));
+    }
+    QVERIFY(QTest::qWaitForWindowExposed(&plain));
+    new SyntaxColoring(*m_editor);
+    QCoreApplication::processEvents();
+    for (int key = 0; key < 40; ++key) {
+        QTest::keyClick(m_editor.get(), Qt::Key_X);
+        QTest::keyClick(&plain, Qt::Key_X);
+    }
+    QCoreApplication::processEvents();
+    QVERIFY(!m_editor->document()->documentLayout()->signalsBlocked());
+    QVERIFY(line(2).layout()->lineCount() > 1);
+    QCOMPARE(line(2).layout()->lineCount(),
+             plain.document()->findBlockByNumber(2).layout()->lineCount());
+    QCOMPARE(m_editor->verticalScrollBar()->maximum(), plain.verticalScrollBar()->maximum());
+    QCOMPARE(m_editor->shownRect(line(3)), plain.shownRect(plain.document()->findBlockByNumber(3)));
+    QCOMPARE(colorAt(line(2), 41), expected(SyntaxKind::Tag));
 }
 
 void TestSyntaxColoring::aLongTextIsLexedInIdleSlicesAndColouredWhereItIsShown() {
