@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <map>
@@ -80,4 +81,17 @@ void caretToMiddle(QPlainTextEdit& editor) {
 
 void settle() {
     QCoreApplication::processEvents();
+}
+
+void sendKey(QWidget* widget, QEvent::Type type, int key, const QString& text) {
+    QKeyEvent event(type, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+void typeAndErase(QWidget* editor) {
+    sendKey(editor, QEvent::KeyPress, Qt::Key_A, QStringLiteral("a"));
+    sendKey(editor, QEvent::KeyRelease, Qt::Key_A, QStringLiteral("a"));
+    sendKey(editor, QEvent::KeyPress, Qt::Key_Backspace, QString());
+    sendKey(editor, QEvent::KeyRelease, Qt::Key_Backspace, QString());
+    settle();
 }

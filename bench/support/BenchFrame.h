@@ -57,3 +57,7 @@ void releasePairs();
 void caretToMiddle(QPlainTextEdit& editor);
 // Lets the event loop finish what an edit scheduled (layout, painting).
 void settle();
+// Sends a key press or release straight to a widget.
+void sendKey(QWidget* widget, QEvent::Type type, int key, const QString& text);
+// Types "a" and erases it again with Backspace, then settles.
+void typeAndErase(QWidget* editor);

@@ -1,5 +1,8 @@
 #include "support/Memory.h"
 
+#include "document/DocumentWindow.h"
+#include "document/EditorBox.h"
+#include "document/SyntaxColoring.h"
 #include "support/BenchFrame.h"
 #include "support/BenchText.h"
 
@@ -32,9 +35,14 @@ qint64 probeMemory(const char* program, const char* kind, qint64 bytes) {
 
 int runMemoryProbe(const QString& kind, qint64 bytes) {
     const QByteArray html = benchHtml(bytes);
-    if (kind == QLatin1String("pagelark")) {
+    if (kind == QLatin1String("pagelark") || kind == QLatin1String("colored")) {
         BenchFrame frame;
         frame.load(html);
+        if (kind == QLatin1String("colored")) {
+            auto* coloring = new SyntaxColoring(*frame.doc()->editor());
+            while (!coloring->isComplete())
+                settle();
+        }
         std::printf("%lld\n", static_cast<long long>(residentKilobytes()));
     } else {
         BareEditor bare;

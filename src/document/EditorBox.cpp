@@ -38,6 +38,10 @@ qint64 EditorBox::selectionLength(int lineEndLength) const {
     return end - start + lineBreaks * (lineEndLength - 1);
 }
 
+QRectF EditorBox::shownRect(const QTextBlock& block) const {
+    return blockBoundingGeometry(block).translated(contentOffset());
+}
+
 void EditorBox::routeKey(const QKeySequence& keys, QAction* command) {
     m_keyRoutes.append({keys, command});
 }
