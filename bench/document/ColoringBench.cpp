@@ -91,7 +91,7 @@ void openColored(benchmark::State& state) {
                 new SyntaxColoring(*doc->editor());
         });
     for (auto _ : state) {
-        DocumentWindow* doc = pair.ours.frame().fileCommands().openDocumentFile(path);
+        DocumentWindow* doc = pair.ours.frame().commands().files().openDocumentFile(path);
         settle();
         state.PauseTiming();
         doc->closeDocument();
