@@ -47,6 +47,8 @@ public:
     bool toolsHidden() const { return m_toolsHidden; }
 
     void setStatusMessage(const QString& text);
+    // The active document's "Ln, Col" in the status line (nothing while none is open).
+    void showCaretPlace();
     void showMessage(const QString& text);
 
     void exitFromFrame();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/LineColumn.h"
 #include "state/FontChoice.h"
 
 #include <QColor>
@@ -8,8 +9,8 @@
 
 class QWidget;
 
-// Every modal message box and every open, save, colour and font dialog of the program goes
-// through this seam. The program shows Qt's dialogs; tests script the answers.
+// Every modal message box and every open, save, colour, font and go-to-line dialog of the
+// program goes through this seam. The program shows Qt's dialogs; tests script the answers.
 
 enum class MessageButtons { Ok, OkCancel, YesNoCancel };
 enum class MessageIcon { None, Information, Exclamation, Question, Critical };
@@ -46,6 +47,8 @@ public:
                                                      const FileDialogRequest& request) = 0;
     virtual std::optional<QColor> showColor(QWidget* parent, const QColor& initial) = 0;
     virtual std::optional<FontChoice> showFont(QWidget* parent, const FontChoice& initial) = 0;
+    // Go to Line: a place in a text of `lineCount` lines, as the user typed it (not yet clamped).
+    virtual std::optional<LineColumn> showGoToLine(QWidget* parent, int lineCount) = 0;
 
     // The program's plain note: the text, the title "Pagelark" and an OK button.
     void showNote(QWidget* parent, const QString& text) {

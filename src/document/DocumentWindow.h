@@ -2,6 +2,7 @@
 
 #include "commands/Command.h"
 #include "document/CommonDialog.h"
+#include "document/EditorAids.h"
 #include "document/TextFormat.h"
 
 #include <QString>
@@ -59,6 +60,8 @@ public:
     void applyForeColor(const QColor& color);
     // Shows the other editor box (Wrap Text).
     void switchWrap();
+    // "Ln 12, Col 5": where the caret is.
+    QString caretPlace() const;
 
     const QList<QMenu*>& menus() const;
     QAction* action(Command id) const;
@@ -77,6 +80,8 @@ public:
 signals:
     // A text for the frame's status line (the size report).
     void statusMessage(const QString& text);
+    // The caret moved; caretPlace() says where to.
+    void caretMoved();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -85,6 +90,7 @@ private:
     void buildMenus(InsertionTarget& target);
     void connectState();
     void connectEditor();
+    void applyEditorSwitches();
     void onContentsChange(int from, int charsRemoved, int charsAdded);
     void reportSize();
     void reportSizeOnMouseMove();
@@ -98,5 +104,6 @@ private:
     TextFormat m_format;
     CommonDialog m_commonDialog;
     CommandSet* m_commands;
+    EditorAids m_aids;
     bool m_applyingAppearance = false;
 };

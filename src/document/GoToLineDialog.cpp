@@ -3,9 +3,7 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextBlock>
 #include <QVBoxLayout>
 
 GoToLineDialog::GoToLineDialog(int lineCount, QWidget* parent)
@@ -30,19 +28,4 @@ GoToLineDialog::GoToLineDialog(int lineCount, QWidget* parent)
 
 std::optional<LineColumn> GoToLineDialog::target() const {
     return LineColumn::parse(m_field->text());
-}
-
-bool GoToLineDialog::run(QPlainTextEdit& editor) {
-    GoToLineDialog dialog(editor.blockCount(), &editor);
-    if (dialog.exec() != QDialog::Accepted || !dialog.target())
-        return false;
-    moveCaret(editor, *dialog.target());
-    return true;
-}
-
-void GoToLineDialog::moveCaret(QPlainTextEdit& editor, const LineColumn& target) {
-    QTextCursor cursor = editor.textCursor();
-    cursor.setPosition(target.positionIn(*editor.document()));
-    editor.setTextCursor(cursor);
-    editor.centerCursor();
 }

@@ -1,6 +1,7 @@
 #include "document/QtDialogService.h"
 
 #include "document/EditorAppearance.h"
+#include "document/GoToLineDialog.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -127,4 +128,11 @@ std::optional<FontChoice> QtDialogService::showFont(QWidget* parent, const FontC
     if (!accepted)
         return std::nullopt;
     return EditorAppearance::fromQFont(chosen);
+}
+
+std::optional<LineColumn> QtDialogService::showGoToLine(QWidget* parent, int lineCount) {
+    GoToLineDialog dialog(lineCount, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.target();
 }

@@ -14,6 +14,7 @@ public:
                                              const FileDialogRequest& request) override;
     std::optional<QColor> showColor(QWidget* parent, const QColor& initial) override;
     std::optional<FontChoice> showFont(QWidget* parent, const FontChoice& initial) override;
+    std::optional<LineColumn> showGoToLine(QWidget* parent, int lineCount) override;
 
     // "Text|pattern|Text|pattern" as Qt's name filters ("Text (pattern)"); "*.*" matches every
     // file, with or without an extension.

@@ -161,10 +161,12 @@ void ReplaceDialog::replaceAll() {
     if (!editor)
         return;
     const int count = engine->replaceAll(*editor->document());
-    if (count == 0)
-        m_message->setText(FindEngine::notFoundMessage(m_findText->text()));
-    else
-        m_message->setText(count == 1 ? QStringLiteral("Replaced 1 occurrence.")
-                                      : QStringLiteral("Replaced %1 occurrences.").arg(count));
+    m_message->setText(count == 0 ? FindEngine::notFoundMessage(m_findText->text())
+                                  : replacedText(count));
     emit replacedAll(count);
+}
+
+QString ReplaceDialog::replacedText(int count) {
+    return count == 1 ? QStringLiteral("Replaced 1 occurrence.")
+                      : QStringLiteral("Replaced %1 occurrences.").arg(count);
 }

@@ -22,6 +22,8 @@ public:
     ReplaceOptions options() const;
     void setFindText(const QString& text);
     QString message() const;
+    // "Replaced 3 occurrences.", for the dialog and the status line.
+    static QString replacedText(int count);
 
     // What the buttons do.
     void findNext();

@@ -15,6 +15,7 @@ void ScriptedDialogService::clear() {
     m_fileAnswers.clear();
     m_colorAnswers.clear();
     m_fontAnswers.clear();
+    m_placeAnswers.clear();
 }
 
 MessageAnswer ScriptedDialogService::showMessage(QWidget*, const MessageRequest& request) {
@@ -48,4 +49,9 @@ std::optional<QColor> ScriptedDialogService::showColor(QWidget*, const QColor& i
 std::optional<FontChoice> ScriptedDialogService::showFont(QWidget*, const FontChoice& initial) {
     m_shown.append({Kind::Font, {}, {}, {}, initial});
     return m_fontAnswers.isEmpty() ? std::nullopt : m_fontAnswers.dequeue();
+}
+
+std::optional<LineColumn> ScriptedDialogService::showGoToLine(QWidget*, int lineCount) {
+    m_shown.append({Kind::GoToLine, {}, {}, {}, {}, lineCount});
+    return m_placeAnswers.isEmpty() ? std::nullopt : m_placeAnswers.dequeue();
 }

@@ -7,22 +7,24 @@
 
 // The dialog seam for tests and benchmarks: answers come from queues filled in advance, and
 // every dialog shown is recorded. With its queue empty, a message box answers OK when OK is its
-// only button and Cancel otherwise; a file, colour or font dialog is cancelled.
+// only button and Cancel otherwise; a file, colour, font or go-to-line dialog is cancelled.
 class ScriptedDialogService : public DialogService {
 public:
-    enum class Kind { Message, Open, Save, Color, Font };
+    enum class Kind { Message, Open, Save, Color, Font, GoToLine };
     struct Shown {
         Kind kind;
         MessageRequest message;
         FileDialogRequest file;
         QColor color;
         FontChoice font;
+        int lineCount = 0;
     };
 
     void answerMessage(MessageAnswer answer) { m_messageAnswers.enqueue(answer); }
     void answerFile(std::optional<FileDialogResult> result) { m_fileAnswers.enqueue(result); }
     void answerColor(std::optional<QColor> color) { m_colorAnswers.enqueue(color); }
     void answerFont(std::optional<FontChoice> font) { m_fontAnswers.enqueue(font); }
+    void answerGoToLine(std::optional<LineColumn> place) { m_placeAnswers.enqueue(place); }
 
     const QList<Shown>& shown() const { return m_shown; }
     // The texts of the message boxes shown so far.
@@ -36,6 +38,7 @@ public:
                                              const FileDialogRequest& request) override;
     std::optional<QColor> showColor(QWidget* parent, const QColor& initial) override;
     std::optional<FontChoice> showFont(QWidget* parent, const FontChoice& initial) override;
+    std::optional<LineColumn> showGoToLine(QWidget* parent, int lineCount) override;
 
 private:
     std::optional<FileDialogResult> nextFile(Kind kind, const FileDialogRequest& request);
@@ -45,4 +48,5 @@ private:
     QQueue<std::optional<FileDialogResult>> m_fileAnswers;
     QQueue<std::optional<QColor>> m_colorAnswers;
     QQueue<std::optional<FontChoice>> m_fontAnswers;
+    QQueue<std::optional<LineColumn>> m_placeAnswers;
 };

@@ -6,6 +6,7 @@
 #include <QTextDocument>
 #include <limits>
 
+#include "document/EditCommands.h"
 #include "document/EditorBox.h"
 #include "document/GoToLineDialog.h"
 #include "document/LineColumn.h"
@@ -88,9 +89,9 @@ void TestLineNavigation::goToLineWaitsForAReadablePlaceAndMovesTheCaret() {
     QCOMPARE(dialog.target(), (LineColumn{2, 3}));
 
     QPlainTextEdit editor(u"one\ntwo\nthree"_qs);
-    GoToLineDialog::moveCaret(editor, {2, 3});
+    EditCommands::goToPlace(editor, {2, 3});
     QCOMPARE(editor.textCursor().position(), 6);
-    GoToLineDialog::moveCaret(editor, {840, 1});
+    EditCommands::goToPlace(editor, {840, 1});
     QCOMPARE(editor.textCursor().position(), 8);
 }
 
