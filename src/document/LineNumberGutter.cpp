@@ -31,9 +31,15 @@ int digitsOf(int count) {
 
 LineNumberGutter::LineNumberGutter(EditorBox& editor) : QWidget(&editor), m_editor(editor) {
     setObjectName(QStringLiteral("line_numbers"));
+    // It fills every pixel it paints, so nothing beneath it (the editor's frame, the window's
+    // title bar) is drawn again whenever a number is.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFont(editor.font());
     editor.installEventFilter(this);
-    connect(&editor, &QPlainTextEdit::blockCountChanged, this, &LineNumberGutter::fitToEditor);
+    connect(&editor, &QPlainTextEdit::blockCountChanged, this, [this] {
+        fitToEditor();
+        update();  // the numbers below a new or removed line move
+    });
     connect(&editor, &QPlainTextEdit::updateRequest, this, &LineNumberGutter::onUpdateRequest);
     connect(&editor, &QPlainTextEdit::cursorPositionChanged, this, &LineNumberGutter::onCaretMoved);
     m_caretBlock = editor.textCursor().blockNumber();
@@ -72,16 +78,20 @@ bool LineNumberGutter::eventFilter(QObject* watched, QEvent* event) {
         } else if (event->type() == QEvent::FontChange) {
             setFont(m_editor.font());
             fitToEditor();
+        } else if (event->type() == QEvent::PaletteChange) {
+            update();  // its colours come from the editor's
         }
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void LineNumberGutter::onUpdateRequest(const QRect& rect, int dy) {
+    // A change within one line (a key typed, the caret blinking) leaves every number where it
+    // was; what moves them (scrolling, lines growing or shrinking) redraws the whole text area.
     if (dy != 0)
         scroll(0, dy);
-    else
-        update(0, rect.y(), width(), rect.height());
+    else if (rect.contains(m_editor.viewport()->rect()))
+        update();
 }
 
 void LineNumberGutter::onCaretMoved() {
