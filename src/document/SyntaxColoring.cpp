@@ -1,6 +1,7 @@
 #include "document/SyntaxColoring.h"
 
 #include "document/EditorBox.h"
+#include "document/EditorTextLayout.h"
 #include "document/HtmlLexer.h"
 #include "document/SyntaxColors.h"
 
@@ -10,7 +11,6 @@
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <utility>
 
 namespace {
 
@@ -58,15 +58,17 @@ int startStateOf(const QTextBlock& block) {
 }  // namespace
 
 SyntaxColoring::SyntaxColoring(EditorBox& editor)
-    : QObject(editor.document()), m_editor(&editor), m_document(editor.document()) {
+    : QObject(editor.document()),
+      m_editor(&editor),
+      m_document(editor.document()),
+      m_layout(qobject_cast<EditorTextLayout*>(editor.document()->documentLayout())) {
     updateFormats();
+    if (m_layout)
+        m_layout->setEditHook([this](const QTextBlock& block) { colorEditedLine(block); });
     m_idle.setSingleShot(true);
     m_idle.setInterval(0);
     connect(&m_idle, &QTimer::timeout, this, [this] { runPending(kSliceBudgetMs, false); });
     connect(m_document, &QTextDocument::contentsChange, this, &SyntaxColoring::onContentsChange);
-    // Emitted once an edit is through with the layout.
-    connect(m_document, &QTextDocument::contentsChanged, this, &SyntaxColoring::finishEditedLine);
-    m_blockCount = m_document->blockCount();
     editor.installEventFilter(this);
     editor.viewport()->installEventFilter(this);
     schedule(0, m_document->characterCount());
@@ -77,6 +79,8 @@ SyntaxColoring::SyntaxColoring(EditorBox& editor)
 SyntaxColoring::~SyntaxColoring() {
     // Made a child of the document, so that when the editor goes its document has gone first
     // (taking the lines' data along) and nothing here touches either.
+    if (m_layout)
+        m_layout->setEditHook(nullptr);
     if (m_document && m_editor)
         removeColors();
 }
@@ -88,10 +92,9 @@ bool SyntaxColoring::appliesTo(const QString& fileName) {
 }
 
 bool SyntaxColoring::eventFilter(QObject* watched, QEvent* event) {
-    if (m_editor && watched == m_editor->viewport() && event->type() == QEvent::Paint) {
-        finishEditedLine();  // in case the edit never said it was through
+    if (m_editor && watched == m_editor->viewport() && event->type() == QEvent::Paint)
         colorShownBlocks();
-    } else if (watched == m_editor && event->type() == QEvent::PaletteChange)
+    else if (watched == m_editor && event->type() == QEvent::PaletteChange)
         updateFormats();
     return QObject::eventFilter(watched, event);
 }
@@ -104,40 +107,16 @@ void SyntaxColoring::onContentsChange(int from, int, int charsAdded) {
     forgetShownColors(first.blockNumber(), last.isValid() ? last.blockNumber() : INT_MAX);
     schedule(first.position(), from + charsAdded);
     runPending(kEditBudgetMs, true);
-    if (first == last && m_document->blockCount() == m_blockCount)
-        colorEditedLine(first);
-    m_blockCount = m_document->blockCount();
 }
 
-// Typing within one shown line: the layout lays an edited line out as soon as the edit is done,
-// and would do it again once the line's new colours go on. Giving it the colours first, and
-// holding back the layout's own redraw until the edit is finished (finishEditedLine()), lays
-// the line out once per key.
+// Typing within one shown line: the layout asks for the line's colours before it lays the line
+// out for the edit, so that the edit lays it out once, colours and all.
 void SyntaxColoring::colorEditedLine(QTextBlock block) {
     if (block.layout()->lineCount() == 0 || !shownRange().contains(block.blockNumber()))
         return;
-    QAbstractTextDocumentLayout* layout = m_document->documentLayout();
-    m_editedLineHeight = layout->blockBoundingRect(block).height();
     const int start = startStateOf(block);
     lexBlock(block, start, true);
-    // The new formats take in the edited line's change; the edit's own notice carries it.
-    applyColors(block, start, false);
-    m_layoutWasQuiet = layout->blockSignals(true);
-    m_editedLine = block;
-}
-
-void SyntaxColoring::finishEditedLine() {
-    if (!m_editedLine.isValid())
-        return;
-    const QTextBlock block = std::exchange(m_editedLine, QTextBlock());
-    QAbstractTextDocumentLayout* layout = m_document->documentLayout();
-    layout->blockSignals(m_layoutWasQuiet);
-    // Laid out here, once, with its colours; the layout reports a change in its number of lines
-    // itself. The redraw is the one the layout asks for after an edit.
-    if (layout->blockBoundingRect(block).height() == m_editedLineHeight)
-        emit layout->updateBlock(block);
-    else
-        emit layout->update();
+    applyColors(block, start);
 }
 
 void SyntaxColoring::forgetShownColors(int from, int to) {
@@ -227,7 +206,7 @@ void SyntaxColoring::colorShownBlocks() {
         int end = data.endState;
         if (data.coloredFrom != state || data.generation != m_generation) {
             end = lexBlock(block, state, true);
-            applyColors(block, state, true);
+            applyColors(block, state);
         } else if (end == kUnknown) {
             end = lexBlock(block, state, false);
         }
@@ -244,22 +223,44 @@ SyntaxColoring::ShownRange SyntaxColoring::shownRange() const {
 
 int SyntaxColoring::lexBlock(const QTextBlock& block, int state, bool withSpans) {
     m_spans.clear();
-    return HtmlLexer::lexLine(block.text(), state, withSpans ? &m_spans : nullptr);
+    m_line = block.text();
+    return HtmlLexer::lexLine(m_line, state, withSpans ? &m_spans : nullptr);
+}
+
+// Every coloured stretch costs the layout a run of its own to shape and draw. Blanks show no
+// colour, so the ones between two stretches (or before the first) join the stretch beside them,
+// and so does the "=" between an attribute's name and its value.
+void SyntaxColoring::makeRanges() {
+    m_ranges.clear();
+    const auto joins = [this](qsizetype from, qsizetype to, bool equals) {
+        for (qsizetype i = from; i < to; ++i) {
+            const QChar ch = m_line[i];
+            if (ch != u' ' && ch != u'\t' && !(equals && ch == u'='))
+                return false;
+        }
+        return true;
+    };
+    for (qsizetype i = 0; i < m_spans.size(); ++i) {
+        const SyntaxSpan& span = m_spans[i];
+        int start = span.start;
+        int end = span.start + span.length;
+        if (i == 0 && joins(0, start, false))
+            start = 0;
+        if (i + 1 < m_spans.size() &&
+            joins(end, m_spans[i + 1].start, span.kind == SyntaxKind::AttributeName))
+            end = m_spans[i + 1].start;
+        m_ranges.append({start, end - start, m_formats[int(span.kind)]});
+    }
 }
 
 // Lays the spans of the last lexBlock() onto the block. Done just before the editor paints, or
-// (colorEditedLine()) within an edit: at other times an edit's change notice would take in the
-// whole block, which makes the layout redraw every shown line.
-void SyntaxColoring::applyColors(QTextBlock& block, int startState, bool settle) {
-    m_ranges.clear();
-    for (const SyntaxSpan& span : std::as_const(m_spans))
-        m_ranges.append({span.start, span.length, m_formats[int(span.kind)]});
-    block.layout()->setFormats(m_ranges);
-    if (settle) {
-        // The layout reports new formats as a change of the document that the next edit would
-        // otherwise carry; marking the block dirty settles it now. The editor is about to paint
-        // the block anyway, so the layout's requests to redraw (which would cover every shown
-        // line) are not wanted.
+// (colorEditedLine()) within an edit.
+void SyntaxColoring::applyColors(QTextBlock& block, int startState) {
+    makeRanges();
+    if (m_layout) {
+        m_layout->setLineFormats(block, m_ranges);
+    } else {
+        block.layout()->setFormats(m_ranges);
         const QSignalBlocker quiet(m_document->documentLayout());
         m_document->markContentsDirty(block.position(), block.length());
     }

@@ -14,6 +14,7 @@
 #include <array>
 
 class EditorBox;
+class EditorTextLayout;
 class QTextDocument;
 
 // Colours the HTML in an editor as the user types, without ever walking the whole text at once.
@@ -77,26 +78,24 @@ private:
     QTextBlock relexPending(Pass& pass);
     void absorbPendingWithin(const QTextBlock& block, Pending& work);
     void colorEditedLine(QTextBlock block);
-    void finishEditedLine();
     void colorShownBlocks();
     void forgetShownColors(int from, int to);
 
     ShownRange shownRange() const;
     int lexBlock(const QTextBlock& block, int state, bool withSpans);
-    void applyColors(QTextBlock& block, int startState, bool settle);
+    void makeRanges();
+    void applyColors(QTextBlock& block, int startState);
     void updateFormats();
     void removeColors();
 
     QPointer<EditorBox> m_editor;
     QPointer<QTextDocument> m_document;
+    QPointer<EditorTextLayout> m_layout;
     std::array<QTextCharFormat, kSyntaxKindCount> m_formats;
     quint16 m_generation = 0;  // counts palettes: colours made with an older one are stale
     QList<Pending> m_pending;
     QTimer m_idle;
+    QString m_line;  // the text of the last line lexed
     QList<SyntaxSpan> m_spans;
     QList<QTextLayout::FormatRange> m_ranges;
-    int m_blockCount = 0;          // as the last edit left it
-    QTextBlock m_editedLine;       // coloured ahead of the layout, until the edit is through
-    qreal m_editedLineHeight = 0;  // its height before the edit
-    bool m_layoutWasQuiet = false;
 };

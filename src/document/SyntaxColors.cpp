@@ -62,6 +62,7 @@ SyntaxColors::Palette SyntaxColors::forBackground(const QColor& background) {
     const bool darkText = contrast(Qt::black, background) >= contrast(Qt::white, background);
     Palette palette;
     for (int kind = 0; kind < kSyntaxKindCount; ++kind)
-        palette[kind] = readableColor(kHues[kind], background, darkText);
+        // Held as RGB: painting converts any other form again for every run it draws.
+        palette[kind] = readableColor(kHues[kind], background, darkText).toRgb();
     return palette;
 }
