@@ -2,6 +2,7 @@
 
 #include "document/DocumentWindow.h"
 #include "document/EditorBox.h"
+#include "document/SyntaxColoring.h"
 #include "support/BenchText.h"
 
 #include <QCoreApplication>
@@ -36,6 +37,24 @@ void BenchFrame::load(const QByteArray& bytes) {
     doc()->loadBytes(bytes);
     doc()->setChanged(false);
     settle();
+    finishColouring();
+}
+
+void BenchFrame::setEditorAids(bool colouring, bool lineNumbers) {
+    EditorSwitches switches = m_state->editorSwitches();
+    switches.syntaxColouring = colouring;
+    switches.lineNumbers = lineNumbers;
+    m_state->setEditorSwitches(switches);
+    settle();
+    finishColouring();
+}
+
+void BenchFrame::finishColouring() {
+    for (DocumentWindow* window : m_frame->documents().openWindows()) {
+        auto* coloring = window->editor()->document()->findChild<SyntaxColoring*>();
+        while (coloring && !coloring->isComplete())
+            settle();
+    }
 }
 
 BareEditor::BareEditor() : m_editor(new QPlainTextEdit) {

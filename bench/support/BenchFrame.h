@@ -25,8 +25,14 @@ public:
     DocumentWindow* doc() const;
     ScriptedDialogService& dialogs() { return m_dialogs; }
     QString path(const QString& name) const { return m_dir.filePath(name); }
-    // Replaces the first window's text with `bytes`, as opening a file does.
+    // Replaces the first window's text with `bytes`, as opening a file does, and lets the
+    // colouring finish.
     void load(const QByteArray& bytes);
+    // Switches View > Syntax Colouring and View > Line Numbers for every window (both are on as
+    // the program ships) and lets a colouring that was switched on finish.
+    void setEditorAids(bool colouring, bool lineNumbers);
+    // Runs the event loop until every open document's colouring has no work left.
+    void finishColouring();
 
 private:
     QTemporaryDir m_dir;

@@ -1,8 +1,5 @@
 #include "support/Memory.h"
 
-#include "document/DocumentWindow.h"
-#include "document/EditorBox.h"
-#include "document/SyntaxColoring.h"
 #include "support/BenchFrame.h"
 #include "support/BenchText.h"
 
@@ -35,14 +32,11 @@ qint64 probeMemory(const char* program, const char* kind, qint64 bytes) {
 
 int runMemoryProbe(const QString& kind, qint64 bytes) {
     const QByteArray html = benchHtml(bytes);
-    if (kind == QLatin1String("pagelark") || kind == QLatin1String("colored")) {
+    if (kind == QLatin1String("pagelark") || kind == QLatin1String("plain")) {
         BenchFrame frame;
+        if (kind == QLatin1String("plain"))
+            frame.setEditorAids(false, false);
         frame.load(html);
-        if (kind == QLatin1String("colored")) {
-            auto* coloring = new SyntaxColoring(*frame.doc()->editor());
-            while (!coloring->isComplete())
-                settle();
-        }
         std::printf("%lld\n", static_cast<long long>(residentKilobytes()));
     } else {
         BareEditor bare;

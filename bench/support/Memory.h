@@ -6,8 +6,8 @@
 qint64 residentKilobytes();
 
 // Runs this program again as `--memory-probe=<kind>` and returns the resident memory that the
-// child reports after opening a document of `bytes` bytes; kind is "pagelark", "colored" (the
-// program with every line of the document lexed for colouring) or "bare".
+// child reports after opening a document of `bytes` bytes; kind is "pagelark" (as it ships, every
+// line lexed for colouring), "plain" (colouring and line numbers off) or "bare".
 qint64 probeMemory(const char* program, const char* kind, qint64 bytes);
 
 // The child's side: opens the document in the real frame or in a bare editor and prints its
