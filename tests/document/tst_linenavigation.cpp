@@ -1,5 +1,6 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
@@ -14,6 +15,22 @@
 
 Q_DECLARE_METATYPE(std::optional<LineColumn>)
 
+namespace {
+
+// Collects what a widget repaints.
+class PaintedRegion : public QObject {
+public:
+    explicit PaintedRegion(QWidget* widget) { widget->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            region += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+    QRegion region;
+};
+
+}  // namespace
+
 class TestLineNavigation : public QObject {
     Q_OBJECT
 
@@ -25,6 +42,8 @@ private slots:
     void goToLineWaitsForAReadablePlaceAndMovesTheCaret();
     void gutterMakesRoomForTheLongestNumberAndGivesItBack();
     void gutterPicksOutTheCaretsLine();
+    void gutterRedrawsWhenTheNumbersMove_data();
+    void gutterRedrawsWhenTheNumbersMove();
 };
 
 void TestLineNavigation::parsesLineAndColumn_data() {
@@ -132,6 +151,30 @@ void TestLineNavigation::gutterPicksOutTheCaretsLine() {
     editor.moveCursor(QTextCursor::Down);
     QCoreApplication::processEvents();
     QVERIFY(row() != before);
+}
+
+void TestLineNavigation::gutterRedrawsWhenTheNumbersMove_data() {
+    QTest::addColumn<QString>("typed");  // at the start of the first line
+    QTest::newRow("a line added above") << u"\n"_qs;
+    QTest::newRow("the first line wrapping onto more rows") << QString(200, u'x');
+}
+
+void TestLineNavigation::gutterRedrawsWhenTheNumbersMove() {
+    // The strip skips the redraws of a change within one line; these move every number below.
+    QFETCH(QString, typed);
+    EditorBox editor;
+    editor.resize(300, 200);
+    editor.setPlainText(u"a\nb\nc"_qs);
+    auto* gutter = new LineNumberGutter(editor);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    editor.moveCursor(QTextCursor::End);  // the caret's line keeps its number
+    QCoreApplication::processEvents();
+    PaintedRegion painted(gutter);
+    const QRect lastLine = editor.shownRect(editor.document()->lastBlock()).toRect();
+    QTextCursor(editor.document()).insertText(typed);
+    QCoreApplication::processEvents();
+    QVERIFY(painted.region.contains(QRect(0, lastLine.top(), gutter->width(), lastLine.height())));
 }
 
 QTEST_MAIN(TestLineNavigation)
