@@ -60,10 +60,13 @@ void printRatios(const std::map<std::string, double>& times) {
 void printStartup(const char* program) {
     constexpr int kRuns = 10;
     const double ours = probeStartup(program, "pagelark", kRuns);
+    const double plain = probeStartup(program, "plain", kRuns);
     const double floor = probeStartup(program, "floor", kRuns);
     std::printf("\nStart-up of a whole process to a shown, idle window (budget 1.5):\n");
     std::printf("  Pagelark %.1f ms, empty QMainWindow + QMdiArea %.1f ms, ratio %.2f\n", ours,
                 floor, floor > 0 ? ours / floor : 0.0);
+    std::printf("  without colouring and line numbers %.1f ms, ratio %.2f to it\n", plain,
+                plain > 0 ? ours / plain : 0.0);
 }
 
 void printMemory(const char* program) {

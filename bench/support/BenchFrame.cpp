@@ -13,10 +13,15 @@
 #include <QMdiSubWindow>
 #include <map>
 
-BenchFrame::BenchFrame()
+BenchFrame::BenchFrame(bool editorAids)
     : m_prefs(std::make_unique<PreferencesStore>(m_dir.filePath(QStringLiteral("prefs.ini")))) {
     const QString program = m_dir.filePath(QStringLiteral("program"));
     QDir().mkpath(program);
+    if (!editorAids) {
+        Preferences prefs(*m_prefs);
+        prefs.setSyntaxColouring(false);
+        prefs.setLineNumbers(false);
+    }
     m_state = std::make_unique<ProgramState>(*m_prefs, ProgramFolders{program, program});
     m_frame = std::make_unique<MainFrame>(*m_state, m_dialogs);
     m_frame->startUp(QString());
@@ -67,6 +72,13 @@ BareEditor::BareEditor() : m_editor(new QPlainTextEdit) {
     m_window.show();
 }
 
+void BareEditor::matchTextArea(const QPlainTextEdit& ours) {
+    QWidget* sub = m_editor->parentWidget();
+    const QSize missing = ours.viewport()->size() - m_editor->viewport()->size();
+    sub->resize(sub->size() + missing);
+    settle();
+}
+
 void BareEditor::load(const QByteArray& bytes) {
     m_editor->setPlainText(QString::fromUtf8(bytes));
     settle();
@@ -89,6 +101,7 @@ SizedPair& pairFor(qint64 bytes) {
         const QByteArray html = benchHtml(bytes);
         pair->ours.load(html);
         pair->bare.load(html);
+        pair->bare.matchTextArea(*pair->ours.doc()->editor());
     }
     return *pair;
 }

@@ -18,7 +18,8 @@ class DocumentWindow;
 // temporary folder and scripted dialogs.
 class BenchFrame {
 public:
-    BenchFrame();
+    // With `editorAids` false the program starts with colouring and line numbers switched off.
+    explicit BenchFrame(bool editorAids = true);
     ~BenchFrame();
 
     MainFrame& frame() { return *m_frame; }
@@ -49,13 +50,17 @@ public:
     BareEditor();
     QPlainTextEdit& editor() { return *m_editor; }
     void load(const QByteArray& bytes);
+    // Gives the text the same room as in `ours` (whose line numbers take some of its width), so
+    // that both wrap the text alike.
+    void matchTextArea(const QPlainTextEdit& ours);
 
 private:
     QMainWindow m_window;
     QPlainTextEdit* m_editor;
 };
 
-// One frame and one bare editor per document size, made once and kept for every benchmark.
+// One frame and one bare editor per document size, made once and kept for every benchmark; the
+// bare editor's text area is as large as the program's.
 struct SizedPair {
     BenchFrame ours;
     BareEditor bare;

@@ -62,8 +62,8 @@ double probeStartup(const char* program, const char* kind, int runs) {
 }
 
 int runStartupProbe(const QString& kind) {
-    if (kind == QLatin1String("pagelark")) {
-        BenchFrame frame;
+    if (kind == QLatin1String("pagelark") || kind == QLatin1String("plain")) {
+        BenchFrame frame(kind == QLatin1String("pagelark"));
         settle();
     } else {
         QMainWindow window;
