@@ -38,6 +38,19 @@ void printRatios(const std::map<std::string, double>& times) {
         if (floor != times.end() && floor->second > 0)
             std::printf("  %-44s %6.2f\n", name.c_str(), time / floor->second);
     }
+    // The program as it ships (colouring and line numbers on) against itself without them.
+    const std::pair<const char*, const char*> kAidPairs[] = {
+        {"openFile/Pagelark/20000000", "openPlain/20000000"},
+        {"typing/Pagelark/1000", "typingPlain/1000"},
+        {"typing/Pagelark/20000000", "typingPlain/20000000"},
+    };
+    for (const auto& [with, without] : kAidPairs) {
+        const auto aided = times.find(with);
+        const auto plain = times.find(without);
+        if (aided != times.end() && plain != times.end() && plain->second > 0)
+            std::printf("  %-44s %6.2f (against %s)\n", with, aided->second / plain->second,
+                        without);
+    }
     const auto ours = times.find("startupPagelark");
     const auto floor = times.find("startupFloor");
     if (ours != times.end() && floor != times.end() && floor->second > 0)
@@ -47,20 +60,26 @@ void printRatios(const std::map<std::string, double>& times) {
 void printStartup(const char* program) {
     constexpr int kRuns = 10;
     const double ours = probeStartup(program, "pagelark", kRuns);
+    const double plain = probeStartup(program, "plain", kRuns);
     const double floor = probeStartup(program, "floor", kRuns);
     std::printf("\nStart-up of a whole process to a shown, idle window (budget 1.5):\n");
     std::printf("  Pagelark %.1f ms, empty QMainWindow + QMdiArea %.1f ms, ratio %.2f\n", ours,
                 floor, floor > 0 ? ours / floor : 0.0);
+    std::printf("  without colouring and line numbers %.1f ms, ratio %.2f to it\n", plain,
+                plain > 0 ? ours / plain : 0.0);
 }
 
 void printMemory(const char* program) {
     constexpr qint64 kBytes = 20000000;
     const qint64 ours = probeMemory(program, "pagelark", kBytes);
     const qint64 bare = probeMemory(program, "bare", kBytes);
+    const qint64 plain = probeMemory(program, "plain", kBytes);
     std::printf("\nMemory with a 20 MB document open (budget 1.3):\n");
-    std::printf("  Pagelark %lld KB, bare QPlainTextEdit %lld KB, ratio %.2f\n",
+    std::printf("  Pagelark (every line lexed) %lld KB, bare QPlainTextEdit %lld KB, ratio %.2f\n",
                 static_cast<long long>(ours), static_cast<long long>(bare),
                 bare > 0 ? double(ours) / double(bare) : 0.0);
+    std::printf("  without colouring and line numbers %lld KB, ratio %.2f\n",
+                static_cast<long long>(plain), bare > 0 ? double(plain) / double(bare) : 0.0);
 }
 
 }  // namespace

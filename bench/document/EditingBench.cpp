@@ -7,8 +7,6 @@
 
 #include <benchmark/benchmark.h>
 #include <QAction>
-#include <QCoreApplication>
-#include <QKeyEvent>
 
 namespace {
 
@@ -16,19 +14,6 @@ namespace {
 const QString kTableScript = QStringLiteral(
     "<table border=\"1\" cellspacing=\"2\">~<caption align=+'top+'>Prices</caption>~~"
     "</table>{home}{up}{end}");
-
-void sendKey(QWidget* widget, QEvent::Type type, int key, const QString& text) {
-    QKeyEvent event(type, key, Qt::NoModifier, text);
-    QCoreApplication::sendEvent(widget, &event);
-}
-
-void typeAndErase(QWidget* editor) {
-    sendKey(editor, QEvent::KeyPress, Qt::Key_A, QStringLiteral("a"));
-    sendKey(editor, QEvent::KeyRelease, Qt::Key_A, QStringLiteral("a"));
-    sendKey(editor, QEvent::KeyPress, Qt::Key_Backspace, QString());
-    sendKey(editor, QEvent::KeyRelease, Qt::Key_Backspace, QString());
-    settle();
-}
 
 QPlainTextEdit& editorOf(benchmark::State& state, bool ours) {
     SizedPair& pair = pairFor(state.range(0));

@@ -2,19 +2,26 @@
 
 #include "document/DocumentWindow.h"
 #include "document/EditorBox.h"
+#include "document/SyntaxColoring.h"
 #include "support/BenchText.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <map>
 
-BenchFrame::BenchFrame()
+BenchFrame::BenchFrame(bool editorAids)
     : m_prefs(std::make_unique<PreferencesStore>(m_dir.filePath(QStringLiteral("prefs.ini")))) {
     const QString program = m_dir.filePath(QStringLiteral("program"));
     QDir().mkpath(program);
+    if (!editorAids) {
+        Preferences prefs(*m_prefs);
+        prefs.setSyntaxColouring(false);
+        prefs.setLineNumbers(false);
+    }
     m_state = std::make_unique<ProgramState>(*m_prefs, ProgramFolders{program, program});
     m_journal = std::make_unique<RecoveryJournal>(m_dir.filePath(QStringLiteral("recovery")));
     m_frame = std::make_unique<MainFrame>(*m_state, m_dialogs, m_journal.get());
@@ -36,6 +43,24 @@ void BenchFrame::load(const QByteArray& bytes) {
     doc()->loadBytes(bytes);
     doc()->setChanged(false);
     settle();
+    finishColouring();
+}
+
+void BenchFrame::setEditorAids(bool colouring, bool lineNumbers) {
+    EditorSwitches switches = m_state->editorSwitches();
+    switches.syntaxColouring = colouring;
+    switches.lineNumbers = lineNumbers;
+    m_state->setEditorSwitches(switches);
+    settle();
+    finishColouring();
+}
+
+void BenchFrame::finishColouring() {
+    for (DocumentWindow* window : m_frame->documents().openWindows()) {
+        auto* coloring = window->editor()->document()->findChild<SyntaxColoring*>();
+        while (coloring && !coloring->isComplete())
+            settle();
+    }
 }
 
 BareEditor::BareEditor() : m_editor(new QPlainTextEdit) {
@@ -46,6 +71,13 @@ BareEditor::BareEditor() : m_editor(new QPlainTextEdit) {
     area->addSubWindow(m_editor)->show();
     m_window.resize(470, 387);
     m_window.show();
+}
+
+void BareEditor::matchTextArea(const QPlainTextEdit& ours) {
+    QWidget* sub = m_editor->parentWidget();
+    const QSize missing = ours.viewport()->size() - m_editor->viewport()->size();
+    sub->resize(sub->size() + missing);
+    settle();
 }
 
 void BareEditor::load(const QByteArray& bytes) {
@@ -70,6 +102,7 @@ SizedPair& pairFor(qint64 bytes) {
         const QByteArray html = benchHtml(bytes);
         pair->ours.load(html);
         pair->bare.load(html);
+        pair->bare.matchTextArea(*pair->ours.doc()->editor());
     }
     return *pair;
 }
@@ -82,4 +115,17 @@ void caretToMiddle(QPlainTextEdit& editor) {
 
 void settle() {
     QCoreApplication::processEvents();
+}
+
+void sendKey(QWidget* widget, QEvent::Type type, int key, const QString& text) {
+    QKeyEvent event(type, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+void typeAndErase(QWidget* editor) {
+    sendKey(editor, QEvent::KeyPress, Qt::Key_A, QStringLiteral("a"));
+    sendKey(editor, QEvent::KeyRelease, Qt::Key_A, QStringLiteral("a"));
+    sendKey(editor, QEvent::KeyPress, Qt::Key_Backspace, QString());
+    sendKey(editor, QEvent::KeyRelease, Qt::Key_Backspace, QString());
+    settle();
 }

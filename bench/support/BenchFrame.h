@@ -19,15 +19,22 @@ class DocumentWindow;
 // recovery journal in a temporary folder and scripted dialogs.
 class BenchFrame {
 public:
-    BenchFrame();
+    // With `editorAids` false the program starts with colouring and line numbers switched off.
+    explicit BenchFrame(bool editorAids = true);
     ~BenchFrame();
 
     MainFrame& frame() { return *m_frame; }
     DocumentWindow* doc() const;
     ScriptedDialogService& dialogs() { return m_dialogs; }
     QString path(const QString& name) const { return m_dir.filePath(name); }
-    // Replaces the first window's text with `bytes`, as opening a file does.
+    // Replaces the first window's text with `bytes`, as opening a file does, and lets the
+    // colouring finish.
     void load(const QByteArray& bytes);
+    // Switches View > Syntax Colouring and View > Line Numbers for every window (both are on as
+    // the program ships) and lets a colouring that was switched on finish.
+    void setEditorAids(bool colouring, bool lineNumbers);
+    // Runs the event loop until every open document's colouring has no work left.
+    void finishColouring();
 
 private:
     QTemporaryDir m_dir;
@@ -45,13 +52,17 @@ public:
     BareEditor();
     QPlainTextEdit& editor() { return *m_editor; }
     void load(const QByteArray& bytes);
+    // Gives the text the same room as in `ours` (whose line numbers take some of its width), so
+    // that both wrap the text alike.
+    void matchTextArea(const QPlainTextEdit& ours);
 
 private:
     QMainWindow m_window;
     QPlainTextEdit* m_editor;
 };
 
-// One frame and one bare editor per document size, made once and kept for every benchmark.
+// One frame and one bare editor per document size, made once and kept for every benchmark; the
+// bare editor's text area is as large as the program's.
 struct SizedPair {
     BenchFrame ours;
     BareEditor bare;
@@ -63,3 +74,7 @@ void releasePairs();
 void caretToMiddle(QPlainTextEdit& editor);
 // Lets the event loop finish what an edit scheduled (layout, painting).
 void settle();
+// Sends a key press or release straight to a widget.
+void sendKey(QWidget* widget, QEvent::Type type, int key, const QString& text);
+// Types "a" and erases it again with Backspace, then settles.
+void typeAndErase(QWidget* editor);

@@ -32,8 +32,10 @@ qint64 probeMemory(const char* program, const char* kind, qint64 bytes) {
 
 int runMemoryProbe(const QString& kind, qint64 bytes) {
     const QByteArray html = benchHtml(bytes);
-    if (kind == QLatin1String("pagelark")) {
+    if (kind == QLatin1String("pagelark") || kind == QLatin1String("plain")) {
         BenchFrame frame;
+        if (kind == QLatin1String("plain"))
+            frame.setEditorAids(false, false);
         frame.load(html);
         std::printf("%lld\n", static_cast<long long>(residentKilobytes()));
     } else {
@@ -60,8 +62,8 @@ double probeStartup(const char* program, const char* kind, int runs) {
 }
 
 int runStartupProbe(const QString& kind) {
-    if (kind == QLatin1String("pagelark")) {
-        BenchFrame frame;
+    if (kind == QLatin1String("pagelark") || kind == QLatin1String("plain")) {
+        BenchFrame frame(kind == QLatin1String("pagelark"));
         settle();
     } else {
         QMainWindow window;

@@ -6,7 +6,8 @@
 qint64 residentKilobytes();
 
 // Runs this program again as `--memory-probe=<kind>` and returns the resident memory that the
-// child reports after opening a document of `bytes` bytes; kind is "pagelark" or "bare".
+// child reports after opening a document of `bytes` bytes; kind is "pagelark" (as it ships, every
+// line lexed for colouring), "plain" (colouring and line numbers off) or "bare".
 qint64 probeMemory(const char* program, const char* kind, qint64 bytes);
 
 // The child's side: opens the document in the real frame or in a bare editor and prints its
@@ -14,7 +15,8 @@ qint64 probeMemory(const char* program, const char* kind, qint64 bytes);
 int runMemoryProbe(const QString& kind, qint64 bytes);
 
 // Wall time in milliseconds of a whole run of this program as `--startup-probe=<kind>`: process
-// start, Qt's start, the frame (kind "pagelark") or an empty main window with an MDI area
+// start, Qt's start, the frame (kind "pagelark", or "plain" with colouring and line numbers
+// switched off) or an empty main window with an MDI area
 // ("floor") shown and idle, and exit. The average of `runs` runs.
 double probeStartup(const char* program, const char* kind, int runs);
 int runStartupProbe(const QString& kind);

@@ -3,6 +3,7 @@
 #include "app/FrameCommands.h"
 #include "app/MainFrame.h"
 #include "app/PictureButton.h"
+#include "app/StatusLine.h"
 #include "app/Toolbar.h"
 #include "app/WindowMenu.h"
 #include "document/BusyCursor.h"
@@ -14,8 +15,10 @@
 #include "tags/UserMenus.h"
 #include "templates/Templates.h"
 
+#include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QTimer>
 
 DocumentWindows::DocumentWindows(MainFrame& frame)
@@ -63,6 +66,7 @@ DocumentWindow* DocumentWindows::create(int slot, const QString& caption) {
     doc->setCaption(caption);
     QMdiSubWindow* sub = m_area->addSubWindow(doc);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    leaveCloseKeysToTheMenu(*sub, *doc);
     setInitialMarks(*doc);
     connectWindow(*doc);
     m_frame.showDocumentTools(true);
@@ -81,6 +85,20 @@ DocumentWindow* DocumentWindows::createForFile(const QString& caption) {
     return doc;
 }
 
+void DocumentWindows::leaveCloseKeysToTheMenu(QMdiSubWindow& sub, DocumentWindow& doc) {
+    // The frame window's own menu claims Ctrl+W and Ctrl+F4 for its Close as well; a key that
+    // two entries claim runs neither.
+    if (!sub.systemMenu())
+        return;
+    const QList<QKeySequence> keys = doc.action(Command::FileClose)->shortcuts();
+    for (QAction* entry : sub.systemMenu()->actions()) {
+        QList<QKeySequence> own = entry->shortcuts();
+        own.removeIf([&keys](const QKeySequence& key) { return keys.contains(key); });
+        if (own.size() != entry->shortcuts().size())
+            entry->setShortcuts(own);
+    }
+}
+
 void DocumentWindows::setInitialMarks(DocumentWindow& doc) {
     const ProgramState& state = m_frame.state();
     MenuMarks marks;
@@ -93,6 +111,10 @@ void DocumentWindows::setInitialMarks(DocumentWindow& doc) {
 
 void DocumentWindows::connectWindow(DocumentWindow& doc) {
     connect(&doc, &DocumentWindow::statusMessage, &m_frame, &MainFrame::setStatusMessage);
+    connect(&doc, &DocumentWindow::caretMoved, &m_frame, [this, window = &doc] {
+        if (window == active())
+            m_frame.showCaretPlace();
+    });
     EditCommands::routeKeys(doc);
     m_frame.commands().find().keepDialogInFront(doc);
     WindowMenu::attach(*doc.menu("window_menu"), *this, *m_area);

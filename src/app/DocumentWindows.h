@@ -9,6 +9,7 @@
 
 class MainFrame;
 class QMdiArea;
+class QMdiSubWindow;
 
 // The document windows in the frame's MDI area: the views of the document table's slots. It
 // makes them, finds the active one, types scripts into it, and answers what a window asks of
@@ -57,6 +58,7 @@ signals:
 
 private:
     void setInitialMarks(DocumentWindow& doc);
+    void leaveCloseKeysToTheMenu(QMdiSubWindow& sub, DocumentWindow& doc);
     void connectWindow(DocumentWindow& doc);
 
     MainFrame& m_frame;

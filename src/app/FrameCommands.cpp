@@ -10,6 +10,7 @@
 #include "document/EditCommands.h"
 #include "document/EditorBox.h"
 #include "document/FindDialog.h"
+#include "document/ReplaceDialog.h"
 #include "state/ProgramState.h"
 #include "tags/SurroundTag.h"
 #include "tags/UserMenus.h"
@@ -52,6 +53,8 @@ const FrameCommands::HandlerRow FrameCommands::kHandlers[] = {
     {C::FileSave, &F::save},
     {C::FileSaveAs, &F::saveAs},
     {C::FileExit, &F::exit},
+    {C::EditUndo, &F::undo},
+    {C::EditRedo, &F::redo},
     {C::EditCut, &F::cut},
     {C::EditCopy, &F::copy},
     {C::EditPaste, &F::paste},
@@ -60,6 +63,8 @@ const FrameCommands::HandlerRow FrameCommands::kHandlers[] = {
     {C::EditSurroundWithTag, &F::surroundWithTag},
     {C::EditFind, &F::findText},
     {C::EditFindNext, &F::findNext},
+    {C::EditReplace, &F::replace},
+    {C::EditGoToLine, &F::goToLine},
     {C::EditWrapText, &F::wrapText},
     {C::InsertTimeDate, &F::insertTimeDate},
     {C::InsertQuickPage, &F::quickPage},
@@ -75,9 +80,14 @@ const FrameCommands::HandlerRow FrameCommands::kHandlers[] = {
     {C::OptionsClearPreferences, &F::clearPreferences},
     {C::ToolsPreviewInBrowser, &F::previewInBrowser},
     {C::ToolsCheckPage, &F::checkPage},
+    {C::OptionsOpenLargeFiles, &F::toggleOpenLargeFiles},
+    {C::ViewSyntaxColouring, &F::toggleSyntaxColouring},
+    {C::ViewLineNumbers, &F::toggleLineNumbers},
     {C::WindowCascade, &F::cascade},
     {C::WindowTile, &F::tile},
     {C::WindowArrangeIcons, &F::arrangeIcons},
+    {C::WindowNext, &F::nextWindow},
+    {C::WindowPrevious, &F::previousWindow},
     {C::HelpReadme, &F::viewReadme},
     {C::HelpAbout, &F::about},
 };
@@ -146,6 +156,16 @@ void FrameCommands::exit(DocumentWindow* doc) {
         m_frame.exitFromFrame();
 }
 
+void FrameCommands::undo(DocumentWindow* doc) {
+    if (doc)
+        doc->editor()->undo();
+}
+
+void FrameCommands::redo(DocumentWindow* doc) {
+    if (doc)
+        doc->editor()->redo();
+}
+
 void FrameCommands::cut(DocumentWindow* doc) {
     EditCommands::cutSelection(editorOf(doc));
 }
@@ -182,6 +202,32 @@ void FrameCommands::findText(DocumentWindow* doc) {
 void FrameCommands::findNext(DocumentWindow* doc) {
     if (doc)
         m_find.findNext(*doc);
+}
+
+void FrameCommands::replace(DocumentWindow* doc) {
+    if (!m_replace) {
+        DocumentWindows& windows = m_frame.documents();
+        m_replace = new ReplaceDialog(
+            [&windows]() -> QPlainTextEdit* { return editorOf(windows.active()); }, &m_frame);
+        QObject::connect(m_replace, &ReplaceDialog::replacedAll, &m_frame, [this](int count) {
+            m_frame.setStatusMessage(ReplaceDialog::replacedText(count));
+        });
+    }
+    // A selection within one line is what the user most likely wants to replace.
+    const QString selected = doc ? doc->editor()->textCursor().selectedText() : QString();
+    if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator))
+        m_replace->setFindText(selected);
+    m_replace->show();
+    m_replace->raise();
+    m_replace->activateWindow();
+}
+
+void FrameCommands::goToLine(DocumentWindow* doc) {
+    if (!doc)
+        return;
+    EditorBox& editor = *doc->editor();
+    if (const auto place = m_frame.dialogs().showGoToLine(&m_frame, editor.blockCount()))
+        EditCommands::goToPlace(editor, *place);
 }
 
 void FrameCommands::wrapText(DocumentWindow* doc) {
@@ -332,6 +378,27 @@ void FrameCommands::checkPage(DocumentWindow* doc) {
         m_pageTools.checkPage(*doc);
 }
 
+void FrameCommands::flipEditorSwitch(bool EditorSwitches::*which,
+                                     void (Preferences::*store)(bool)) {
+    ProgramState& state = m_frame.state();
+    EditorSwitches switches = state.editorSwitches();
+    switches.*which = !(switches.*which);
+    state.setEditorSwitches(switches);
+    (state.preferences().*store)(switches.*which);
+}
+
+void FrameCommands::toggleOpenLargeFiles(DocumentWindow*) {
+    flipEditorSwitch(&EditorSwitches::openLargeFiles, &Preferences::setOpenLargeFiles);
+}
+
+void FrameCommands::toggleSyntaxColouring(DocumentWindow*) {
+    flipEditorSwitch(&EditorSwitches::syntaxColouring, &Preferences::setSyntaxColouring);
+}
+
+void FrameCommands::toggleLineNumbers(DocumentWindow*) {
+    flipEditorSwitch(&EditorSwitches::lineNumbers, &Preferences::setLineNumbers);
+}
+
 void FrameCommands::cascade(DocumentWindow*) {
     m_frame.mdiArea()->cascadeSubWindows();
 }
@@ -342,6 +409,14 @@ void FrameCommands::tile(DocumentWindow*) {
 
 void FrameCommands::arrangeIcons(DocumentWindow*) {
     WindowMenu::arrangeIcons(*m_frame.mdiArea());
+}
+
+void FrameCommands::nextWindow(DocumentWindow*) {
+    m_frame.mdiArea()->activateNextSubWindow();
+}
+
+void FrameCommands::previousWindow(DocumentWindow*) {
+    m_frame.mdiArea()->activatePreviousSubWindow();
 }
 
 void FrameCommands::viewReadme(DocumentWindow*) {

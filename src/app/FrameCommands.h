@@ -13,7 +13,10 @@
 class AboutBox;
 class DocumentWindow;
 class MainFrame;
+class Preferences;
+class ReplaceDialog;
 class TemplateOptionsDialog;
+struct EditorSwitches;
 
 // What every menu command and toolbar button does, for the frame's menus (no document) and for
 // each document window's (that document, which is the active one).
@@ -51,6 +54,8 @@ private:
     void save(DocumentWindow* doc);
     void saveAs(DocumentWindow* doc);
     void exit(DocumentWindow* doc);
+    void undo(DocumentWindow* doc);
+    void redo(DocumentWindow* doc);
     void cut(DocumentWindow* doc);
     void copy(DocumentWindow* doc);
     void paste(DocumentWindow* doc);
@@ -59,6 +64,8 @@ private:
     void surroundWithTag(DocumentWindow* doc);
     void findText(DocumentWindow* doc);
     void findNext(DocumentWindow* doc);
+    void replace(DocumentWindow* doc);
+    void goToLine(DocumentWindow* doc);
     void wrapText(DocumentWindow* doc);
     void insertTimeDate(DocumentWindow*);
     void quickPage(DocumentWindow*);
@@ -74,14 +81,21 @@ private:
     void clearPreferences(DocumentWindow* doc);
     void previewInBrowser(DocumentWindow* doc);
     void checkPage(DocumentWindow* doc);
+    void toggleOpenLargeFiles(DocumentWindow*);
+    void toggleSyntaxColouring(DocumentWindow*);
+    void toggleLineNumbers(DocumentWindow*);
     void cascade(DocumentWindow*);
     void tile(DocumentWindow*);
     void arrangeIcons(DocumentWindow*);
+    void nextWindow(DocumentWindow*);
+    void previousWindow(DocumentWindow*);
     void viewReadme(DocumentWindow*);
     void about(DocumentWindow*);
 
     void templateChosen(bool marked, const QString& file);
     void setTemplateMarks(bool marked);
+    // Flips one of the editor switches program-wide and stores it with `store`.
+    void flipEditorSwitch(bool EditorSwitches::*which, void (Preferences::*store)(bool));
 
     MainFrame& m_frame;
     FileCommands m_files;
@@ -91,4 +105,5 @@ private:
     PageTools m_pageTools;
     QPointer<AboutBox> m_about;
     QPointer<TemplateOptionsDialog> m_templateOptions;
+    QPointer<ReplaceDialog> m_replace;
 };

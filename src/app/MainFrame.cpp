@@ -201,6 +201,12 @@ void MainFrame::showMenusOf(QMdiSubWindow*) {
     menuBar()->clear();
     for (QMenu* menu : doc ? doc->menus() : m_menus->menus())
         menuBar()->addMenu(menu);
+    showCaretPlace();
+}
+
+void MainFrame::showCaretPlace() {
+    const DocumentWindow* doc = m_documents->active();
+    m_status->caretPlace()->setText(doc ? doc->caretPlace() : QString());
 }
 
 void MainFrame::showDocumentTools(bool shown) {

@@ -57,6 +57,8 @@ public:
     void showUnderDocuments(QWidget* panel);
 
     void setStatusMessage(const QString& text);
+    // The active document's "Ln, Col" in the status line (nothing while none is open).
+    void showCaretPlace();
     void showMessage(const QString& text);
 
     void exitFromFrame();

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QTimer>
+#include <iterator>
 
 namespace {
 
@@ -12,8 +13,10 @@ struct LabelPlace {
     int left;   // twips
     int width;  // twips
 };
-constexpr LabelPlace kLabels[] = {
-    {"status_message", 0, 2775}, {"status_font", 2760, 3135}, {"status_template", 5880, 6135}};
+constexpr LabelPlace kLabels[] = {{"status_message", 0, 2775},
+                                  {"status_font", 2760, 3135},
+                                  {"status_template", 5880, 6135},
+                                  {"status_caret_place", 12000, 1800}};
 constexpr int kHeightTwips = 345;
 constexpr int kTimerMs = 3000;
 
@@ -23,7 +26,7 @@ StatusLine::StatusLine(QWidget* parent) : QWidget(parent), m_timer(new QTimer(th
     setObjectName(QStringLiteral("status_line"));
     const int height = Twips::toPixels(kHeightTwips);
     setFixedHeight(height);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < int(std::size(kLabels)); ++i) {
         auto* label = new QLabel(this);
         label->setObjectName(QLatin1String(kLabels[i].name));
         label->setFrameShape(QFrame::Panel);

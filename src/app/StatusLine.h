@@ -6,7 +6,7 @@ class QLabel;
 class QTimer;
 
 // The frame's status line: three labels side by side and the timer that clears the first one
-// three seconds after the last hint.
+// three seconds after the last hint; after them, the caret's line and column.
 class StatusLine : public QWidget {
     Q_OBJECT
 public:
@@ -15,12 +15,14 @@ public:
     QLabel* message() const { return m_labels[0]; }
     QLabel* font() const { return m_labels[1]; }
     QLabel* templateFile() const { return m_labels[2]; }
+    // "Ln 12, Col 5" of the active document, empty while none is open.
+    QLabel* caretPlace() const { return m_labels[3]; }
     QTimer* timer() const { return m_timer; }
 
     // Restarts the three-second count, as a hover over a toolbar button does.
     void restartTimer();
 
 private:
-    QLabel* m_labels[3];
+    QLabel* m_labels[4];
     QTimer* m_timer;
 };

@@ -16,8 +16,25 @@ bool CommandStatus::isChecked(Command id) const {
             return preferencesCleared;
         case Command::EditWrapText:
             return wrapsText;
+        case Command::ViewSyntaxColouring:
+            return syntaxColouring;
+        case Command::ViewLineNumbers:
+            return lineNumbers;
+        case Command::OptionsOpenLargeFiles:
+            return openLargeFiles;
         default:
             return false;
+    }
+}
+
+bool CommandStatus::isEnabled(Command id) const {
+    switch (id) {
+        case Command::EditUndo:
+            return canUndo;
+        case Command::EditRedo:
+            return canRedo;
+        default:
+            return true;
     }
 }
 
@@ -49,8 +66,8 @@ QAction* CommandSet::addEntry(QMenu* menu, Command id) {
     QAction* action = menu->addAction(QString::fromUtf8(row.caption));
     action->setObjectName(QString::fromLatin1(row.name));
     action->setCheckable(row.checkable);
-    if (*row.shortcut)
-        action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
+    if (*row.shortcuts)
+        action->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(row.shortcuts)));
     connect(action, &QAction::triggered, this, [this, id] { emit triggered(id); });
     m_actions[static_cast<int>(id)] = action;
     return action;

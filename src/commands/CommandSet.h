@@ -11,16 +11,22 @@ class QAction;
 class QMenu;
 class QWidget;
 
-// What decides the check marks of one window's switches when its menus are refreshed.
+// What decides the check marks of one window's switches, and which entries can be chosen, when
+// its menus are refreshed.
 struct CommandStatus {
     bool useTemplate = false;
     bool toolbarShown = false;
     bool cancelNewForm = false;
     bool preferencesCleared = false;
     bool wrapsText = false;
+    bool syntaxColouring = false;
+    bool lineNumbers = false;
+    bool openLargeFiles = false;
+    bool canUndo = false;
+    bool canRedo = false;
 
     bool isChecked(Command id) const;
-    bool isEnabled(Command) const { return true; }
+    bool isEnabled(Command id) const;
 };
 
 // The menus and entries of one window (the frame or a document window), made from a layout of

@@ -7,20 +7,24 @@ namespace {
 using C = Command;
 
 constexpr CommandRow kRows[] = {
-    {C::FileNew, "file_new", "&New"},
-    {C::FileOpen, "file_open", "&Open"},
-    {C::FileClose, "file_close", "&Close"},
-    {C::FileSave, "file_save", "&Save"},
-    {C::FileSaveAs, "file_save_as", "Save &As..."},
-    {C::FileExit, "file_exit", "E&xit"},
+    {C::FileNew, "file_new", "&New", "Ctrl+N"},
+    {C::FileOpen, "file_open", "&Open", "Ctrl+O"},
+    {C::FileClose, "file_close", "&Close", "Ctrl+W; Ctrl+F4"},
+    {C::FileSave, "file_save", "&Save", "Ctrl+S"},
+    {C::FileSaveAs, "file_save_as", "Save &As...", "Ctrl+Shift+S"},
+    {C::FileExit, "file_exit", "E&xit", "Ctrl+Q"},
+    {C::EditUndo, "edit_undo", "&Undo", "Ctrl+Z"},
+    {C::EditRedo, "edit_redo", "&Redo", "Ctrl+Shift+Z; Ctrl+Y"},
     {C::EditCut, "edit_cut", "Cu&t", "Ctrl+X"},
     {C::EditCopy, "edit_copy", "&Copy", "Ctrl+C"},
     {C::EditPaste, "edit_paste", "&Paste", "Ctrl+V"},
     {C::EditDelete, "edit_delete", "De&lete", "Del"},
     {C::EditSelectAll, "edit_select_all", "Select &All"},
     {C::EditSurroundWithTag, "edit_surround_with_tag", "&Surround With Tag...", "Ctrl+Shift+T"},
-    {C::EditFind, "edit_find", "&Find"},
+    {C::EditFind, "edit_find", "&Find", "Ctrl+F"},
     {C::EditFindNext, "edit_find_next", "Find &Next", "F3"},
+    {C::EditReplace, "edit_replace", "R&eplace...", "Ctrl+H"},
+    {C::EditGoToLine, "edit_go_to_line", "&Go to Line...", "Ctrl+G"},
     {C::EditWrapText, "edit_wrap_text", "&Wrap Text", "", true},
     {C::InsertTimeDate, "insert_time_date", "Ti&me/Date"},
     {C::InsertQuickPage, "insert_quick_page", "&Quick Page"},
@@ -36,9 +40,14 @@ constexpr CommandRow kRows[] = {
     {C::OptionsClearPreferences, "options_clear_preferences", "Clear &Preferences", "", true},
     {C::ToolsPreviewInBrowser, "tools_preview_in_browser", "&Preview in Browser", "F12"},
     {C::ToolsCheckPage, "tools_check_page", "&Check Page", "F7"},
+    {C::OptionsOpenLargeFiles, "options_open_large_files", "Open &Large Files", "", true},
+    {C::ViewSyntaxColouring, "view_syntax_colouring", "&Syntax Colouring", "", true},
+    {C::ViewLineNumbers, "view_line_numbers", "&Line Numbers", "", true},
     {C::WindowCascade, "window_cascade", "&Cascade"},
     {C::WindowTile, "window_tile", "&Tile"},
     {C::WindowArrangeIcons, "window_arrange_icons", "&Arrange Icons"},
+    {C::WindowNext, "window_next", "&Next Window", "Ctrl+Tab"},
+    {C::WindowPrevious, "window_previous", "&Previous Window", "Ctrl+Shift+Tab"},
     {C::HelpReadme, "help_readme", "&View the ReadMe file"},
     {C::HelpAbout, "help_about", "&About Pagelark"},
 };
@@ -66,17 +75,14 @@ const MenuLayout kFrameMenus[] = {
 
 const MenuItem kDocumentFileItems[] = {C::FileNew,  C::FileOpen,   C::FileClose,
                                        C::FileSave, C::FileSaveAs, C::FileExit};
-const MenuItem kEditItems[] = {C::EditCut,
-                               C::EditCopy,
-                               C::EditPaste,
-                               C::EditDelete,
-                               "clipboard_separator",
-                               C::EditSelectAll,
-                               C::EditSurroundWithTag,
-                               "select_separator",
-                               C::EditFind,
-                               C::EditFindNext,
-                               "find_separator",
+const MenuItem kEditItems[] = {C::EditUndo,        C::EditRedo,
+                               "undo_separator",   C::EditCut,
+                               C::EditCopy,        C::EditPaste,
+                               C::EditDelete,      "clipboard_separator",
+                               C::EditSelectAll,   C::EditSurroundWithTag,
+                               "select_separator", C::EditFind,
+                               C::EditFindNext,    C::EditReplace,
+                               C::EditGoToLine,    "find_separator",
                                C::EditWrapText};
 const MenuItem kInsertItems[] = {C::InsertTimeDate, C::InsertQuickPage};
 const MenuItem kColorItems[] = {C::OptionsBackgroundColor, C::OptionsForegroundColor};
@@ -91,14 +97,18 @@ const MenuItem kDocumentOptionItems[] = {C::OptionsTemplate,
                                          C::OptionsUpdateUserMenus,
                                          C::OptionsBackupUserMenus,
                                          "clear_separator",
-                                         C::OptionsClearPreferences};
+                                         C::OptionsClearPreferences,
+                                         "large_files_separator",
+                                         C::OptionsOpenLargeFiles};
+const MenuItem kViewItems[] = {C::ViewSyntaxColouring, C::ViewLineNumbers};
 const MenuItem kToolItems[] = {C::ToolsPreviewInBrowser, C::ToolsCheckPage};
-const MenuItem kWindowItems[] = {C::WindowCascade, C::WindowTile, C::WindowArrangeIcons};
+const MenuItem kWindowItems[] = {C::WindowCascade,        C::WindowTile, C::WindowArrangeIcons,
+                                 "next_window_separator", C::WindowNext, C::WindowPrevious};
 const MenuLayout kDocumentMenus[] = {
     {"file_menu", "&File", kDocumentFileItems}, {"edit_menu", "&Edit", kEditItems},
     {"insert_menu", "&Insert", kInsertItems},   {"options_menu", "&Options", kDocumentOptionItems},
-    {"tools_menu", "&Tools", kToolItems},       {"window_menu", "&Window", kWindowItems},
-    {"help_menu", "&Help", kHelpItems},
+    {"view_menu", "&View", kViewItems},         {"tools_menu", "&Tools", kToolItems},
+    {"window_menu", "&Window", kWindowItems},   {"help_menu", "&Help", kHelpItems},
 };
 
 }  // namespace

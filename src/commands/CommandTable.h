@@ -5,12 +5,13 @@
 #include <span>
 
 // One row per command, shared by every window whose menus hold it: the entry's object name, its
-// caption with its access key, an optional shortcut and whether it carries a check mark.
+// caption with its access key, its shortcuts ("Ctrl+W; Ctrl+F4": the menu shows the first) and
+// whether it carries a check mark.
 struct CommandRow {
     Command id;
     const char* name;
     const char* caption;
-    const char* shortcut = "";
+    const char* shortcuts = "";
     bool checkable = false;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/LineColumn.h"
 #include "state/FontChoice.h"
 
 #include <QColor>
@@ -11,8 +12,9 @@
 
 class QWidget;
 
-// Every modal message box, every open, save, colour and font dialog and the tag question of the
-// program goes through this seam. The program shows Qt's dialogs; tests script the answers.
+// Every modal message box, every open, save, colour, font and go-to-line dialog, the tag question
+// of Surround With Tag and the recovery offer go through this seam. The program shows Qt's
+// dialogs; tests script the answers.
 
 enum class MessageButtons { Ok, OkCancel, YesNoCancel };
 enum class MessageIcon { None, Information, Exclamation, Question, Critical };
@@ -69,6 +71,8 @@ public:
     virtual std::optional<QString> askTag(QWidget* parent) = 0;
     // The offer of unsaved documents that a run which did not end cleanly left behind.
     virtual RecoveryAnswer showRecovery(QWidget* parent, const RecoveryRequest& request) = 0;
+    // Go to Line: a place in a text of `lineCount` lines, as the user typed it (not yet clamped).
+    virtual std::optional<LineColumn> showGoToLine(QWidget* parent, int lineCount) = 0;
 
     // The program's plain note: the text, the title "Pagelark" and an OK button.
     void showNote(QWidget* parent, const QString& text) {

@@ -5,6 +5,7 @@
 #include "document/DocumentText.h"
 #include "document/EditorAppearance.h"
 #include "document/EditorBox.h"
+#include "document/LineColumn.h"
 #include "document/SizeReport.h"
 #include "state/ProgramState.h"
 #include "tags/TagMenus.h"
@@ -23,7 +24,8 @@ DocumentWindow::DocumentWindow(ProgramState& state, int slot, Host& host, Insert
       m_host(host),
       m_editor(new EditorBox(this)),
       m_commonDialog(dialogs, this),
-      m_commands(new CommandSet(documentMenuLayout(), this)) {
+      m_commands(new CommandSet(documentMenuLayout(), this)),
+      m_aids(*m_editor) {
     setObjectName(QStringLiteral("document_window"));
     setAttribute(Qt::WA_DeleteOnClose);
     m_editor->setObjectName(QStringLiteral("editor"));
@@ -35,6 +37,7 @@ DocumentWindow::DocumentWindow(ProgramState& state, int slot, Host& host, Insert
     connectState();
     connectEditor();
     setCaption(QStringLiteral("Untitled"));
+    applyEditorSwitches();
     refreshCommands();
 }
 
@@ -98,6 +101,10 @@ void DocumentWindow::applyForeColor(const QColor& color) {
     withoutChangeTracking([&] { EditorAppearance::setForeColor(*m_editor, color); });
 }
 
+QString DocumentWindow::caretPlace() const {
+    return LineColumn::of(m_editor->textCursor()).statusText();
+}
+
 void DocumentWindow::switchWrap() {
     m_editor->switchBox();
     refreshCommands();
@@ -141,12 +148,18 @@ void DocumentWindow::connectState() {
             return;
         // "[*]" in a window title is Qt's modified marker; doubling it shows it literally.
         setWindowTitle(caption().replace(QLatin1String("[*]"), QLatin1String("[*][*]")));
+        // A new name may make the document a text file, or no longer one.
+        applyEditorSwitches();
     });
     connect(&table, &DocumentTable::marksChanged, this, [this](int slot) {
         if (slot == m_slot)
             refreshCommands();
     });
     connect(&m_state, &ProgramState::marksChanged, this, &DocumentWindow::refreshCommands);
+    connect(&m_state, &ProgramState::editorSwitchesChanged, this, [this] {
+        applyEditorSwitches();
+        refreshCommands();
+    });
     connect(&m_state, &ProgramState::userMenusChanged, this,
             [this] { UserMenus::draw(this, m_state.userMenus()); });
 }
@@ -159,12 +172,27 @@ void DocumentWindow::refreshCommands() {
     status.preferencesCleared = marks.preferencesCleared;
     status.toolbarShown = m_state.toolbarShown();
     status.wrapsText = m_editor->wraps();
+    const EditorSwitches& switches = m_state.editorSwitches();
+    status.syntaxColouring = switches.syntaxColouring;
+    status.lineNumbers = switches.lineNumbers;
+    status.openLargeFiles = switches.openLargeFiles;
+    status.canUndo = m_editor->document()->isUndoAvailable();
+    status.canRedo = m_editor->document()->isRedoAvailable();
     m_commands->refresh(status);
+}
+
+void DocumentWindow::applyEditorSwitches() {
+    m_aids.apply(m_state.editorSwitches(), caption());
 }
 
 void DocumentWindow::connectEditor() {
     connect(m_editor->document(), &QTextDocument::contentsChange, this,
             &DocumentWindow::onContentsChange);
+    connect(m_editor->document(), &QTextDocument::undoAvailable, this,
+            &DocumentWindow::refreshCommands);
+    connect(m_editor->document(), &QTextDocument::redoAvailable, this,
+            &DocumentWindow::refreshCommands);
+    connect(m_editor, &QPlainTextEdit::cursorPositionChanged, this, &DocumentWindow::caretMoved);
     connect(m_editor, &EditorBox::keyReleased, this, &DocumentWindow::reportSize);
     connect(m_editor, &EditorBox::mouseReleased, this, &DocumentWindow::reportSize);
     connect(m_editor, &EditorBox::mouseMoved, this, &DocumentWindow::reportSizeOnMouseMove);

@@ -2,6 +2,7 @@
 
 #include "commands/Command.h"
 #include "document/CommonDialog.h"
+#include "document/EditorAids.h"
 #include "document/TextFormat.h"
 
 #include <QString>
@@ -62,6 +63,8 @@ public:
     void applyForeColor(const QColor& color);
     // Shows the other editor box (Wrap Text).
     void switchWrap();
+    // "Ln 12, Col 5": where the caret is.
+    QString caretPlace() const;
 
     const QList<QMenu*>& menus() const;
     QAction* action(Command id) const;
@@ -82,6 +85,8 @@ signals:
     void statusMessage(const QString& text);
     // The whole text was just replaced with these bytes, read in this format.
     void loaded(const QByteArray& bytes, const TextFormat& format);
+    // The caret moved; caretPlace() says where to.
+    void caretMoved();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -91,6 +96,7 @@ private:
     void buildMenus(InsertionTarget& target);
     void connectState();
     void connectEditor();
+    void applyEditorSwitches();
     void onContentsChange(int from, int charsRemoved, int charsAdded);
     void reportSize();
     void reportSizeOnMouseMove();
@@ -104,5 +110,6 @@ private:
     TextFormat m_format;
     CommonDialog m_commonDialog;
     CommandSet* m_commands;
+    EditorAids m_aids;
     bool m_applyingAppearance = false;
 };

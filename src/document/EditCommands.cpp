@@ -2,6 +2,7 @@
 
 #include "document/DocumentWindow.h"
 #include "document/EditorBox.h"
+#include "document/LineColumn.h"
 #include "tags/InsertionTarget.h"
 #include "tags/ScriptText.h"
 
@@ -92,6 +93,13 @@ void EditCommands::selectAll(EditorBox* box) {
     box->setHiddenCursor(hidden);
 }
 
+void EditCommands::goToPlace(QPlainTextEdit& box, const LineColumn& place) {
+    QTextCursor cursor = box.textCursor();
+    cursor.setPosition(place.positionIn(*box.document()));
+    box.setTextCursor(cursor);
+    box.centerCursor();
+}
+
 void EditCommands::insertTimeDate(InsertionTarget& target) {
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale = QLocale::system();
@@ -105,14 +113,14 @@ void EditCommands::routeKeys(DocumentWindow& doc) {
         Command command;
         QKeySequence::StandardKey keys;
     } routes[] = {
-        {Command::EditCut, QKeySequence::Cut},
-        {Command::EditCopy, QKeySequence::Copy},
-        {Command::EditPaste, QKeySequence::Paste},
-        {Command::EditDelete, QKeySequence::Delete},
+        {Command::EditUndo, QKeySequence::Undo},   {Command::EditRedo, QKeySequence::Redo},
+        {Command::EditCut, QKeySequence::Cut},     {Command::EditCopy, QKeySequence::Copy},
+        {Command::EditPaste, QKeySequence::Paste}, {Command::EditDelete, QKeySequence::Delete},
     };
     for (const auto& route : routes) {
         QAction* action = doc.action(route.command);
-        doc.editor()->routeKey(action->shortcut(), action);
+        for (const QKeySequence& keys : action->shortcuts())
+            doc.editor()->routeKey(keys, action);
         // The platform's other keys for the same edit (Shift+Del, Ctrl+Ins...) go the same way.
         for (const QKeySequence& keys : QKeySequence::keyBindings(route.keys))
             doc.editor()->routeKey(keys, action);

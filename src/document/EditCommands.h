@@ -3,6 +3,8 @@
 class DocumentWindow;
 class EditorBox;
 class InsertionTarget;
+class QPlainTextEdit;
+struct LineColumn;
 
 // The Edit menu's commands on a document's editor; each does nothing without one. The clipboard
 // commands are shared with the toolbar buttons, which act on the active document.
@@ -19,11 +21,14 @@ void pasteClipboard(EditorBox* box);
 void deleteSelection(EditorBox* box);
 // Selects the whole text in the visible box and in the hidden one, leaving the focus alone.
 void selectAll(EditorBox* box);
+// Puts the caret at `place` (clamped into the text: past the last line is the last line) and
+// brings it into view.
+void goToPlace(QPlainTextEdit& box, const LineColumn& place);
 // Types the system's short date, a blank and its long time at the caret.
 void insertTimeDate(InsertionTarget& target);
 
-// Sends the clipboard keys and Del of the window's editor to its Edit entries, which the editor
-// would otherwise handle itself before any menu sees them.
+// Sends the undo, redo and clipboard keys and Del of the window's editor to its Edit entries,
+// which the editor would otherwise handle itself before any menu sees them.
 void routeKeys(DocumentWindow& doc);
 
 }  // namespace EditCommands

@@ -1,12 +1,18 @@
 #include "document/EditorBox.h"
 
+#include "document/EditorTextLayout.h"
+
 #include <QAction>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextBlock>
 #include <QTextDocument>
 
-EditorBox::EditorBox(QWidget* parent) : QPlainTextEdit(parent), m_hiddenCursor(document()) {
+EditorBox::EditorBox(QWidget* parent) : QPlainTextEdit(parent) {
+    auto* text = new QTextDocument(this);
+    text->setDocumentLayout(new EditorTextLayout(text));
+    setDocument(text);
+    m_hiddenCursor = QTextCursor(text);
     setLineWrapMode(WidgetWidth);
     viewport()->setMouseTracking(true);
 }
@@ -38,6 +44,10 @@ qint64 EditorBox::selectionLength(int lineEndLength) const {
     return end - start + lineBreaks * (lineEndLength - 1);
 }
 
+QRectF EditorBox::shownRect(const QTextBlock& block) const {
+    return blockBoundingGeometry(block).translated(contentOffset());
+}
+
 void EditorBox::routeKey(const QKeySequence& keys, QAction* command) {
     m_keyRoutes.append({keys, command});
 }
@@ -47,7 +57,7 @@ QAction* EditorBox::routedCommand(const QKeyEvent* event) const {
     const QKeySequence pressed(
         QKeyCombination(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key())));
     for (const KeyRoute& route : m_keyRoutes) {
-        if (route.command && route.command->isEnabled() && route.keys == pressed)
+        if (route.keys == pressed && route.command && route.command->isEnabled())
             return route.command;
     }
     return nullptr;

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QTextBlock>
 #include <QTextCursor>
 
 class QAction;
@@ -27,6 +28,13 @@ public:
     // as lineEndLength characters. Neither walks the text.
     qint64 documentLength(int lineEndLength) const;
     qint64 selectionLength(int lineEndLength) const;
+
+    // The first block on screen, and a block's rectangle in viewport coordinates: for what
+    // colours the shown text or draws beside it.
+    QTextBlock firstShownBlock() const { return firstVisibleBlock(); }
+    QRectF shownRect(const QTextBlock& block) const;
+    // Room left of the text, for a gutter.
+    void setLeftMargin(int width) { setViewportMargins(width, 0, 0, 0); }
 
     // Makes `keys` run `command` (while it is enabled) instead of the editor's own handling:
     // the editor would otherwise take Ctrl+X, Ctrl+C, Ctrl+V and Del before any menu entry.

@@ -58,7 +58,8 @@ void FileCommands::openCommand() {
     if (!m_dialog.showOpen())
         return;
     const QString fileName = m_dialog.fileName;
-    if (QFileInfo(fileName).size() > kOpenLimit) {
+    const qint64 limit = m_state.editorSwitches().openLargeFiles ? kLargeOpenLimit : kOpenLimit;
+    if (QFileInfo(fileName).size() > limit) {
         m_dialogs.showNote(m_frame, QStringLiteral("The file is too large to open."));
         return;
     }

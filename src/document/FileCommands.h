@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <functional>
+#include <limits>
 
 class DocumentWindow;
 class ProgramState;
@@ -21,9 +22,13 @@ public:
     static const QString kOpenFilter;
     static const QString kSaveFilter;
     static constexpr qint64 kOpenLimit = 65000;
+    // With Open Large Files on: the most the editor can address (a byte gives at most one
+    // character).
+    static constexpr qint64 kLargeOpenLimit = std::numeric_limits<int>::max() - 1;
     static constexpr int kHtmlFilesIndex = 2;
 
-    // File > Open: asks for a file (at most 65000 bytes) and opens it in a new window.
+    // File > Open: asks for a file (at most 65000 bytes, or kLargeOpenLimit with Open Large Files
+    // on) and opens it in a new window.
     void openCommand();
     // Reads a file into a new window; reports and returns nullptr when it cannot be read.
     DocumentWindow* openDocumentFile(const QString& fileName);

@@ -1,6 +1,7 @@
 #include "document/QtDialogService.h"
 
 #include "document/EditorAppearance.h"
+#include "document/GoToLineDialog.h"
 #include "recovery/RecoveryDialog.h"
 #include "tags/SurroundTagDialog.h"
 
@@ -143,4 +144,11 @@ RecoveryAnswer QtDialogService::showRecovery(QWidget* parent, const RecoveryRequ
     RecoveryDialog dialog(request, parent);
     dialog.exec();
     return dialog.answer();
+}
+
+std::optional<LineColumn> QtDialogService::showGoToLine(QWidget* parent, int lineCount) {
+    GoToLineDialog dialog(lineCount, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.target();
 }

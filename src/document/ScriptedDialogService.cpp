@@ -17,6 +17,7 @@ void ScriptedDialogService::clear() {
     m_fontAnswers.clear();
     m_tagAnswers.clear();
     m_recoveryAnswers.clear();
+    m_placeAnswers.clear();
 }
 
 MessageAnswer ScriptedDialogService::showMessage(QWidget*, const MessageRequest& request) {
@@ -60,4 +61,9 @@ std::optional<QString> ScriptedDialogService::askTag(QWidget*) {
 RecoveryAnswer ScriptedDialogService::showRecovery(QWidget*, const RecoveryRequest& request) {
     m_shown.append({Kind::Recovery, {}, {}, {}, {}, request});
     return m_recoveryAnswers.isEmpty() ? RecoveryAnswer::Later : m_recoveryAnswers.dequeue();
+}
+
+std::optional<LineColumn> ScriptedDialogService::showGoToLine(QWidget*, int lineCount) {
+    m_shown.append({Kind::GoToLine, {}, {}, {}, {}, {}, lineCount});
+    return m_placeAnswers.isEmpty() ? std::nullopt : m_placeAnswers.dequeue();
 }

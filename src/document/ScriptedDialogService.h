@@ -7,11 +7,11 @@
 
 // The dialog seam for tests and benchmarks: answers come from queues filled in advance, and
 // every dialog shown is recorded. With its queue empty, a message box answers OK when OK is its
-// only button and Cancel otherwise; a file, colour, font or tag dialog is cancelled; the
-// recovery offer is closed (Later).
+// only button and Cancel otherwise; a file, colour, font, tag or go-to-line dialog is cancelled;
+// the recovery offer is closed (Later).
 class ScriptedDialogService : public DialogService {
 public:
-    enum class Kind { Message, Open, Save, Color, Font, Tag, Recovery };
+    enum class Kind { Message, Open, Save, Color, Font, Tag, Recovery, GoToLine };
     struct Shown {
         Kind kind;
         MessageRequest message;
@@ -19,6 +19,7 @@ public:
         QColor color;
         FontChoice font;
         RecoveryRequest recovery;
+        int lineCount = 0;
     };
 
     void answerMessage(MessageAnswer answer) { m_messageAnswers.enqueue(answer); }
@@ -27,6 +28,7 @@ public:
     void answerFont(std::optional<FontChoice> font) { m_fontAnswers.enqueue(font); }
     void answerTag(std::optional<QString> tag) { m_tagAnswers.enqueue(tag); }
     void answerRecovery(RecoveryAnswer answer) { m_recoveryAnswers.enqueue(answer); }
+    void answerGoToLine(std::optional<LineColumn> place) { m_placeAnswers.enqueue(place); }
 
     const QList<Shown>& shown() const { return m_shown; }
     // The texts of the message boxes shown so far.
@@ -42,6 +44,7 @@ public:
     std::optional<FontChoice> showFont(QWidget* parent, const FontChoice& initial) override;
     std::optional<QString> askTag(QWidget* parent) override;
     RecoveryAnswer showRecovery(QWidget* parent, const RecoveryRequest& request) override;
+    std::optional<LineColumn> showGoToLine(QWidget* parent, int lineCount) override;
 
 private:
     std::optional<FileDialogResult> nextFile(Kind kind, const FileDialogRequest& request);
@@ -53,4 +56,5 @@ private:
     QQueue<std::optional<FontChoice>> m_fontAnswers;
     QQueue<std::optional<QString>> m_tagAnswers;
     QQueue<RecoveryAnswer> m_recoveryAnswers;
+    QQueue<std::optional<LineColumn>> m_placeAnswers;
 };

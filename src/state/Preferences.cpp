@@ -26,6 +26,17 @@ std::optional<int> storedTwips(const PreferencesStore& store, const QString& key
     return static_cast<int>(std::lround(value));
 }
 
+// A switch that is on until the user turns it off: only "False" (any case) or a zero turns it
+// off; a missing or unreadable value leaves it on.
+bool onUnlessOff(const QString& stored) {
+    const QString text = stored.trimmed();
+    if (text.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+        return false;
+    bool isNumber = false;
+    const double number = text.toDouble(&isNumber);
+    return !isNumber || number != 0;
+}
+
 }  // namespace
 
 bool Preferences::isTrue(const QString& text) {
@@ -174,6 +185,30 @@ int Preferences::fileType(int fallback) const {
 
 void Preferences::setFileType(int position) {
     m_store.save(Pref::Files, Pref::Type, QString::number(position));
+}
+
+bool Preferences::syntaxColouring() const {
+    return onUnlessOff(m_store.get(Pref::View, Pref::SyntaxColouring));
+}
+
+void Preferences::setSyntaxColouring(bool on) {
+    m_store.save(Pref::View, Pref::SyntaxColouring, switchText(on));
+}
+
+bool Preferences::lineNumbers() const {
+    return onUnlessOff(m_store.get(Pref::View, Pref::LineNumbers));
+}
+
+void Preferences::setLineNumbers(bool on) {
+    m_store.save(Pref::View, Pref::LineNumbers, switchText(on));
+}
+
+bool Preferences::openLargeFiles() const {
+    return isTrue(m_store.get(Pref::Open, Pref::LargeFiles));
+}
+
+void Preferences::setOpenLargeFiles(bool on) {
+    m_store.save(Pref::Open, Pref::LargeFiles, switchText(on));
 }
 
 void Preferences::clearAll() {

@@ -3,7 +3,11 @@
 #include <QDir>
 
 ProgramState::ProgramState(PreferencesStore& store, const ProgramFolders& folders)
-    : m_preferences(store), m_folders(folders), m_recentFiles(m_preferences) {}
+    : m_preferences(store),
+      m_folders(folders),
+      m_recentFiles(m_preferences),
+      m_editorSwitches{m_preferences.syntaxColouring(), m_preferences.lineNumbers(),
+                       m_preferences.openLargeFiles()} {}
 
 QString ProgramState::readmeFile() const {
     return QDir(m_folders.readmeFolder).filePath(QStringLiteral("readme.txt"));
@@ -47,4 +51,11 @@ void ProgramState::setToolbarShown(bool shown) {
         return;
     m_toolbarShown = shown;
     emit marksChanged();
+}
+
+void ProgramState::setEditorSwitches(const EditorSwitches& switches) {
+    if (m_editorSwitches == switches)
+        return;
+    m_editorSwitches = switches;
+    emit editorSwitchesChanged();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "state/DocumentTable.h"
+#include "state/EditorSwitches.h"
 #include "state/FindState.h"
 #include "state/Preferences.h"
 #include "state/ProgramFolders.h"
@@ -49,10 +50,16 @@ public:
     bool toolbarShown() const { return m_toolbarShown; }
     void setToolbarShown(bool shown);
 
+    // View > Syntax Colouring, View > Line Numbers and Options > Open Large Files, as stored when
+    // the program started and switched since (also while preferences are cleared).
+    const EditorSwitches& editorSwitches() const { return m_editorSwitches; }
+    void setEditorSwitches(const EditorSwitches& switches);
+
 signals:
     void userMenusChanged();
     // The frame's marks, the cleared mode or the toolbar changed.
     void marksChanged();
+    void editorSwitchesChanged();
 
 private:
     Preferences m_preferences;
@@ -63,4 +70,5 @@ private:
     UserMenuFile m_userMenus;
     MenuMarks m_frameMarks;
     bool m_toolbarShown = false;
+    EditorSwitches m_editorSwitches;
 };

@@ -51,7 +51,7 @@ private slots:
         // The first window fills the frame's client area.
         QCOMPARE(fx.active()->subWindow()->size(), frame.mdiArea()->viewport()->size());
         QCOMPARE(menuBarTitles(frame), QStringList({"&File", "&Edit", "&Insert", "&Options",
-                                                    "&Tools", "&Window", "&Help"}));
+                                                    "&View", "&Tools", "&Window", "&Help"}));
     }
 
     void storedGeometryIsRestoredWithTopAndLeftRaisedToZero() {

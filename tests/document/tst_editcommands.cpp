@@ -43,13 +43,14 @@ QClipboard* clipboard() {
     return QGuiApplication::clipboard();
 }
 
+// The entries after the menu's last separator.
 QStringList windowListTexts(QMenu* menu) {
     QStringList texts;
-    bool afterSeparator = false;
     for (QAction* entry : menu->actions()) {
-        if (afterSeparator)
+        if (entry->isSeparator())
+            texts.clear();
+        else
             texts << entry->text() + (entry->isChecked() ? QStringLiteral(" *") : QString());
-        afterSeparator = afterSeparator || entry->isSeparator();
     }
     return texts;
 }

@@ -168,12 +168,17 @@ private slots:
         QTest::addColumn<bool>("exactTrue");       // toolbar and start-up option
         QTest::addColumn<bool>("templateFrame");   // the frame's Template mark at start-up
         QTest::addColumn<bool>("templateWindow");  // a new window's Template mark
-        QTest::newRow("True") << "True" << true << false << false;
-        QTest::newRow("true") << "true" << false << false << false;
-        QTest::newRow("1") << "1" << false << true << true;
-        QTest::newRow("1.0") << "1.0" << false << false << true;
-        QTest::newRow("2") << "2" << false << false << false;
-        QTest::newRow("empty") << "" << false << false << false;
+        QTest::addColumn<bool>("viewSwitch");      // on unless turned off
+        QTest::addColumn<bool>("largeFiles");      // off unless turned on
+        QTest::newRow("True") << "True" << true << false << false << true << true;
+        QTest::newRow("true") << "true" << false << false << false << true << true;
+        QTest::newRow("1") << "1" << false << true << true << true << true;
+        QTest::newRow("1.0") << "1.0" << false << false << true << true << true;
+        QTest::newRow("2") << "2" << false << false << false << true << true;
+        QTest::newRow("empty") << "" << false << false << false << true << false;
+        QTest::newRow("False") << "False" << false << false << false << false << false;
+        QTest::newRow("0") << "0" << false << false << false << false << false;
+        QTest::newRow("a word") << "yes" << false << false << false << true << false;
     }
 
     void switchesFollowTheirOwnRules() {
@@ -182,11 +187,17 @@ private slots:
         for (const QString& section : {Pref::Tools, Pref::Noform, Pref::Template})
             store.save(section, Pref::Checked, text);
         store.save(Pref::Template, Pref::File, QStringLiteral("/t.html"));
+        for (const QString& key : {Pref::SyntaxColouring, Pref::LineNumbers})
+            store.save(Pref::View, key, text);
+        store.save(Pref::Open, Pref::LargeFiles, text);
         const Preferences prefs(store);
         QTEST(prefs.toolbarShown(), "exactTrue");
         QTEST(prefs.startWithoutDocument(), "exactTrue");
         QTEST(prefs.templateOptions().marksFrameAtStartUp(), "templateFrame");
         QTEST(prefs.templateOptions().marksNewDocument(), "templateWindow");
+        QTEST(prefs.syntaxColouring(), "viewSwitch");
+        QTEST(prefs.lineNumbers(), "viewSwitch");
+        QTEST(prefs.openLargeFiles(), "largeFiles");
     }
 
     void fontAndColoursReadBack() {

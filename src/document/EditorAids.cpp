@@ -1,0 +1,20 @@
+#include "document/EditorAids.h"
+
+#include "document/EditorBox.h"
+#include "document/LineNumberGutter.h"
+#include "document/SyntaxColoring.h"
+#include "state/EditorSwitches.h"
+
+EditorAids::EditorAids(EditorBox& editor) : m_editor(editor) {}
+
+void EditorAids::apply(const EditorSwitches& switches, const QString& fileName) {
+    const bool colours = switches.syntaxColouring && SyntaxColoring::appliesTo(fileName);
+    if (colours && !m_coloring)
+        m_coloring = new SyntaxColoring(m_editor);
+    else if (!colours && m_coloring)
+        delete m_coloring;
+    if (switches.lineNumbers && !m_gutter)
+        m_gutter = new LineNumberGutter(m_editor);
+    else if (m_gutter)
+        m_gutter->setVisible(switches.lineNumbers);
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+// The editor's switches beyond the designed menus. They hold for the whole program: switching
+// one changes every open document window at once.
+struct EditorSwitches {
+    bool syntaxColouring = true;
+    bool lineNumbers = true;
+    bool openLargeFiles = false;
+
+    bool operator==(const EditorSwitches&) const = default;
+};
