@@ -36,7 +36,7 @@ void findNext(benchmark::State& state, bool down, bool matchCase) {
         editor.setTextCursor(cursor);
         frame.state().search() = FindState{matchCase ? kNeedle : kNeedle.toLower(),
                                            matchCase ? 1 : 0, down ? 1 : 0, 0, true};
-        FindCommands::findNextMatch(frame);
+        frame.commands().find().findNextMatch();
     }
     if (editor.textCursor().selectedText().compare(kNeedle, Qt::CaseInsensitive) != 0)
         state.SkipWithError("the match was not selected");
@@ -67,7 +67,7 @@ void findAfterEdit(benchmark::State& state) {
         editor.setTextCursor(cursor);
         frame.state().search() = FindState{kNeedle, 1, 1, 0, true};
         state.ResumeTiming();
-        FindCommands::findNextMatch(frame);
+        frame.commands().find().findNextMatch();
     }
 }
 

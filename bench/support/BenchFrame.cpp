@@ -13,9 +13,10 @@
 
 BenchFrame::BenchFrame()
     : m_prefs(std::make_unique<PreferencesStore>(m_dir.filePath(QStringLiteral("prefs.ini")))) {
-    QDir().mkpath(m_dir.filePath(QStringLiteral("program")));
-    m_frame = std::make_unique<MainFrame>(
-        FrameEnvironment{*m_prefs, m_dialogs, m_dir.filePath(QStringLiteral("program"))});
+    const QString program = m_dir.filePath(QStringLiteral("program"));
+    QDir().mkpath(program);
+    m_state = std::make_unique<ProgramState>(*m_prefs, ProgramFolders{program, program});
+    m_frame = std::make_unique<MainFrame>(*m_state, m_dialogs);
     m_frame->startUp(QString());
     settle();
 }
@@ -27,7 +28,7 @@ BenchFrame::~BenchFrame() {
 }
 
 DocumentWindow* BenchFrame::doc() const {
-    return m_frame->activeDocument();
+    return m_frame->documents().active();
 }
 
 void BenchFrame::load(const QByteArray& bytes) {

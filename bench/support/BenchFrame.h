@@ -1,8 +1,11 @@
 #pragma once
 
+#include "app/DocumentWindows.h"
+#include "app/FrameCommands.h"
 #include "app/MainFrame.h"
-#include "app/PreferencesStore.h"
 #include "document/ScriptedDialogService.h"
+#include "state/PreferencesStore.h"
+#include "state/ProgramState.h"
 
 #include <QMainWindow>
 #include <QPlainTextEdit>
@@ -28,6 +31,7 @@ public:
 private:
     QTemporaryDir m_dir;
     std::unique_ptr<PreferencesStore> m_prefs;
+    std::unique_ptr<ProgramState> m_state;
     ScriptedDialogService m_dialogs;
     std::unique_ptr<MainFrame> m_frame;
 };
