@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FrameGeometry.h"
 #include "commands/Command.h"
 
 #include <QMainWindow>
@@ -60,6 +61,7 @@ private:
     void buildMenus();
     void refreshCommands();
     void restoreGeometry();
+    void keepFrameOnScreen();
     void showMenusOf(QMdiSubWindow* sub);
     bool openCommandLineFile(const QString& name);
     void closeNoformWindow();
@@ -74,6 +76,7 @@ private:
     std::unique_ptr<FrameCommands> m_commands;
     Toolbar* m_toolbar = nullptr;
     QVBoxLayout* m_centralLayout = nullptr;
+    FrameGeometry m_geometry;
     bool m_toolsHidden = false;
     bool m_skipQueryUnload = false;
 };
