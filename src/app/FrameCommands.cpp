@@ -73,6 +73,7 @@ const FrameCommands::HandlerRow FrameCommands::kHandlers[] = {
     {C::WindowCascade, &F::cascade},
     {C::WindowTile, &F::tile},
     {C::WindowArrangeIcons, &F::arrangeIcons},
+    {C::WindowTabbed, &F::tabbedWindows},
     {C::HelpReadme, &F::viewReadme},
     {C::HelpAbout, &F::about},
 };
@@ -319,6 +320,12 @@ void FrameCommands::tile(DocumentWindow*) {
 
 void FrameCommands::arrangeIcons(DocumentWindow*) {
     WindowMenu::arrangeIcons(*m_frame.mdiArea());
+}
+
+void FrameCommands::tabbedWindows(DocumentWindow*) {
+    const bool tabbed = !m_frame.state().tabbedWindows();
+    m_frame.showTabbedWindows(tabbed);
+    m_frame.state().preferences().setTabbedWindows(tabbed);
 }
 
 void FrameCommands::viewReadme(DocumentWindow*) {

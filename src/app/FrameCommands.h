@@ -72,6 +72,7 @@ private:
     void cascade(DocumentWindow*);
     void tile(DocumentWindow*);
     void arrangeIcons(DocumentWindow*);
+    void tabbedWindows(DocumentWindow*);
     void viewReadme(DocumentWindow*);
     void about(DocumentWindow*);
 

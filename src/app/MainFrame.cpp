@@ -115,6 +115,8 @@ void MainFrame::startUp(const QString& commandLine) {
     restoreGeometry();
     show();
     keepFrameOnScreen();
+    if (m_state.preferences().tabbedWindows())
+        showTabbedWindows(true);
     m_state.documents().startWith();
     DocumentWindow* first = m_documents->create(1, QStringLiteral("Untitled"));
     first->setChanged(false);
@@ -236,6 +238,16 @@ void MainFrame::showToolbar(bool shown) {
     // sized right after this fits the area as it now is.
     m_centralLayout->activate();
     m_state.setToolbarShown(shown);
+}
+
+void MainFrame::showTabbedWindows(bool tabbed) {
+    m_mdi->setViewMode(tabbed ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
+    if (tabbed) {
+        m_mdi->setDocumentMode(true);
+        m_mdi->setTabsClosable(true);
+        m_mdi->setTabsMovable(true);
+    }
+    m_state.setTabbedWindows(tabbed);
 }
 
 void MainFrame::setStatusMessage(const QString& text) {

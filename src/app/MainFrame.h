@@ -43,6 +43,8 @@ public:
     Toolbar* toolbar();
     bool toolbarShown() const;
     void showToolbar(bool shown);
+    // The document windows as tabs across the area, or as windows inside it.
+    void showTabbedWindows(bool tabbed);
     // Save, Cut, Copy, Paste and the boxes are there only while a document is open.
     void showDocumentTools(bool shown);
     bool toolsHidden() const { return m_toolsHidden; }

@@ -32,6 +32,7 @@ enum class Command {
     WindowCascade,
     WindowTile,
     WindowArrangeIcons,
+    WindowTabbed,
     HelpReadme,
     HelpAbout,
 };

@@ -16,8 +16,22 @@ bool CommandStatus::isChecked(Command id) const {
             return preferencesCleared;
         case Command::EditWrapText:
             return wrapsText;
+        case Command::WindowTabbed:
+            return tabbedWindows;
         default:
             return false;
+    }
+}
+
+bool CommandStatus::isEnabled(Command id) const {
+    // Tabs show one window at a time, filling the area: there is nothing to arrange.
+    switch (id) {
+        case Command::WindowCascade:
+        case Command::WindowTile:
+        case Command::WindowArrangeIcons:
+            return !tabbedWindows;
+        default:
+            return true;
     }
 }
 

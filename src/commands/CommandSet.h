@@ -18,9 +18,10 @@ struct CommandStatus {
     bool cancelNewForm = false;
     bool preferencesCleared = false;
     bool wrapsText = false;
+    bool tabbedWindows = false;
 
     bool isChecked(Command id) const;
-    bool isEnabled(Command) const { return true; }
+    bool isEnabled(Command id) const;
 };
 
 // The menus and entries of one window (the frame or a document window), made from a layout of

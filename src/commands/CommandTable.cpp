@@ -36,6 +36,7 @@ constexpr CommandRow kRows[] = {
     {C::WindowCascade, "window_cascade", "&Cascade"},
     {C::WindowTile, "window_tile", "&Tile"},
     {C::WindowArrangeIcons, "window_arrange_icons", "&Arrange Icons"},
+    {C::WindowTabbed, "window_tabbed", "Ta&bbed Windows", "", true},
     {C::HelpReadme, "help_readme", "&View the ReadMe file"},
     {C::HelpAbout, "help_about", "&About Pagelark"},
 };
@@ -75,7 +76,8 @@ const MenuItem kDocumentOptionItems[] = {
     kColors,                   C::OptionsFont,            "user_menus_separator",
     C::OptionsEditUserMenus,   C::OptionsUpdateUserMenus, C::OptionsBackupUserMenus,
     "clear_separator",         C::OptionsClearPreferences};
-const MenuItem kWindowItems[] = {C::WindowCascade, C::WindowTile, C::WindowArrangeIcons};
+const MenuItem kWindowItems[] = {C::WindowCascade, C::WindowTile, C::WindowArrangeIcons,
+                                 C::WindowTabbed};
 const MenuLayout kDocumentMenus[] = {
     {"file_menu", "&File", kDocumentFileItems},
     {"edit_menu", "&Edit", kEditItems},

@@ -147,6 +147,7 @@ void DocumentWindow::refreshCommands() {
     status.preferencesCleared = marks.preferencesCleared;
     status.toolbarShown = m_state.toolbarShown();
     status.wrapsText = m_editor->wraps();
+    status.tabbedWindows = m_state.tabbedWindows();
     m_commands->refresh(status);
 }
 

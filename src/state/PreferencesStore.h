@@ -32,6 +32,8 @@ inline const QString RecentFiles = QStringLiteral("Recent Files");
 inline const QString RecentFileKey = QStringLiteral("RecentFile");
 inline const QString Files = QStringLiteral("Files");
 inline const QString Type = QStringLiteral("Type");
+inline const QString Window = QStringLiteral("Window");
+inline const QString Tabbed = QStringLiteral("Tabbed");
 
 }  // namespace Pref
 

@@ -48,10 +48,13 @@ public:
     // Whether the frame shows its toolbar, which every window's Toolbar entry marks.
     bool toolbarShown() const { return m_toolbarShown; }
     void setToolbarShown(bool shown);
+    // Whether the document windows show as tabs, which every window's Tabbed Windows entry marks.
+    bool tabbedWindows() const { return m_tabbedWindows; }
+    void setTabbedWindows(bool tabbed);
 
 signals:
     void userMenusChanged();
-    // The frame's marks, the cleared mode or the toolbar changed.
+    // The frame's marks, the cleared mode, the toolbar or the tabs changed.
     void marksChanged();
 
 private:
@@ -63,4 +66,5 @@ private:
     UserMenuFile m_userMenus;
     MenuMarks m_frameMarks;
     bool m_toolbarShown = false;
+    bool m_tabbedWindows = false;
 };
