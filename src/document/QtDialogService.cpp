@@ -1,6 +1,7 @@
 #include "document/QtDialogService.h"
 
 #include "document/EditorAppearance.h"
+#include "document/MessageIcons.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -8,22 +9,6 @@
 #include <QMessageBox>
 
 namespace {
-
-QMessageBox::Icon toQtIcon(MessageIcon icon) {
-    switch (icon) {
-        case MessageIcon::Information:
-            return QMessageBox::Information;
-        case MessageIcon::Exclamation:
-            return QMessageBox::Warning;
-        case MessageIcon::Question:
-            return QMessageBox::Question;
-        case MessageIcon::Critical:
-            return QMessageBox::Critical;
-        case MessageIcon::None:
-            break;
-    }
-    return QMessageBox::NoIcon;
-}
 
 QMessageBox::StandardButtons toQtButtons(MessageButtons buttons) {
     switch (buttons) {
@@ -89,8 +74,12 @@ int QtDialogService::selectedFilterIndex(const QFileDialog& dialog, const QStrin
 }
 
 MessageAnswer QtDialogService::showMessage(QWidget* parent, const MessageRequest& request) {
-    QMessageBox box(toQtIcon(request.icon), request.title, request.text,
-                    toQtButtons(request.buttons), parent);
+    QMessageBox box(QMessageBox::NoIcon, request.title, request.text, toQtButtons(request.buttons),
+                    parent);
+    // The theme's pictures rather than the ones Qt falls back on.
+    const QPixmap picture = MessageIcons::pixmapFor(request.icon, box);
+    if (!picture.isNull())
+        box.setIconPixmap(picture);
     switch (box.exec()) {
         case QMessageBox::Yes:
             return MessageAnswer::Yes;
