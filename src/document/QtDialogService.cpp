@@ -29,6 +29,8 @@ std::optional<FileDialogResult> runFileDialog(QWidget* parent, const FileDialogR
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
     QtDialogService::setFilters(dialog, request);
+    if (!request.folder.isEmpty())
+        dialog.setDirectory(request.folder);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
