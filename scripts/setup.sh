@@ -4,9 +4,11 @@
 set -euo pipefail
 
 # The one list of Debian packages the project needs, to build, test, benchmark and smoke-test.
+# libqt6svg6 brings the icon engine that draws the toolbar's SVG pictures.
 PAGELARK_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev libtidy-dev
+  libqt6svg6
   libbenchmark-dev
   xvfb xauth xdotool x11-utils python3-xlib
   desktop-file-utils appstream

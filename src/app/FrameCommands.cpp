@@ -88,6 +88,7 @@ const FrameCommands::HandlerRow FrameCommands::kHandlers[] = {
     {C::WindowArrangeIcons, &F::arrangeIcons},
     {C::WindowNext, &F::nextWindow},
     {C::WindowPrevious, &F::previousWindow},
+    {C::WindowTabbed, &F::tabbedWindows},
     {C::HelpReadme, &F::viewReadme},
     {C::HelpAbout, &F::about},
 };
@@ -246,8 +247,10 @@ void FrameCommands::quickPage(DocumentWindow*) {
 void FrameCommands::templateOptions(DocumentWindow*) {
     // A dialog that was just closed is hidden while it waits to be deleted: it is not reused.
     if (!m_templateOptions || m_templateOptions->isHidden()) {
+        // The shipped templates lie beside the read-me file.
+        const QString starters = QFileInfo(m_frame.state().readmeFile()).absolutePath();
         m_templateOptions = new TemplateOptionsDialog(
-            m_frame.state().preferences(), m_files.dialog(), m_frame.dialogs(), &m_frame);
+            m_frame.state().preferences(), m_files.dialog(), m_frame.dialogs(), starters, &m_frame);
         QObject::connect(
             m_templateOptions, &TemplateOptionsDialog::chosen, &m_frame,
             [this](bool marked, const QString& file) { templateChosen(marked, file); });
@@ -417,6 +420,12 @@ void FrameCommands::nextWindow(DocumentWindow*) {
 
 void FrameCommands::previousWindow(DocumentWindow*) {
     m_frame.mdiArea()->activatePreviousSubWindow();
+}
+
+void FrameCommands::tabbedWindows(DocumentWindow*) {
+    const bool tabbed = !m_frame.state().tabbedWindows();
+    m_frame.showTabbedWindows(tabbed);
+    m_frame.state().preferences().setTabbedWindows(tabbed);
 }
 
 void FrameCommands::viewReadme(DocumentWindow*) {

@@ -89,6 +89,7 @@ private:
     void arrangeIcons(DocumentWindow*);
     void nextWindow(DocumentWindow*);
     void previousWindow(DocumentWindow*);
+    void tabbedWindows(DocumentWindow*);
     void viewReadme(DocumentWindow*);
     void about(DocumentWindow*);
 

@@ -6,7 +6,6 @@
 #include "app/StatusLine.h"
 #include "app/TagBoxes.h"
 #include "app/Toolbar.h"
-#include "app/Twips.h"
 #include "commands/CommandSet.h"
 #include "commands/RecentFileEntries.h"
 #include "document/BusyCursor.h"
@@ -33,22 +32,15 @@ const QString kCaption = QStringLiteral("Pagelark");
 // Where the frame opens while no geometry is stored, in twips.
 constexpr QRect kDefaultTwips{1965, 2115, 7050, 5805};
 
-bool isOnSomeScreen(const QRect& pixels) {
+// The screen a frame at `pixels` would appear on, or none when it lies off every screen.
+const QScreen* screenShowing(const QRect& pixels) {
+    if (const QScreen* screen = QGuiApplication::screenAt(pixels.center()))
+        return screen;
     for (const QScreen* screen : QGuiApplication::screens()) {
         if (screen->geometry().intersects(pixels))
-            return true;
+            return screen;
     }
-    return false;
-}
-
-QRect toPixels(const QRect& twips) {
-    return QRect(Twips::toPixels(twips.left()), Twips::toPixels(twips.top()),
-                 Twips::toPixels(twips.width()), Twips::toPixels(twips.height()));
-}
-
-QRect toTwips(const QRect& pixels) {
-    return QRect(Twips::fromPixels(pixels.left()), Twips::fromPixels(pixels.top()),
-                 Twips::fromPixels(pixels.width()), Twips::fromPixels(pixels.height()));
+    return nullptr;
 }
 
 }  // namespace
@@ -73,7 +65,7 @@ MainFrame::MainFrame(ProgramState& state, DialogService& dialogs, RecoveryJourna
     m_centralLayout->addWidget(m_status);
     setCentralWidget(central);
     buildMenus();
-    const QRect initial = toPixels(kDefaultTwips);
+    const QRect initial = FrameGeometry::toPixels(kDefaultTwips);
     move(initial.topLeft());
     resize(initial.size());
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &MainFrame::showMenusOf);
@@ -127,6 +119,9 @@ QAction* MainFrame::entry(const QString& name) const {
 void MainFrame::startUp(const QString& commandLine) {
     restoreGeometry();
     show();
+    keepFrameOnScreen();
+    if (m_state.preferences().tabbedWindows())
+        showTabbedWindows(true);
     // After the rest of start-up, with the frame drawn: nothing to offer costs one folder listing.
     if (m_recovery)
         QMetaObject::invokeMethod(m_recovery, &DocumentRecovery::offerUnsavedDocuments,
@@ -163,12 +158,27 @@ void MainFrame::restoreGeometry() {
     const auto stored = m_state.preferences().frameGeometry();
     if (!stored)
         return;
-    const QRect pixels = toPixels(*stored);
     // A frame that would lie off every screen could not be reached: keep the default place.
-    if (!isOnSomeScreen(pixels))
+    const QScreen* screen = screenShowing(FrameGeometry::toPixels(*stored));
+    if (!screen)
         return;
+    const QRect pixels = m_geometry.restore(*stored, screen->availableGeometry());
     resize(pixels.size());
     move(pixels.topLeft());
+}
+
+void MainFrame::keepFrameOnScreen() {
+    // Shown, the frame knows the window frame around it, which must fit on the screen too.
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    const QMargins margins(inner.left() - outer.left(), inner.top() - outer.top(),
+                           outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    const QRect room = screen()->availableGeometry().marginsRemoved(margins);
+    const QRect fitted = FrameGeometry::fit(inner, room);
+    if (fitted == inner)
+        return;
+    setGeometry(fitted);
+    m_geometry.adjusted(QRect(pos(), size()));
 }
 
 bool MainFrame::openCommandLineFile(const QString& name) {
@@ -270,6 +280,16 @@ void MainFrame::showUnderDocuments(QWidget* panel) {
     panel->show();
 }
 
+void MainFrame::showTabbedWindows(bool tabbed) {
+    m_mdi->setViewMode(tabbed ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
+    if (tabbed) {
+        m_mdi->setDocumentMode(true);
+        m_mdi->setTabsClosable(true);
+        m_mdi->setTabsMovable(true);
+    }
+    m_state.setTabbedWindows(tabbed);
+}
+
 void MainFrame::setStatusMessage(const QString& text) {
     m_status->message()->setText(text);
 }
@@ -279,7 +299,7 @@ void MainFrame::showMessage(const QString& text) {
 }
 
 void MainFrame::storeGeometry() {
-    m_state.preferences().setFrameGeometry(toTwips(QRect(pos(), size())));
+    m_state.preferences().setFrameGeometry(m_geometry.toStore(QRect(pos(), size())));
 }
 
 void MainFrame::exitFromFrame() {

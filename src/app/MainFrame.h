@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FrameGeometry.h"
 #include "commands/Command.h"
 
 #include <QMainWindow>
@@ -48,6 +49,8 @@ public:
     Toolbar* toolbar();
     bool toolbarShown() const;
     void showToolbar(bool shown);
+    // The document windows as tabs across the area, or as windows inside it.
+    void showTabbedWindows(bool tabbed);
     // Save, Cut, Copy, Paste and the boxes are there only while a document is open.
     void showDocumentTools(bool shown);
     bool toolsHidden() const { return m_toolsHidden; }
@@ -72,6 +75,7 @@ private:
     void buildMenus();
     void refreshCommands();
     void restoreGeometry();
+    void keepFrameOnScreen();
     void showMenusOf(QMdiSubWindow* sub);
     bool openCommandLineFile(const QString& name);
     void closeNoformWindow();
@@ -88,6 +92,7 @@ private:
     Toolbar* m_toolbar = nullptr;
     QVBoxLayout* m_centralLayout = nullptr;
     QSplitter* m_documentSplit = nullptr;
+    FrameGeometry m_geometry;
     bool m_toolsHidden = false;
     bool m_skipQueryUnload = false;
 };

@@ -4,16 +4,10 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionToolButton>
 
-// The pictures are compiled into the static core library, whose resource table a program only
-// picks up when something names it. (Outside any namespace, as the registration macro needs.)
-static void registerPictures() {
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(resources);
-        return true;
-    }();
-    (void)registered;
-}
+#include <algorithm>
 
 int PictureButton::buttonState(Qt::MouseButtons buttons) {
     int state = 0;
@@ -57,27 +51,79 @@ void PictureButton::Logic::release(int button) {
         m_picture = Picture::Released;
 }
 
-PictureButton::PictureButton(const QString& name, PressStyle style, const QRect& placeTwips,
-                             const QString& images, QWidget* parent)
-    : QWidget(parent), m_logic(style, placeTwips.size()) {
-    registerPictures();
+PictureButton::PictureButton(const QString& name, PressStyle style, QWidget* parent)
+    : QWidget(parent), m_logic(style, QSize()) {
     setObjectName(name);
-    setGeometry(Twips::toPixels(placeTwips.left()), Twips::toPixels(placeTwips.top()),
-                Twips::toPixels(placeTwips.width()), Twips::toPixels(placeTwips.height()));
     // Hints follow the pointer even when no mouse button is held.
     setMouseTracking(true);
-    m_released.load(QStringLiteral(":/toolbar/%1-up.png").arg(images));
-    m_pressed.load(QStringLiteral(":/toolbar/%1-down.png").arg(images));
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+void PictureButton::setIcon(const QIcon& icon) {
+    m_icon = icon;
+    update();
+}
+
+QSize PictureButton::iconSize() const {
+    const int side = style()->pixelMetric(QStyle::PM_ToolBarIconSize, nullptr, this);
+    return QSize(side, side);
+}
+
+QSize PictureButton::sizeHint() const {
+    QStyleOptionToolButton option;
+    option.initFrom(this);
+    option.iconSize = iconSize();
+    option.toolButtonStyle = Qt::ToolButtonIconOnly;
+    return style()->sizeFromContents(QStyle::CT_ToolButton, &option, iconSize(), this);
 }
 
 QPixmap PictureButton::pixmap(Picture picture) const {
-    return picture == Picture::Pressed ? m_pressed : m_released;
+    const qreal ratio = devicePixelRatioF();
+    QPixmap face(size() * ratio);
+    face.setDevicePixelRatio(ratio);
+    face.fill(Qt::transparent);
+    QPainter painter(&face);
+    draw(painter, picture);
+    return face;
+}
+
+QPixmap PictureButton::iconPixmap(Picture picture) const {
+    QPixmap image = m_icon.pixmap(iconSize(), devicePixelRatioF());
+    if (picture == Picture::Pressed && !image.isNull()) {
+        // Darkens the drawing only, not the transparent room around it.
+        QPainter darken(&image);
+        darken.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+        darken.fillRect(QRectF(QPointF(), image.deviceIndependentSize()), QColor(0, 0, 0, 56));
+    }
+    return image;
+}
+
+void PictureButton::draw(QPainter& painter, Picture picture) const {
+    if (picture == Picture::Pressed) {
+        QStyleOption panel;
+        panel.initFrom(this);
+        panel.state |= QStyle::State_Sunken | QStyle::State_On;
+        style()->drawPrimitive(QStyle::PE_PanelButtonTool, &panel, &painter, this);
+    }
+    const QPixmap image = iconPixmap(picture);
+    if (image.isNull())
+        return;
+    // Placed on whole device pixels, so that the picture is copied as drawn, never resampled.
+    const qreal ratio = image.devicePixelRatio();
+    const QSizeF shown = image.deviceIndependentSize();
+    int x = int((width() - shown.width()) / 2 * ratio);
+    int y = int((height() - shown.height()) / 2 * ratio);
+    if (picture == Picture::Pressed) {
+        const int shift = std::max(1, int(ratio));
+        x += shift;
+        y += shift;
+    }
+    painter.drawPixmap(QPointF(x / ratio, y / ratio), image);
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), pixmap(picture()));
+    draw(painter, picture());
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* event) {
@@ -90,6 +136,7 @@ void PictureButton::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     emit hovered();
     const Picture before = picture();
+    m_logic.setSize(QSize(Twips::fromPixels(width()), Twips::fromPixels(height())));
     m_logic.move(buttonState(event->buttons()), toTwips(event->position().toPoint()));
     if (picture() != before)
         update();

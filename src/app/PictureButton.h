@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QList>
 #include <QPixmap>
 #include <QPoint>
@@ -7,9 +8,13 @@
 #include <QWidget>
 
 // A toolbar button drawn as one of two pictures, released or pressed, swapped as the mouse acts
-// on it. What a press, a move or a release does to the picture is decided by
-// PictureButton::Logic, which works on plain values (mouse button states, twips) so it can be
-// checked without a display; the widget turns mouse events into calls and steps into paint.
+// on it. Both pictures come from one icon: released it stands flat on the toolbar, pressed it
+// sits one device pixel lower and to the right, darkened, in a sunken panel of the style. Both
+// are drawn at the screen's device pixel ratio, so they stay sharp at any scale.
+//
+// What a press, a move or a release does to the picture is decided by PictureButton::Logic,
+// which works on plain values (mouse button states, twips) so it can be checked without a
+// display; the widget turns mouse events into calls and steps into paint.
 class PictureButton : public QWidget {
     Q_OBJECT
 public:
@@ -35,6 +40,7 @@ public:
     public:
         Logic(PressStyle style, QSize sizeTwips) : m_style(style), m_size(sizeTwips) {}
 
+        void setSize(QSize sizeTwips) { m_size = sizeTwips; }
         Picture picture() const { return m_picture; }
         void show(Picture picture) { m_picture = picture; }
         // The steps a press of `button` (one state value) takes, in order; none for a button
@@ -53,11 +59,16 @@ public:
         Picture m_picture = Picture::Released;
     };
 
-    // `images` names the two pictures: ":/toolbar/<images>-up.png" and "...-down.png".
-    PictureButton(const QString& name, PressStyle style, const QRect& placeTwips,
-                  const QString& images, QWidget* parent = nullptr);
+    PictureButton(const QString& name, PressStyle style, QWidget* parent = nullptr);
+
+    QIcon icon() const { return m_icon; }
+    void setIcon(const QIcon& icon);
+    // The icon's size on the button: the style's toolbar icon size.
+    QSize iconSize() const;
+    QSize sizeHint() const override;
 
     Picture picture() const { return m_logic.picture(); }
+    // The button as it shows `picture`, at the button's size and device pixel ratio.
     QPixmap pixmap(Picture picture) const;
     // Shows the released picture, for a command whose message box swallowed the button's release.
     void showReleased() { apply(Step::ShowReleased); }
@@ -77,9 +88,10 @@ protected:
 
 private:
     void apply(Step step);
+    void draw(QPainter& painter, Picture picture) const;
+    QPixmap iconPixmap(Picture picture) const;
     static QPoint toTwips(QPoint pixels);
 
     Logic m_logic;
-    QPixmap m_released;
-    QPixmap m_pressed;
+    QIcon m_icon;
 };

@@ -1,12 +1,14 @@
 #include "app/TagBoxes.h"
 
 #include "app/BuilderLauncher.h"
-#include "app/Twips.h"
 #include "tags/InsertionTarget.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <algorithm>
 #include <span>
 
 namespace {
@@ -42,38 +44,18 @@ const BuilderItem kBuilders[] = {
 
 struct BoxRow {
     const char* name;
-    int left;   // twips from the toolbar's left edge
-    int width;  // twips
     const char* startPrompt;
     const char* usedPrompt;
 };
 const BoxRow kBoxes[] = {
-    {"heading_box", 2400, 1335, "Heading tags", "Heading Tags"},
-    {"paragraph_box", 3840, 1455, "Paragraph tags", "Paragraph Tags"},
-    {"builder_box", 5400, 1575, "Tag Builders", "Tag Builders"},
+    {"heading_box", "Heading tags", "Heading Tags"},
+    {"paragraph_box", "Paragraph tags", "Paragraph Tags"},
+    {"builder_box", "Tag Builders", "Tag Builders"},
 };
 constexpr int kBuilderBox = 2;
 
 std::span<const TagItem> tagItems(int box) {
     return box == 0 ? std::span<const TagItem>(kHeadings) : std::span<const TagItem>(kParagraphs);
-}
-
-// Whether both prompts of every box show whole in the box's text field with `font`.
-bool promptsFit(QComboBox* const (&combos)[3], const QFont& font) {
-    const QFontMetrics metrics(font);
-    for (int box = 0; box < 3; ++box) {
-        QStyleOptionComboBox option;
-        option.initFrom(combos[box]);
-        option.rect = combos[box]->rect();
-        option.frame = true;
-        const QRect field = combos[box]->style()->subControlRect(
-            QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combos[box]);
-        for (const char* prompt : {kBoxes[box].startPrompt, kBoxes[box].usedPrompt}) {
-            if (metrics.horizontalAdvance(QLatin1String(prompt)) > field.width())
-                return false;
-        }
-    }
-    return true;
 }
 
 QStringList itemTexts(int box) {
@@ -88,6 +70,20 @@ QStringList itemTexts(int box) {
     return texts;
 }
 
+// The width a box needs to show each of `texts` whole in its own font and style.
+int widthForTexts(const QComboBox& combo, const QStringList& texts) {
+    const QFontMetrics metrics(combo.font());
+    int widest = 0;
+    for (const QString& text : texts)
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    QStyleOptionComboBox option;
+    option.initFrom(&combo);
+    option.frame = true;
+    return combo.style()
+        ->sizeFromContents(QStyle::CT_ComboBox, &option, QSize(widest, metrics.height()), &combo)
+        .width();
+}
+
 }  // namespace
 
 TagBoxes::TagBoxes(InsertionTarget& target, BuilderLauncher& builders, QWidget* toolbar)
@@ -97,9 +93,6 @@ TagBoxes::TagBoxes(InsertionTarget& target, BuilderLauncher& builders, QWidget* 
         combo->setObjectName(QLatin1String(kBoxes[box].name));
         combo->setPlaceholderText(QLatin1String(kBoxes[box].startPrompt));
         combo->setCurrentIndex(-1);
-        const int height = std::min(combo->sizeHint().height(), toolbar->height());
-        combo->setGeometry(Twips::toPixels(kBoxes[box].left), (toolbar->height() - height) / 2,
-                           Twips::toPixels(kBoxes[box].width), height);
         // `activated` comes with every pick, also of the item picked just before.
         connect(combo, &QComboBox::activated, this,
                 [this, box](int position) { picked(box, position); });
@@ -109,24 +102,34 @@ TagBoxes::TagBoxes(InsertionTarget& target, BuilderLauncher& builders, QWidget* 
 }
 
 void TagBoxes::fitPrompts() {
-    // The boxes keep their fixed widths, which suit a narrow font. Where the prompts
-    // do not fit, a condensed and then a smaller face is tried so that they read whole.
-    QFont font = m_boxes[0]->font();
-    for (int step = 0; step < 6 && !promptsFit(m_boxes, font); ++step) {
-        if (font.stretch() != QFont::Condensed)
-            font.setStretch(QFont::Condensed);
-        else if (font.pointSizeF() > 7)
-            font.setPointSizeF(font.pointSizeF() - 0.5);
-        else
-            break;
+    // The boxes read like the menus beside them, and are as wide as their texts need.
+    const QFont menuFont = QApplication::font("QMenu");
+    for (int box = 0; box < 3; ++box) {
+        QComboBox* combo = m_boxes[box];
+        combo->setFont(menuFont);
+        QStringList texts = itemTexts(box);
+        texts << QLatin1String(kBoxes[box].startPrompt) << QLatin1String(kBoxes[box].usedPrompt);
+        combo->setMinimumWidth(widthForTexts(*combo, texts));
+        showPromptAsText(*combo);
+        combo->installEventFilter(this);
     }
-    for (QComboBox* combo : m_boxes) {
-        combo->setFont(font);
-        // The prompt stands for the box's text and is drawn as text, not as a faded hint.
-        QPalette palette = combo->palette();
-        palette.setColor(QPalette::PlaceholderText, palette.color(QPalette::ButtonText));
-        combo->setPalette(palette);
-    }
+}
+
+void TagBoxes::showPromptAsText(QComboBox& combo) {
+    // The prompt stands for the box's text and is drawn as text, not as a faded hint.
+    QPalette palette = combo.palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, QPalette::PlaceholderText,
+                         palette.color(group, QPalette::ButtonText));
+    combo.setPalette(palette);
+}
+
+bool TagBoxes::eventFilter(QObject* watched, QEvent* event) {
+    // A new palette (a dark theme, say) brings a new text colour for the prompt too. Setting the
+    // same colour again changes nothing, so this ends after one round.
+    if (event->type() == QEvent::PaletteChange)
+        showPromptAsText(*static_cast<QComboBox*>(watched));
+    return QObject::eventFilter(watched, event);
 }
 
 void TagBoxes::fill() {

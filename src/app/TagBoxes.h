@@ -25,8 +25,12 @@ public:
     void fill();
     void setVisible(bool shown);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void fitPrompts();
+    static void showPromptAsText(QComboBox& combo);
     void picked(int box, int position);
 
     InsertionTarget& m_target;

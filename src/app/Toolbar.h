@@ -2,6 +2,7 @@
 
 #include "app/ButtonHelp.h"
 
+#include <QList>
 #include <QPointer>
 #include <QWidget>
 
@@ -10,8 +11,9 @@ class InsertionTarget;
 class PictureButton;
 class TagBoxes;
 
-// The frame's toolbar: six picture buttons and the three tag boxes at fixed places along the
-// frame's top edge. Hidden until switched on from an Options menu.
+// The frame's toolbar: six picture buttons and the three tag boxes in a row along the frame's top
+// edge, spaced as the style spaces a toolbar's items. Hidden until switched on from an Options
+// menu; the buttons' icons are looked up when it is first shown.
 class Toolbar : public QWidget {
     Q_OBJECT
 public:
@@ -36,11 +38,16 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    PictureButton* makeButton(ToolbarButton which);
+    void loadIcons();
     void showHelp(ToolbarButton which);
 
     PictureButton* m_buttons[6];
+    QList<QWidget*> m_separators;
+    bool m_iconsLoaded = false;
     TagBoxes* m_boxes;
     ButtonHelpTexts m_helpTexts;
     QPointer<ButtonHelp> m_help;

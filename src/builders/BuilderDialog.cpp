@@ -15,6 +15,10 @@ namespace {
 
 const QColor kInapplicableBackground(0xC0, 0xC0, 0xC0);
 const QColor kApplicableBackground(0xFF, 0xFF, 0xFF);
+// The backgrounds are fixed, so the text on them is too: a dark palette's light text would not
+// read on white.
+const QColor kTextOnBackground(0x00, 0x00, 0x00);
+const QColor kDisabledTextOnBackground(0x50, 0x50, 0x50);
 
 }  // namespace
 
@@ -75,6 +79,9 @@ void BuilderDialog::setApplies(QWidget* box, bool applies) {
     box->setEnabled(applies);
     QPalette palette = box->palette();
     palette.setColor(QPalette::Base, applies ? kApplicableBackground : kInapplicableBackground);
+    palette.setColor(QPalette::Active, QPalette::Text, kTextOnBackground);
+    palette.setColor(QPalette::Inactive, QPalette::Text, kTextOnBackground);
+    palette.setColor(QPalette::Disabled, QPalette::Text, kDisabledTextOnBackground);
     box->setPalette(palette);
 }
 

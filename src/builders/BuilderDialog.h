@@ -41,7 +41,8 @@ protected:
 
     // A label for a field, with the field as its buddy.
     static QLabel* buddyLabel(const QString& caption, QWidget* buddy);
-    // Light grey background while a box does not apply, white while it does.
+    // Light grey background while a box does not apply, white while it does, and dark text on
+    // either whatever the palette.
     static void setApplies(QWidget* box, bool applies);
     // A frame holding a unit field and its percent and pixels buttons, percent selected; the
     // buttons convert the field's value when the unit changes.

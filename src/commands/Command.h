@@ -44,6 +44,7 @@ enum class Command {
     WindowArrangeIcons,
     WindowNext,
     WindowPrevious,
+    WindowTabbed,
     HelpReadme,
     HelpAbout,
 };

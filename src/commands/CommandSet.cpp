@@ -22,13 +22,20 @@ bool CommandStatus::isChecked(Command id) const {
             return lineNumbers;
         case Command::OptionsOpenLargeFiles:
             return openLargeFiles;
+        case Command::WindowTabbed:
+            return tabbedWindows;
         default:
             return false;
     }
 }
 
 bool CommandStatus::isEnabled(Command id) const {
+    // Tabs show one window at a time, filling the area: there is nothing to arrange.
     switch (id) {
+        case Command::WindowCascade:
+        case Command::WindowTile:
+        case Command::WindowArrangeIcons:
+            return !tabbedWindows;
         case Command::EditUndo:
             return canUndo;
         case Command::EditRedo:

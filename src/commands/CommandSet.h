@@ -24,6 +24,7 @@ struct CommandStatus {
     bool openLargeFiles = false;
     bool canUndo = false;
     bool canRedo = false;
+    bool tabbedWindows = false;
 
     bool isChecked(Command id) const;
     bool isEnabled(Command id) const;

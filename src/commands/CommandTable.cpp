@@ -48,6 +48,7 @@ constexpr CommandRow kRows[] = {
     {C::WindowArrangeIcons, "window_arrange_icons", "&Arrange Icons"},
     {C::WindowNext, "window_next", "&Next Window", "Ctrl+Tab"},
     {C::WindowPrevious, "window_previous", "&Previous Window", "Ctrl+Shift+Tab"},
+    {C::WindowTabbed, "window_tabbed", "Ta&bbed Windows", "", true},
     {C::HelpReadme, "help_readme", "&View the ReadMe file"},
     {C::HelpAbout, "help_about", "&About Pagelark"},
 };
@@ -102,8 +103,9 @@ const MenuItem kDocumentOptionItems[] = {C::OptionsTemplate,
                                          C::OptionsOpenLargeFiles};
 const MenuItem kViewItems[] = {C::ViewSyntaxColouring, C::ViewLineNumbers};
 const MenuItem kToolItems[] = {C::ToolsPreviewInBrowser, C::ToolsCheckPage};
-const MenuItem kWindowItems[] = {C::WindowCascade,        C::WindowTile, C::WindowArrangeIcons,
-                                 "next_window_separator", C::WindowNext, C::WindowPrevious};
+const MenuItem kWindowItems[] = {C::WindowCascade, C::WindowTile,           C::WindowArrangeIcons,
+                                 C::WindowTabbed,  "next_window_separator", C::WindowNext,
+                                 C::WindowPrevious};
 const MenuLayout kDocumentMenus[] = {
     {"file_menu", "&File", kDocumentFileItems}, {"edit_menu", "&Edit", kEditItems},
     {"insert_menu", "&Insert", kInsertItems},   {"options_menu", "&Options", kDocumentOptionItems},

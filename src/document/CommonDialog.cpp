@@ -6,11 +6,11 @@ CommonDialog::CommonDialog(DialogService& service, QWidget* owner)
     : m_service(service), m_owner(owner) {}
 
 bool CommonDialog::showOpen() {
-    return takeFile(m_service.showOpen(m_owner, {filter, filterIndex, fileName}));
+    return takeFile(m_service.showOpen(m_owner, {filter, filterIndex, fileName, folder}));
 }
 
 bool CommonDialog::showSave() {
-    return takeFile(m_service.showSave(m_owner, {filter, filterIndex, fileName}));
+    return takeFile(m_service.showSave(m_owner, {filter, filterIndex, fileName, folder}));
 }
 
 bool CommonDialog::showColor() {

@@ -21,6 +21,7 @@ public:
     bool showFont();
 
     QString fileName;   // full path
+    QString folder;     // where an open or save dialog starts while fileName is empty
     QString fileTitle;  // bare name of the file
     QString filter;     // "Text|pattern|..."
     int filterIndex = 1;

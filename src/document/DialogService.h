@@ -32,6 +32,8 @@ struct FileDialogRequest {
     QString filter;
     int filterIndex = 1;
     QString fileName;
+    // Where the dialog opens while no file name is given; empty leaves it to the dialog.
+    QString folder = {};
 };
 
 struct FileDialogResult {

@@ -178,6 +178,7 @@ void DocumentWindow::refreshCommands() {
     status.openLargeFiles = switches.openLargeFiles;
     status.canUndo = m_editor->document()->isUndoAvailable();
     status.canRedo = m_editor->document()->isRedoAvailable();
+    status.tabbedWindows = m_state.tabbedWindows();
     m_commands->refresh(status);
 }
 

@@ -2,6 +2,7 @@
 
 #include "document/EditorAppearance.h"
 #include "document/GoToLineDialog.h"
+#include "document/MessageIcons.h"
 #include "recovery/RecoveryDialog.h"
 #include "tags/SurroundTagDialog.h"
 
@@ -12,22 +13,6 @@
 #include <QMessageBox>
 
 namespace {
-
-QMessageBox::Icon toQtIcon(MessageIcon icon) {
-    switch (icon) {
-        case MessageIcon::Information:
-            return QMessageBox::Information;
-        case MessageIcon::Exclamation:
-            return QMessageBox::Warning;
-        case MessageIcon::Question:
-            return QMessageBox::Question;
-        case MessageIcon::Critical:
-            return QMessageBox::Critical;
-        case MessageIcon::None:
-            break;
-    }
-    return QMessageBox::NoIcon;
-}
 
 QMessageBox::StandardButtons toQtButtons(MessageButtons buttons) {
     switch (buttons) {
@@ -48,6 +33,8 @@ std::optional<FileDialogResult> runFileDialog(QWidget* parent, const FileDialogR
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
     QtDialogService::setFilters(dialog, request);
+    if (!request.folder.isEmpty())
+        dialog.setDirectory(request.folder);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -93,8 +80,12 @@ int QtDialogService::selectedFilterIndex(const QFileDialog& dialog, const QStrin
 }
 
 MessageAnswer QtDialogService::showMessage(QWidget* parent, const MessageRequest& request) {
-    QMessageBox box(toQtIcon(request.icon), request.title, request.text,
-                    toQtButtons(request.buttons), parent);
+    QMessageBox box(QMessageBox::NoIcon, request.title, request.text, toQtButtons(request.buttons),
+                    parent);
+    // The theme's pictures rather than the ones Qt falls back on.
+    const QPixmap picture = MessageIcons::pixmapFor(request.icon, box);
+    if (!picture.isNull())
+        box.setIconPixmap(picture);
     switch (box.exec()) {
         case QMessageBox::Yes:
             return MessageAnswer::Yes;

@@ -83,6 +83,14 @@ void Preferences::setToolbarShown(bool shown) {
     m_store.save(Pref::Tools, Pref::Checked, switchText(shown));
 }
 
+bool Preferences::tabbedWindows() const {
+    return m_store.get(Pref::Window, Pref::Tabbed) == QLatin1String("True");
+}
+
+void Preferences::setTabbedWindows(bool tabbed) {
+    m_store.save(Pref::Window, Pref::Tabbed, switchText(tabbed));
+}
+
 bool Preferences::startWithoutDocument() const {
     return m_store.get(Pref::Noform, Pref::Checked) == QLatin1String("True");
 }

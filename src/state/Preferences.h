@@ -35,6 +35,9 @@ public:
     // Whether the toolbar was on: the exact text "True".
     bool toolbarShown() const;
     void setToolbarShown(bool shown);
+    // Document windows as tabs: the exact text "True" under "Window"/"Tabbed".
+    bool tabbedWindows() const;
+    void setTabbedWindows(bool tabbed);
     // "Cancel new form on startup": the exact text "True".
     bool startWithoutDocument() const;
     void setStartWithoutDocument(bool on);

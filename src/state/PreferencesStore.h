@@ -32,12 +32,14 @@ inline const QString RecentFiles = QStringLiteral("Recent Files");
 inline const QString RecentFileKey = QStringLiteral("RecentFile");
 inline const QString Files = QStringLiteral("Files");
 inline const QString Type = QStringLiteral("Type");
-// Beyond the designed keys: the View switches and Open Large Files.
+// Beyond the designed keys: the View switches, Open Large Files and tabbed windows.
 inline const QString View = QStringLiteral("View");
 inline const QString SyntaxColouring = QStringLiteral("SyntaxColouring");
 inline const QString LineNumbers = QStringLiteral("LineNumbers");
 inline const QString Open = QStringLiteral("Open");
 inline const QString LargeFiles = QStringLiteral("LargeFiles");
+inline const QString Window = QStringLiteral("Window");
+inline const QString Tabbed = QStringLiteral("Tabbed");
 
 }  // namespace Pref
 

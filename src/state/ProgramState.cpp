@@ -46,6 +46,13 @@ void ProgramState::setFrameMarks(const MenuMarks& marks) {
     emit marksChanged();
 }
 
+void ProgramState::setTabbedWindows(bool tabbed) {
+    if (m_tabbedWindows == tabbed)
+        return;
+    m_tabbedWindows = tabbed;
+    emit marksChanged();
+}
+
 void ProgramState::setToolbarShown(bool shown) {
     if (m_toolbarShown == shown)
         return;

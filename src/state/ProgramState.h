@@ -49,6 +49,9 @@ public:
     // Whether the frame shows its toolbar, which every window's Toolbar entry marks.
     bool toolbarShown() const { return m_toolbarShown; }
     void setToolbarShown(bool shown);
+    // Whether the document windows show as tabs, which every window's Tabbed Windows entry marks.
+    bool tabbedWindows() const { return m_tabbedWindows; }
+    void setTabbedWindows(bool tabbed);
 
     // View > Syntax Colouring, View > Line Numbers and Options > Open Large Files, as stored when
     // the program started and switched since (also while preferences are cleared).
@@ -57,7 +60,7 @@ public:
 
 signals:
     void userMenusChanged();
-    // The frame's marks, the cleared mode or the toolbar changed.
+    // The frame's marks, the cleared mode, the toolbar or the tabs changed.
     void marksChanged();
     void editorSwitchesChanged();
 
@@ -71,4 +74,5 @@ private:
     MenuMarks m_frameMarks;
     bool m_toolbarShown = false;
     EditorSwitches m_editorSwitches;
+    bool m_tabbedWindows = false;
 };

@@ -29,10 +29,12 @@ QPushButton* namedButton(const char* name, const char* caption) {
 }  // namespace
 
 TemplateOptionsDialog::TemplateOptionsDialog(Preferences& prefs, CommonDialog& fileDialog,
-                                             DialogService& dialogs, QWidget* parent)
+                                             DialogService& dialogs, const QString& startersFolder,
+                                             QWidget* parent)
     : QDialog(parent),
       m_prefs(prefs),
       m_fileDialog(fileDialog),
+      m_startersFolder(startersFolder),
       m_dialogs(dialogs),
       m_useTemplate(new QCheckBox(QStringLiteral("Use template when creating a new file."))),
       m_file(new QLabel) {
@@ -110,9 +112,13 @@ void TemplateOptionsDialog::browse() {
     dialog.fileName.clear();
     dialog.filter = FileCommands::kOpenFilter;  // the Open command's list
     dialog.filterIndex = FileCommands::kHtmlFilesIndex;
+    const QString shown = m_file->text();
+    dialog.folder = shown.isEmpty() ? m_startersFolder : QFileInfo(shown).absolutePath();
     // A cancel takes no path, and the display is emptied.
     QString chosen;
-    if (dialog.showOpen()) {
+    const bool taken = dialog.showOpen();
+    dialog.folder.clear();  // the shared dialog's other users choose their own place
+    if (taken) {
         chosen = dialog.fileName;
         if (QFileInfo(chosen).size() > FileCommands::kOpenLimit) {
             m_dialogs.showNote(this, QStringLiteral("The file is too large to open."));

@@ -13,9 +13,10 @@ class QLabel;
 class TemplateOptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    // `fileDialog` is the frame's file dialog, shared with the file commands.
+    // `fileDialog` is the frame's file dialog, shared with the file commands. Browse starts in
+    // `startersFolder`, where the program's own templates lie, unless a file is shown already.
     TemplateOptionsDialog(Preferences& prefs, CommonDialog& fileDialog, DialogService& dialogs,
-                          QWidget* parent);
+                          const QString& startersFolder, QWidget* parent);
 
     // The file display.
     QString fileShown() const;
@@ -34,6 +35,7 @@ private:
 
     Preferences& m_prefs;
     CommonDialog& m_fileDialog;
+    QString m_startersFolder;
     DialogService& m_dialogs;
     QCheckBox* m_useTemplate;
     QLabel* m_file;

@@ -13,6 +13,8 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 
 namespace {
@@ -79,9 +81,40 @@ private slots:
         // Filled once at start-up: a second fill leaves the same lists.
         tags.fill();
         QCOMPARE(tags.headingBox()->count(), 6);
-        QCOMPARE(tags.paragraphBox()->x(), Twips::toPixels(3840));
-        QCOMPARE(tags.paragraphBox()->width(), Twips::toPixels(1455));
         QVERIFY(tags.builderBox()->geometry().bottom() < frame.toolbar()->height());
+    }
+
+    void theBoxesReadInTheMenusFontWithRoomForTheirPrompts() {
+        FrameFixture fx;
+        MainFrame& frame = fx.start();
+        frame.showToolbar(true);
+        TagBoxes& tags = boxes(frame);
+        const int spacing = frame.toolbar()->style()->pixelMetric(QStyle::PM_ToolBarItemSpacing);
+        QComboBox* previous = nullptr;
+        for (QComboBox* box : {tags.headingBox(), tags.paragraphBox(), tags.builderBox()}) {
+            QCOMPARE(box->font(), QApplication::font("QMenu"));
+            QStyleOptionComboBox option;
+            option.initFrom(box);
+            const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                             QStyle::SC_ComboBoxEditField, box);
+            for (const QString& prompt : {box->placeholderText(), box->itemText(box->count() - 1)})
+                QVERIFY2(box->fontMetrics().horizontalAdvance(prompt) <= field.width(),
+                         qPrintable(prompt));
+            if (previous)
+                QCOMPARE(box->x(), previous->geometry().right() + 1 + spacing);
+            previous = box;
+        }
+        // After a pick the prompt reads "Tags": it fits as well.
+        pick(tags.paragraphBox(), 0);
+        QStyleOptionComboBox option;
+        option.initFrom(tags.paragraphBox());
+        QVERIFY(tags.paragraphBox()->fontMetrics().horizontalAdvance(
+                    QStringLiteral("Paragraph Tags")) <=
+                tags.paragraphBox()
+                    ->style()
+                    ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
+                                     tags.paragraphBox())
+                    .width());
     }
 
     void pickingATagTypesItAtTheCaret_data() {

@@ -14,7 +14,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -22,6 +24,8 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -64,12 +68,30 @@ void openOptionsMenu(QMenu* menu) {
     menu->hide();
 }
 
+// Puts an icon theme in force for the life of the object.
+class ThemeInUse {
+public:
+    ThemeInUse(const QString& searchPath, const QString& name)
+        : m_paths(QIcon::themeSearchPaths()), m_name(QIcon::themeName()) {
+        QIcon::setThemeSearchPaths({searchPath});
+        QIcon::setThemeName(name);
+    }
+    ~ThemeInUse() {
+        QIcon::setThemeSearchPaths(m_paths);
+        QIcon::setThemeName(m_name);
+    }
+
+private:
+    QStringList m_paths;
+    QString m_name;
+};
+
 }  // namespace
 
 class TestToolbar : public QObject {
     Q_OBJECT
 private slots:
-    void firstRunHasTheToolbarHiddenWithSixButtonsInPlace() {
+    void firstRunHasTheToolbarHiddenWithSixButtonsInARow() {
         FrameFixture fx;
         MainFrame& frame = fx.start();
         Toolbar* toolbar = frame.toolbar();
@@ -77,23 +99,58 @@ private slots:
         QVERIFY(toolbar->isHidden());
         QVERIFY(!frame.action(Command::OptionsToolbar)->isChecked());
         QVERIFY(frame.action(Command::OptionsToolbar)->isEnabled());
-        QCOMPARE(toolbar->height(), Twips::toPixels(375));
-        // The gap before the edit buttons, and the wider edit buttons.
-        QCOMPARE(button(frame, "save_button")->geometry(),
-                 QRect(at(720, 0), QSize(Twips::toPixels(360), Twips::toPixels(330))));
-        QCOMPARE(button(frame, "cut_button")->geometry(),
-                 QRect(at(1200, 0), QSize(Twips::toPixels(375), Twips::toPixels(330))));
+        // Nothing is looked up in the icon theme while the toolbar has never been shown.
+        QVERIFY(button(frame, "new_button")->icon().isNull());
+
+        frame.action(Command::OptionsToolbar)->trigger();
+        QVERIFY(toolbar->height() >= Twips::toPixels(375));
+        const int spacing = toolbar->style()->pixelMetric(QStyle::PM_ToolBarItemSpacing);
+        PictureButton* previous = nullptr;
         for (const char* name : kButtonNames) {
             PictureButton* b = button(frame, name);
             QVERIFY2(b, name);
+            QVERIFY2(!b->icon().isNull(), name);
+            QCOMPARE(b->size(), b->sizeHint());
+            QVERIFY(toolbar->rect().contains(b->geometry()));
+            // File buttons and edit buttons are each a group; an etched line stands between.
+            if (previous) {
+                const int gap = b->x() - previous->geometry().right() - 1;
+                QCOMPARE(gap == spacing, qstrcmp(name, "cut_button") != 0);
+            }
+            previous = b;
             const QPixmap up = b->pixmap(Picture::Released);
             const QPixmap down = b->pixmap(Picture::Pressed);
-            QVERIFY2(!up.isNull() && !down.isNull(), name);
-            QCOMPARE(up.size(), b->size());
-            QCOMPARE(down.size(), b->size());
+            QCOMPARE(up.deviceIndependentSize(), QSizeF(b->size()));
+            QCOMPARE(down.devicePixelRatio(), b->devicePixelRatioF());
             QVERIFY2(up.toImage() != down.toImage(), name);
             QCOMPARE(b->picture(), Picture::Released);
         }
+        QVERIFY(toolbar->tagBoxes().headingBox()->x() > previous->geometry().right() + spacing);
+    }
+
+    void iconsComeFromTheThemeWhereItHasThem() {
+        // A theme that draws only the Open button, with a copy of the program's own Save.
+        QTemporaryDir themes;
+        QDir(themes.path()).mkpath(QStringLiteral("tiny/scalable"));
+        QFile index(themes.filePath(QStringLiteral("tiny/index.theme")));
+        QVERIFY(index.open(QIODevice::WriteOnly));
+        index.write(
+            "[Icon Theme]\nName=tiny\nDirectories=scalable\n\n"
+            "[scalable]\nSize=24\nMinSize=8\nMaxSize=256\nType=Scalable\n");
+        index.close();
+        QVERIFY(QFile::copy(QStringLiteral(":/toolbar/document-save.svg"),
+                            themes.filePath(QStringLiteral("tiny/scalable/document-open.svg"))));
+        const ThemeInUse theme(themes.path(), QStringLiteral("tiny"));
+
+        FrameFixture fx;
+        MainFrame& frame = fx.start();
+        frame.showToolbar(true);
+        const QIcon open = button(frame, "open_button")->icon();
+        const QIcon save = button(frame, "save_button")->icon();
+        QCOMPARE(open.name(), QStringLiteral("document-open"));
+        QCOMPARE(save.name(), QString());
+        QVERIFY(!save.pixmap(24).isNull());
+        QCOMPARE(open.pixmap(24).toImage(), save.pixmap(24).toImage());
     }
 
     void leftPressShowsThePicturesInTheOrderOfItsButton_data() {
@@ -169,7 +226,7 @@ private slots:
         QTest::mousePress(cut, Qt::LeftButton, {}, at(150, 150));
         QCOMPARE(fx.text(), QStringLiteral("me"));  // cut on the press
         QCOMPARE(cut->picture(), Picture::Pressed);
-        QTest::mouseMove(cut, at(375 + 150, 150));
+        QTest::mouseMove(cut, QPoint(cut->width() + 10, 10));
         QCOMPARE(cut->picture(), Picture::Released);
         QTest::mouseMove(cut, at(150, 150));
         QCOMPARE(cut->picture(), Picture::Pressed);
@@ -181,30 +238,37 @@ private slots:
     }
 
     void theLeftEdgeCountsAsOffAndTheTopEdgeAsOn_data() {
-        QTest::addColumn<int>("x");  // twips
-        QTest::addColumn<int>("y");
+        // A point as a fraction of the button's width and height (0 or 1) plus pixels.
+        QTest::addColumn<int>("xEdge");
+        QTest::addColumn<int>("dx");
+        QTest::addColumn<int>("yEdge");
+        QTest::addColumn<int>("dy");
         QTest::addColumn<bool>("pressed");
-        QTest::newRow("left edge") << 0 << 150 << false;
-        QTest::newRow("left of the button") << -15 << 150 << false;
-        QTest::newRow("first column") << 15 << 150 << true;
-        QTest::newRow("top edge") << 150 << 0 << true;
-        QTest::newRow("above the button") << 150 << -15 << false;
-        QTest::newRow("right edge") << 375 << 150 << true;
-        QTest::newRow("right of the button") << 390 << 150 << false;
-        QTest::newRow("bottom edge") << 150 << 330 << true;
-        QTest::newRow("below the button") << 150 << 345 << false;
+        QTest::newRow("left edge") << 0 << 0 << 0 << 10 << false;
+        QTest::newRow("left of the button") << 0 << -1 << 0 << 10 << false;
+        QTest::newRow("first column") << 0 << 1 << 0 << 10 << true;
+        QTest::newRow("top edge") << 0 << 10 << 0 << 0 << true;
+        QTest::newRow("above the button") << 0 << 10 << 0 << -1 << false;
+        QTest::newRow("right edge") << 1 << 0 << 0 << 10 << true;
+        QTest::newRow("right of the button") << 1 << 1 << 0 << 10 << false;
+        QTest::newRow("bottom edge") << 0 << 10 << 1 << 0 << true;
+        QTest::newRow("below the button") << 0 << 10 << 1 << 1 << false;
     }
     void theLeftEdgeCountsAsOffAndTheTopEdgeAsOn() {
-        QFETCH(int, x);
-        QFETCH(int, y);
+        QFETCH(int, xEdge);
+        QFETCH(int, dx);
+        QFETCH(int, yEdge);
+        QFETCH(int, dy);
         QFETCH(bool, pressed);
         FrameFixture fx;
         MainFrame& frame = fx.start();
         PictureButton* copy = button(frame, "copy_button");
-        QTest::mousePress(copy, Qt::LeftButton, {}, at(150, 150));
-        QTest::mouseMove(copy, at(x, y));
+        frame.showToolbar(true);
+        const QPoint point(xEdge * copy->width() + dx, yEdge * copy->height() + dy);
+        QTest::mousePress(copy, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseMove(copy, point);
         QCOMPARE(copy->picture() == Picture::Pressed, pressed);
-        QTest::mouseRelease(copy, Qt::LeftButton, {}, at(x, y));
+        QTest::mouseRelease(copy, Qt::LeftButton, {}, point);
     }
 
     void onlyTheLeftButtonAloneMovesThePicture_data() {

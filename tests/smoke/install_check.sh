@@ -9,6 +9,7 @@ prefix=/opt/pagelark-test
 DESTDIR="$stage" cmake --install "$build" --prefix "$prefix" >/dev/null
 root="$stage$prefix"
 for file in bin/pagelark share/pagelark/readme.txt share/pagelark/userdef.dat \
+    share/pagelark/html5-template.html \
     share/applications/org.pagelark.Pagelark.desktop \
     share/metainfo/org.pagelark.Pagelark.metainfo.xml \
     share/icons/hicolor/scalable/apps/org.pagelark.Pagelark.svg \

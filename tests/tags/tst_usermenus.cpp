@@ -12,8 +12,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLabel>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -52,6 +54,46 @@ MenuCaptions reachable(const DocumentWindow* doc) {
         menus << captions;
     }
     return menus;
+}
+
+QString shippedUserdef() {
+    return QFileInfo(QStringLiteral(__FILE__)).dir().filePath("../../resources/userdef.dat");
+}
+
+// Where the user types next after an insertion: the first empty attribute value, empty element,
+// empty line or empty comment; the end of the text where there is none.
+int firstPlaceToFill(const QString& html) {
+    static const QRegularExpression places(
+        QStringLiteral(R"(=""|<([a-zA-Z][a-zA-Z0-9]*)(?:[^>"]|"[^"]+")*></\1>|\n\n|<!--  -->)"));
+    const QRegularExpressionMatch found = places.match(html);
+    if (!found.hasMatch())
+        return int(html.size());
+    const QString place = found.captured(0);
+    const int at = int(found.capturedStart());
+    if (place.startsWith(u'='))
+        return at + 2;
+    if (place.startsWith(u'\n'))
+        return at + 1;
+    if (place.startsWith(QLatin1String("<!--")))
+        return at + 5;
+    return at + int(place.indexOf(QLatin1String("></"))) + 1;
+}
+
+// Every element that needs a closing tag has one (the document's own <html> aside).
+bool tagsBalance(const QString& html) {
+    static const QStringList unclosed = {"br", "img", "input", "meta", "link", "source", "html"};
+    static const QRegularExpression tag(QStringLiteral("<(/?)([a-zA-Z][a-zA-Z0-9]*)"));
+    QHash<QString, int> open;
+    for (auto it = tag.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        if (!unclosed.contains(match.captured(2)))
+            open[match.captured(2)] += match.captured(1).isEmpty() ? 1 : -1;
+    }
+    for (int count : open) {
+        if (count != 0)
+            return false;
+    }
+    return true;
 }
 
 QAction* entry(FrameFixture& fx, int menu, int index) {
@@ -285,8 +327,7 @@ private slots:
     }
 
     void theShippedFileHoldsFortyWellFormedEntries() {
-        const QString shipped =
-            QFileInfo(QStringLiteral(__FILE__)).dir().filePath("../../resources/userdef.dat");
+        const QString shipped = shippedUserdef();
         QFile file(shipped);
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(shipped));
         const UserMenuFile definitions = UserMenuFile::parse(file.readAll());
@@ -300,6 +341,30 @@ private slots:
                          !buffer.text().contains(QLatin1String("+'")),
                      qPrintable(line));
         }
+    }
+
+    void everyShippedLineTypesItsTagWithTheCaretWhereToTypeNext() {
+        QFile file(shippedUserdef());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        FrameFixture fx;
+        writeUserdef(fx, bytes);
+        fx.start();
+        const QStringList lines = UserMenuFile::parse(bytes).lines();
+        for (int i = 0; i < int(lines.size()); ++i) {
+            fx.editor()->clear();
+            entry(fx, i / 10 + 1, i % 10 + 1)->trigger();
+            const QString html = fx.text();
+            const QString says = lines.at(i) + QStringLiteral(" typed ") + html;
+            QVERIFY2(tagsBalance(html), qPrintable(says));
+            QVERIFY2(fx.caret() == firstPlaceToFill(html), qPrintable(says));
+        }
+        // What a current page is made of is there.
+        for (const char* piece :
+             {"<header>", "<nav>", "<main>", "<section>", "<article>", "<figure>", "<picture>",
+              "<details>", "name=+'viewport+'", "rel=+'stylesheet+'",
+              "<script src=", "type=+'email+'", "type=+'url+'", "type=+'tel+'", "type=+'date+'"})
+            QVERIFY2(bytes.contains(piece), piece);
     }
 };
 

@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPointer>
@@ -239,6 +240,40 @@ private slots:
         browse->click();
         QCOMPARE(dialog->fileShown(), QString());
         QCOMPARE(fx.dialogs().messageTexts().size(), 1);
+    }
+
+    void browseStartsAmongTheShippedTemplatesWhichMakeAPage() {
+        FrameFixture fx;
+        const QString shipped = QDir(fx.programDir()).filePath("html5-template.html");
+        QVERIFY(QFile::copy(QFileInfo(QStringLiteral(__FILE__))
+                                .dir()
+                                .filePath("../../resources/html5-template.html"),
+                            shipped));
+        fx.start();
+        TemplateOptionsDialog* dialog = openOptions(fx);
+        QPushButton* browse = part<QPushButton>(dialog, "browse_button");
+        fx.dialogs().answerFile(FileDialogResult{shipped, 2});
+        browse->click();
+        QCOMPARE(fx.dialogs().shown().last().file.folder, fx.programDir());
+        // Once a file is shown, its own folder; the frame's dialog keeps no folder for Open.
+        const QString own = fx.writeFile("mine.html", "<p>");
+        fx.dialogs().answerFile(FileDialogResult{own, 2});
+        browse->click();
+        fx.dialogs().answerFile(std::nullopt);
+        browse->click();
+        QCOMPARE(fx.dialogs().shown().last().file.folder, QFileInfo(own).absolutePath());
+        QCOMPARE(fx.frame().commands().files().dialog().folder, QString());
+
+        fx.dialogs().answerFile(FileDialogResult{shipped, 2});
+        browse->click();
+        part<QCheckBox>(dialog, "use_template_check")->setChecked(true);
+        part<QPushButton>(dialog, "ok_button")->click();
+        fx.active()->action(Command::FileNew)->trigger();
+        for (const char* piece :
+             {"<!DOCTYPE html>", "<html lang=\"en\">", "<meta charset=\"utf-8\">",
+              "<meta name=\"viewport\"", "<title>", "</html>"})
+            QVERIFY2(fx.text().contains(QLatin1String(piece)), piece);
+        QVERIFY(!fx.active()->isChanged());
     }
 
     void okStoresTheChoiceAndSetsTheMarks_data() {
