@@ -62,6 +62,8 @@ void InsertionStops::beginSession(int from, int to, int caret) {
 void InsertionStops::end() {
     m_session.end();
     follow(false);
+    QMetaObject::invokeMethod(
+        this, [this] { m_session.release(); }, Qt::QueuedConnection);
 }
 
 // Connected only while a session runs, so typing between insertions costs nothing here.

@@ -19,9 +19,16 @@ void StopSession::begin(QTextDocument* document, int start, int end, const QList
         m_stops << cursorAt(document, stop, stop == end);
     m_startBefore = start;
     m_endBefore = end;
+    m_active = !m_stops.isEmpty();
 }
 
 void StopSession::end() {
+    m_active = false;
+}
+
+void StopSession::release() {
+    if (m_active)
+        return;
     m_stops.clear();
     m_start = QTextCursor();
     m_end = QTextCursor();
@@ -33,12 +40,16 @@ bool StopSession::covers(int position) const {
 
 QList<int> StopSession::stops() const {
     QList<int> positions;
+    if (!isActive())
+        return positions;
     for (const QTextCursor& stop : m_stops)
         positions << stop.position();
     return positions;
 }
 
 std::optional<int> StopSession::stopAfter(int position) const {
+    if (!isActive())
+        return std::nullopt;
     for (const QTextCursor& stop : m_stops) {
         if (stop.position() > position)
             return stop.position();
@@ -47,6 +58,8 @@ std::optional<int> StopSession::stopAfter(int position) const {
 }
 
 std::optional<int> StopSession::stopBefore(int position) const {
+    if (!isActive())
+        return std::nullopt;
     for (auto stop = m_stops.crbegin(); stop != m_stops.crend(); ++stop) {
         if (stop->position() < position)
             return stop->position();

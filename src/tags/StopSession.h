@@ -11,12 +11,17 @@ class QTextDocument;
 // edit and ends at the first one that reaches outside the inserted text. Needs no widget.
 class StopSession {
 public:
-    bool isActive() const { return !m_stops.isEmpty(); }
+    bool isActive() const { return m_active; }
     // Starts over the text from `start` to `end`; `stops` are document positions in ascending
     // order within it, the last being `end`. Typing at either end of the text leaves the end
     // where it is, so what is typed after the last stop is outside the text.
     void begin(QTextDocument* document, int start, int end, const QList<int>& stops);
+    // Ends the session but keeps its cursors: an edit that ends it may be reported while
+    // QTextDocument::clear() holds the document's cursors aside, and a cursor released then
+    // would be put back dangling.
     void end();
+    // Lets an ended session's cursors go, so later edits need not move them. Only outside an edit.
+    void release();
 
     int textStart() const { return m_start.position(); }
     int textEnd() const { return m_end.position(); }
@@ -36,6 +41,7 @@ private:
     QTextCursor m_start;
     QTextCursor m_end;
     QList<QTextCursor> m_stops;
+    bool m_active = false;
     // The text's ends as they were before the edit that is being reported: the cursors have
     // followed it already by then.
     int m_startBefore = 0;

@@ -113,6 +113,9 @@ private slots:
                                       << "zab<a href=\"\t\">";
         QTest::newRow("past the last stop") << "tab"
                                             << "ab<a href=\"\">\t";
+        // Clearing reports its edit while the document holds its cursors aside.
+        QTest::newRow("document cleared") << "clear"
+                                          << "\t";
     }
 
     void tabTypesATabWhereNoStopsRun() {
@@ -138,6 +141,8 @@ private slots:
             QTextCursor(fx.editor()->document()).insertText(QStringLiteral("z"));
         } else if (ending == "tab") {
             pressTab(fx);
+        } else if (ending == "clear") {
+            fx.editor()->clear();
         }
         pressTab(fx);
         QCOMPARE(fx.text(), text);
