@@ -65,20 +65,21 @@ bool TextEditBuffer::move(Move move, bool extendSelection) {
         return true;
     }
     closeEdit();
+    // Left or Right without Shift puts the caret at that edge of a selection.
+    if (!extendSelection && hasSelection() && (move == Move::Left || move == Move::Right)) {
+        m_cursor.setPosition(move == Move::Left ? m_cursor.selectionStart()
+                                                : m_cursor.selectionEnd());
+        return true;
+    }
+    return moveThroughLayout(move, extendSelection);
+}
+
+bool TextEditBuffer::moveThroughLayout(Move move, bool extendSelection) {
     const auto mode = extendSelection ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor;
-    const bool collapse = !extendSelection && hasSelection();
     switch (move) {
         case Move::Left:
-            if (collapse) {
-                m_cursor.setPosition(m_cursor.selectionStart());
-                return true;
-            }
             return moveByLayout(QTextCursor::Left, mode, 1);
         case Move::Right:
-            if (collapse) {
-                m_cursor.setPosition(m_cursor.selectionEnd());
-                return true;
-            }
             return moveByLayout(QTextCursor::Right, mode, 1);
         case Move::LineStart:
             return moveByLayout(QTextCursor::StartOfLine, mode, 1);

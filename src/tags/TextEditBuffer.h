@@ -51,6 +51,7 @@ private:
     void closeEdit();
     std::optional<int> stepWithoutLayout(Move move, bool extendSelection);
     void noteRemoval(int lengthBefore);
+    bool moveThroughLayout(Move move, bool extendSelection);
     bool moveByLayout(QTextCursor::MoveOperation operation, QTextCursor::MoveMode mode, int count);
     int pageLineCount() const;
 
