@@ -9,7 +9,6 @@
 #include "recovery/JournalText.h"
 #include "recovery/TextReplica.h"
 #include "support/BenchFrame.h"
-#include "support/BenchText.h"
 
 #include <benchmark/benchmark.h>
 #include <QTemporaryDir>
@@ -19,6 +18,12 @@ namespace {
 
 QTextDocument& documentOf(benchmark::State& state) {
     return *pairFor(state.range(0)).ours.doc()->editor()->document();
+}
+
+// The document's text as the file it came from would hold it. Other benchmarks may have left
+// their marks in the shared document, so this is not always the generated page.
+QByteArray fileBytes(const QTextDocument& document) {
+    return document.toPlainText().toUtf8();
 }
 
 // A keystroke in the middle of the text, or taking it back; the text is as it was after every
@@ -35,7 +40,7 @@ void typeOrErase(QTextDocument& document, bool type) {
 // The changes of one keystroke, on the user-interface thread.
 void journalSnapshot(benchmark::State& state, bool ours) {
     QTextDocument& document = documentOf(state);
-    EditRecorder recorder(document, benchHtml(state.range(0)), TextFormat{});
+    EditRecorder recorder(document, fileBytes(document), TextFormat{});
     recorder.take();
     bool type = true;
     for (auto _ : state) {
@@ -67,7 +72,7 @@ void journalWrite(benchmark::State& state) {
     QTextDocument& document = documentOf(state);
     QTemporaryDir dir;
     JournalStore store(dir.path());
-    EditRecorder recorder(document, benchHtml(state.range(0)), TextFormat{});
+    EditRecorder recorder(document, fileBytes(document), TextFormat{});
     TextReplica replica;
     replica.apply(recorder.take());
     JournalEntry entry{QStringLiteral("/site/bench.html"),
@@ -97,7 +102,7 @@ void journalWrite(benchmark::State& state) {
 void journalFirstWrite(benchmark::State& state) {
     QTemporaryDir dir;
     JournalStore store(dir.path());
-    EditRecorder recorder(documentOf(state), benchHtml(state.range(0)), TextFormat{});
+    EditRecorder recorder(documentOf(state), fileBytes(documentOf(state)), TextFormat{});
     const TextChanges changes = recorder.take();
     JournalEntry entry;
     for (auto _ : state) {
@@ -116,7 +121,7 @@ void journalFirstWrite(benchmark::State& state) {
 void journalCopyMemory(benchmark::State& state) {
     QTextDocument& document = documentOf(state);
     for (auto _ : state) {
-        EditRecorder recorder(document, benchHtml(state.range(0)), TextFormat{});
+        EditRecorder recorder(document, fileBytes(document), TextFormat{});
         typeOrErase(document, true);
         TextReplica replica;
         replica.apply(recorder.take());
