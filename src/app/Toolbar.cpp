@@ -85,9 +85,9 @@ Toolbar::Toolbar(InsertionTarget& target, BuilderLauncher& builders, QWidget* pa
                        style()->pixelMetric(QStyle::PM_ToolBarFrameWidth, nullptr, this);
     row->setContentsMargins(margin, margin, margin, margin);
     row->setSpacing(style()->pixelMetric(QStyle::PM_ToolBarItemSpacing, nullptr, this));
-    for (const ButtonRow& spec : kButtons) {
-        row->addWidget(makeButton(spec.which));
-        if (spec.which == ToolbarButton::Save || spec.which == ToolbarButton::Paste) {
+    for (const ButtonRow& button : kButtons) {
+        row->addWidget(makeButton(button.which));
+        if (button.which == ToolbarButton::Save || button.which == ToolbarButton::Paste) {
             auto* line = new Separator(this);
             m_separators.append(line);
             row->addWidget(line);
