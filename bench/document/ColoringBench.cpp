@@ -41,21 +41,11 @@ void typingPlain(benchmark::State& state) {
         typeAndErase(&editor);
 }
 
-QString benchFile(BenchFrame& frame, qint64 bytes) {
-    const QString path = frame.path(QStringLiteral("plain-%1.html").arg(bytes));
-    if (!QFile::exists(path)) {
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(benchHtml(bytes));
-    }
-    return path;
-}
-
 // Opening to the first painted screen without colouring or line numbers, as openFile/Pagelark
 // does with them.
 void openPlain(benchmark::State& state) {
     SizedPair& pair = pairFor(state.range(0));
-    const QString path = benchFile(pair.ours, state.range(0));
+    const QString path = pair.ours.htmlFile(state.range(0));
     WithoutAids plain(pair.ours);
     for (auto _ : state) {
         DocumentWindow* doc = pair.ours.frame().commands().files().openDocumentFile(path);

@@ -12,19 +12,9 @@
 
 namespace {
 
-QString benchFile(BenchFrame& frame, qint64 bytes) {
-    const QString path = frame.path(QStringLiteral("bench-%1.html").arg(bytes));
-    if (!QFile::exists(path)) {
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(benchHtml(bytes));
-    }
-    return path;
-}
-
 void openFile(benchmark::State& state, bool ours) {
     SizedPair& pair = pairFor(state.range(0));
-    const QString path = benchFile(pair.ours, state.range(0));
+    const QString path = pair.ours.htmlFile(state.range(0));
     for (auto _ : state) {
         if (ours) {
             DocumentWindow* doc = pair.ours.frame().commands().files().openDocumentFile(path);

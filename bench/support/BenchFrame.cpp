@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMdiArea>
@@ -83,6 +84,16 @@ void BareEditor::matchTextArea(const QPlainTextEdit& ours) {
 void BareEditor::load(const QByteArray& bytes) {
     m_editor->setPlainText(QString::fromUtf8(bytes));
     settle();
+}
+
+QString BenchFrame::htmlFile(qint64 bytes) const {
+    const QString file = path(QStringLiteral("bench-%1.html").arg(bytes));
+    if (!QFile::exists(file)) {
+        QFile out(file);
+        if (out.open(QIODevice::WriteOnly))
+            out.write(benchHtml(bytes));
+    }
+    return file;
 }
 
 namespace {

@@ -27,6 +27,8 @@ public:
     DocumentWindow* doc() const;
     ScriptedDialogService& dialogs() { return m_dialogs; }
     QString path(const QString& name) const { return m_dir.filePath(name); }
+    // A file in the temporary folder holding the generated page of `bytes` bytes.
+    QString htmlFile(qint64 bytes) const;
     // Replaces the first window's text with `bytes`, as opening a file does, and lets the
     // colouring finish.
     void load(const QByteArray& bytes);

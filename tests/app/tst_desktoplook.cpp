@@ -1,5 +1,6 @@
 // The program under the desktop's palette and icon theme.
 #include "FrameFixture.h"
+#include "IconTheme.h"
 
 #include "app/StatusLine.h"
 #include "app/TagBoxes.h"
@@ -12,13 +13,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QStyle>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -115,32 +113,24 @@ private slots:
     }
 
     void messageBoxesShowTheThemesPictures() {
-        QTemporaryDir themes;
-        QDir(themes.path()).mkpath(QStringLiteral("tiny/scalable"));
-        QFile index(themes.filePath(QStringLiteral("tiny/index.theme")));
-        QVERIFY(index.open(QIODevice::WriteOnly));
-        index.write(
-            "[Icon Theme]\nName=tiny\nDirectories=scalable\n\n"
-            "[scalable]\nSize=48\nMinSize=8\nMaxSize=256\nType=Scalable\n");
-        index.close();
-        QVERIFY(QFile::copy(QStringLiteral(":/toolbar/edit-cut.svg"),
-                            themes.filePath(QStringLiteral("tiny/scalable/dialog-warning.svg"))));
         QMessageBox box;
         const QPixmap withoutTheme = MessageIcons::pixmapFor(MessageIcon::Exclamation, box);
         QVERIFY(!withoutTheme.isNull());
         QVERIFY(MessageIcons::pixmapFor(MessageIcon::None, box).isNull());
 
-        const QStringList paths = QIcon::themeSearchPaths();
-        const QString name = QIcon::themeName();
-        QIcon::setThemeSearchPaths({themes.path()});
-        QIcon::setThemeName(QStringLiteral("tiny"));
-        const QPixmap warning = MessageIcons::pixmapFor(MessageIcon::Exclamation, box);
-        const QPixmap question = MessageIcons::pixmapFor(MessageIcon::Question, box);
-        const QImage themed = QIcon::fromTheme(QStringLiteral("dialog-warning"))
-                                  .pixmap(warning.deviceIndependentSize().toSize())
-                                  .toImage();
-        QIcon::setThemeSearchPaths(paths);
-        QIcon::setThemeName(name);
+        QPixmap warning;
+        QPixmap question;
+        QImage themed;
+        {
+            const OneIconTheme theme(QStringLiteral("dialog-warning"),
+                                     QStringLiteral(":/toolbar/edit-cut.svg"));
+            QVERIFY(theme.isValid());
+            warning = MessageIcons::pixmapFor(MessageIcon::Exclamation, box);
+            question = MessageIcons::pixmapFor(MessageIcon::Question, box);
+            themed = QIcon::fromTheme(QStringLiteral("dialog-warning"))
+                         .pixmap(warning.deviceIndependentSize().toSize())
+                         .toImage();
+        }
         QCOMPARE(warning.toImage(), themed);
         QVERIFY(warning.toImage() != withoutTheme.toImage());
         // What the theme lacks comes from the style.

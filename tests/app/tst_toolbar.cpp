@@ -1,4 +1,5 @@
 #include "FrameFixture.h"
+#include "IconTheme.h"
 
 #include "app/ButtonHelp.h"
 #include "app/PictureButton.h"
@@ -14,7 +15,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QIcon>
 #include <QLabel>
@@ -25,7 +25,6 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStyle>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -67,24 +66,6 @@ void openOptionsMenu(QMenu* menu) {
     menu->popup(QPoint(10, 10));
     menu->hide();
 }
-
-// Puts an icon theme in force for the life of the object.
-class ThemeInUse {
-public:
-    ThemeInUse(const QString& searchPath, const QString& name)
-        : m_paths(QIcon::themeSearchPaths()), m_name(QIcon::themeName()) {
-        QIcon::setThemeSearchPaths({searchPath});
-        QIcon::setThemeName(name);
-    }
-    ~ThemeInUse() {
-        QIcon::setThemeSearchPaths(m_paths);
-        QIcon::setThemeName(m_name);
-    }
-
-private:
-    QStringList m_paths;
-    QString m_name;
-};
 
 }  // namespace
 
@@ -130,17 +111,9 @@ private slots:
 
     void iconsComeFromTheThemeWhereItHasThem() {
         // A theme that draws only the Open button, with a copy of the program's own Save.
-        QTemporaryDir themes;
-        QDir(themes.path()).mkpath(QStringLiteral("tiny/scalable"));
-        QFile index(themes.filePath(QStringLiteral("tiny/index.theme")));
-        QVERIFY(index.open(QIODevice::WriteOnly));
-        index.write(
-            "[Icon Theme]\nName=tiny\nDirectories=scalable\n\n"
-            "[scalable]\nSize=24\nMinSize=8\nMaxSize=256\nType=Scalable\n");
-        index.close();
-        QVERIFY(QFile::copy(QStringLiteral(":/toolbar/document-save.svg"),
-                            themes.filePath(QStringLiteral("tiny/scalable/document-open.svg"))));
-        const ThemeInUse theme(themes.path(), QStringLiteral("tiny"));
+        const OneIconTheme theme(QStringLiteral("document-open"),
+                                 QStringLiteral(":/toolbar/document-save.svg"));
+        QVERIFY(theme.isValid());
 
         FrameFixture fx;
         MainFrame& frame = fx.start();
