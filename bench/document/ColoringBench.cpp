@@ -7,8 +7,11 @@
 #include "support/BenchFrame.h"
 #include "support/BenchText.h"
 
+#include "support/Memory.h"
+
 #include <benchmark/benchmark.h>
 #include <QFile>
+#include <QScrollBar>
 #include <ctime>
 
 namespace {
@@ -30,6 +33,23 @@ public:
 private:
     BenchFrame& m_frame;
 };
+
+// A page down and its painting, page after page through a long document; the memory the
+// program keeps meanwhile is reported too, as the shapes of the lines painted must not pile up.
+void scrollThrough(benchmark::State& state, bool ours) {
+    SizedPair& pair = pairFor(state.range(0));
+    QPlainTextEdit& editor = ours ? *pair.ours.doc()->editor() : pair.bare.editor();
+    settle();
+    const int page = editor.viewport()->height() / editor.fontMetrics().lineSpacing();
+    const qint64 before = residentKilobytes();
+    for (auto _ : state) {
+        editor.verticalScrollBar()->setValue(int(state.iterations()) * page);
+        editor.viewport()->repaint();
+    }
+    state.counters["kept_KB"] = double(residentKilobytes() - before);
+    editor.verticalScrollBar()->setValue(0);
+    settle();
+}
 
 void typingPlain(benchmark::State& state) {
     SizedPair& pair = pairFor(state.range(0));
@@ -80,6 +100,14 @@ void colourAll(benchmark::State& state) {
 
 }  // namespace
 
+BENCHMARK_CAPTURE(scrollThrough, Pagelark, true)
+    ->Arg(20000000)
+    ->Iterations(2000)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(scrollThrough, Bare, false)
+    ->Arg(20000000)
+    ->Iterations(2000)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(typingPlain)->Arg(1000)->Arg(20000000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(openPlain)->Arg(20000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(colourAll)->Arg(20000000)->Iterations(2)->Unit(benchmark::kMillisecond);

@@ -26,6 +26,11 @@ StatusLine::StatusLine(QWidget* parent) : QWidget(parent), m_timer(new QTimer(th
     setObjectName(QStringLiteral("status_line"));
     const int height = Twips::toPixels(kHeightTwips);
     setFixedHeight(height);
+    // The caret's place and the sizes change with every key; their labels are drawn again each
+    // time, and their Latin text needs no shaping.
+    QFont plainFont = QWidget::font();
+    plainFont.setStyleStrategy(QFont::PreferNoShaping);
+    setFont(plainFont);
     for (int i = 0; i < int(std::size(kLabels)); ++i) {
         auto* label = new QLabel(this);
         label->setObjectName(QLatin1String(kLabels[i].name));

@@ -12,8 +12,9 @@ QFont EA::toQFont(const FontChoice& choice) {
     font.setUnderline(choice.underline);
     font.setStrikeOut(choice.strikeout);
     // Source text is set in a fixed-pitch font that needs no ligatures or kerning. Skipping
-    // shaping where a script does not need it takes about a fifth off each key in a coloured
-    // line, which the colours split into several runs. Scripts that need shaping keep it.
+    // shaping where a script does not need it makes each key's layout of its line cheaper, and
+    // the coloured drawing can then match glyphs to characters one to one. Scripts that need
+    // shaping keep it.
     font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }

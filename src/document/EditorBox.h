@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractTextDocumentLayout>
 #include <QKeySequence>
 #include <QList>
 #include <QPlainTextEdit>
@@ -7,6 +8,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
+class LineColors;
 class QAction;
 
 // The document window's editor. One widget stands for both of the window's boxes, the wrapping
@@ -36,6 +38,9 @@ public:
     // Room left of the text, for a gutter.
     void setLeftMargin(int width) { setViewportMargins(width, 0, 0, 0); }
 
+    // Paints the lines in the colours `colors` gives them; null paints them plain.
+    void setLineColors(LineColors* colors);
+
     // Makes `keys` run `command` (while it is enabled) instead of the editor's own handling:
     // the editor would otherwise take Ctrl+X, Ctrl+C, Ctrl+V and Del before any menu entry.
     void routeKey(const QKeySequence& keys, QAction* command);
@@ -53,6 +58,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     // Pastes and drops as plain typed text: the inserted breaks take the file's own line end
     // (see DocumentText), not the kind of a line break next to them.
     void insertFromMimeData(const QMimeData* source) override;
@@ -63,6 +69,12 @@ private:
         QPointer<QAction> command;
     };
     QAction* routedCommand(const QKeyEvent* event) const;
+    void paintBlock(QPainter& painter, const QTextBlock& block, const QPointF& offset,
+                    const QAbstractTextDocumentLayout::PaintContext& context, const QRectF& clip);
+    static QList<QTextLayout::FormatRange> selectionsIn(
+        const QTextBlock& block, const QList<QAbstractTextDocumentLayout::Selection>& selections);
+
+    LineColors* m_lineColors = nullptr;
 
     QTextCursor m_hiddenCursor;
     QList<KeyRoute> m_keyRoutes;

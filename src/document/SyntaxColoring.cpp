@@ -1,14 +1,11 @@
 #include "document/SyntaxColoring.h"
 
 #include "document/EditorBox.h"
-#include "document/EditorTextLayout.h"
 #include "document/HtmlLexer.h"
 #include "document/SyntaxColors.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QEvent>
 #include <QFileInfo>
-#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -25,10 +22,7 @@ constexpr qint16 kUnknown = -1;
 // What the colouring keeps with each line.
 class BlockState : public QTextBlockUserData {
 public:
-    qint16 endState = kUnknown;     // the lexer's state at the end of the line
-    qint16 coloredFrom = kUnknown;  // the start state its colours were made from, if still good
-    quint16 generation = 0;         // the palette they were made with
-    bool colored = false;           // whether its layout carries colours at all
+    qint16 endState = kUnknown;  // the lexer's state at the end of the line
 };
 
 BlockState& stateOf(QTextBlock& block) {
@@ -58,29 +52,21 @@ int startStateOf(const QTextBlock& block) {
 }  // namespace
 
 SyntaxColoring::SyntaxColoring(EditorBox& editor)
-    : QObject(editor.document()),
-      m_editor(&editor),
-      m_document(editor.document()),
-      m_layout(qobject_cast<EditorTextLayout*>(editor.document()->documentLayout())) {
+    : QObject(editor.document()), m_editor(&editor), m_document(editor.document()) {
     updateFormats();
-    if (m_layout)
-        m_layout->setEditHook([this](const QTextBlock& block) { colorEditedLine(block); });
     m_idle.setSingleShot(true);
     m_idle.setInterval(0);
     connect(&m_idle, &QTimer::timeout, this, [this] { runPending(kSliceBudgetMs, false); });
     connect(m_document, &QTextDocument::contentsChange, this, &SyntaxColoring::onContentsChange);
     editor.installEventFilter(this);
-    editor.viewport()->installEventFilter(this);
     schedule(0, m_document->characterCount());
     runPending(kEditBudgetMs, false);
-    editor.viewport()->update();
+    editor.setLineColors(this);
 }
 
 SyntaxColoring::~SyntaxColoring() {
     // Made a child of the document, so that when the editor goes its document has gone first
     // (taking the lines' data along) and nothing here touches either.
-    if (m_layout)
-        m_layout->setEditHook(nullptr);
     if (m_document && m_editor)
         removeColors();
 }
@@ -92,41 +78,14 @@ bool SyntaxColoring::appliesTo(const QString& fileName) {
 }
 
 bool SyntaxColoring::eventFilter(QObject* watched, QEvent* event) {
-    if (m_editor && watched == m_editor->viewport() && event->type() == QEvent::Paint)
-        colorShownBlocks();
-    else if (watched == m_editor && event->type() == QEvent::PaletteChange)
+    if (watched == m_editor && event->type() == QEvent::PaletteChange)
         updateFormats();
     return QObject::eventFilter(watched, event);
 }
 
 void SyntaxColoring::onContentsChange(int from, int, int charsAdded) {
-    const QTextBlock first = m_document->findBlock(from);
-    const QTextBlock last = m_document->findBlock(from + charsAdded);
-    // The shown lines among the changed ones get new colours when next painted, whether or not
-    // the lexing reaches them before that.
-    forgetShownColors(first.blockNumber(), last.isValid() ? last.blockNumber() : INT_MAX);
-    schedule(first.position(), from + charsAdded);
+    schedule(m_document->findBlock(from).position(), from + charsAdded);
     runPending(kEditBudgetMs, true);
-}
-
-// Typing within one shown line: the layout asks for the line's colours before it lays the line
-// out for the edit, so that the edit lays it out once, colours and all.
-void SyntaxColoring::colorEditedLine(QTextBlock block) {
-    if (block.layout()->lineCount() == 0 || !shownRange().contains(block.blockNumber()))
-        return;
-    const int start = startStateOf(block);
-    lexBlock(block, start, true);
-    applyColors(block, start);
-}
-
-void SyntaxColoring::forgetShownColors(int from, int to) {
-    const ShownRange shown = shownRange();
-    QTextBlock block = m_document->findBlockByNumber(qMax(from, shown.first));
-    for (int number = block.blockNumber(); block.isValid() && number <= qMin(to, shown.last);
-         block = block.next(), ++number) {
-        if (block.userData())
-            stateOf(block).coloredFrom = kUnknown;
-    }
 }
 
 void SyntaxColoring::schedule(int from, int forceEnd) {
@@ -164,23 +123,22 @@ QTextBlock SyntaxColoring::relexPending(Pass& pass) {
     QTextBlock block = m_document->findBlock(work.start.position());
     int number = block.blockNumber();
     int state = startStateOf(block);
+    bool startChanged = true;  // the first line may have been shown before its start was known
     for (int done = 0; block.isValid(); block = block.next(), ++number, ++done) {
         if (done % kClockStride == kClockStride - 1 && pass.clock.hasExpired(pass.budgetMs))
             return block;
         absorbPendingWithin(block, work);
         const bool edited = block.position() <= work.forceEnd.position();
+        // The editor redraws the lines an edit changed; a shown line that now starts in another
+        // state changes colour.
+        if (startChanged && pass.shown.contains(number) && !(pass.duringEdit && edited))
+            pass.repaint = true;
         BlockState& data = stateOf(block);
         const qint16 before = data.endState;
-        if (edited)
-            data.coloredFrom = kUnknown;
-        // The layout redraws the lines an edit changed; a shown line whose colours no longer fit
-        // for another reason needs the editor redrawn.
-        if (pass.shown.contains(number) && data.coloredFrom != state &&
-            !(pass.duringEdit && edited))
-            pass.repaint = true;
         data.endState = qint16(lexBlock(block, state, false));
         state = data.endState;
-        if (!edited && before == state)
+        startChanged = before != state;
+        if (!edited && !startChanged)
             return QTextBlock();  // the lines below start as they did before
     }
     return QTextBlock();
@@ -193,24 +151,6 @@ void SyntaxColoring::absorbPendingWithin(const QTextBlock& block, Pending& work)
         if (m_pending[1].forceEnd.position() > work.forceEnd.position())
             work.forceEnd.setPosition(m_pending[1].forceEnd.position());
         m_pending.removeAt(1);
-    }
-}
-
-void SyntaxColoring::colorShownBlocks() {
-    const ShownRange shown = shownRange();
-    QTextBlock block = m_editor->firstShownBlock();
-    int state = startStateOf(block);
-    for (int number = shown.first; block.isValid() && number <= shown.last;
-         block = block.next(), ++number) {
-        BlockState& data = stateOf(block);
-        int end = data.endState;
-        if (data.coloredFrom != state || data.generation != m_generation) {
-            end = lexBlock(block, state, true);
-            applyColors(block, state);
-        } else if (end == kUnknown) {
-            end = lexBlock(block, state, false);
-        }
-        state = end;
     }
 }
 
@@ -249,48 +189,24 @@ void SyntaxColoring::makeRanges() {
         if (i + 1 < m_spans.size() &&
             joins(end, m_spans[i + 1].start, span.kind == SyntaxKind::AttributeName))
             end = m_spans[i + 1].start;
-        m_ranges.append({start, end - start, m_formats[int(span.kind)]});
+        m_ranges.append({start, end - start, span.kind});
     }
 }
 
-// Lays the spans of the last lexBlock() onto the block. Done just before the editor paints, or
-// (colorEditedLine()) within an edit.
-void SyntaxColoring::applyColors(QTextBlock& block, int startState) {
+const QList<SyntaxSpan>* SyntaxColoring::spansOf(const QTextBlock& block) {
+    // Lexing a line costs far less than drawing it, so shown lines keep no colours of their own.
+    lexBlock(block, startStateOf(block), true);
     makeRanges();
-    if (m_layout) {
-        m_layout->setLineFormats(block, m_ranges);
-    } else {
-        block.layout()->setFormats(m_ranges);
-        const QSignalBlocker quiet(m_document->documentLayout());
-        m_document->markContentsDirty(block.position(), block.length());
-    }
-    BlockState& data = stateOf(block);
-    data.coloredFrom = qint16(startState);
-    data.generation = m_generation;
-    data.colored = true;
+    return &m_ranges;
 }
 
 void SyntaxColoring::updateFormats() {
-    const SyntaxColors::Palette colors =
-        SyntaxColors::forBackground(m_editor->palette().color(QPalette::Base));
-    for (int kind = 0; kind < kSyntaxKindCount; ++kind)
-        m_formats[kind].setForeground(colors[kind]);
-    ++m_generation;
+    m_palette = SyntaxColors::forBackground(m_editor->palette().color(QPalette::Base));
     m_editor->viewport()->update();
 }
 
 void SyntaxColoring::removeColors() {
-    int from = -1;
-    int to = -1;
-    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next()) {
-        const auto* data = static_cast<const BlockState*>(block.userData());
-        if (data && data->colored) {
-            block.layout()->clearFormats();
-            from = from < 0 ? block.position() : from;
-            to = block.position() + block.length();
-        }
+    m_editor->setLineColors(nullptr);
+    for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next())
         block.setUserData(nullptr);
-    }
-    if (from >= 0)
-        m_document->markContentsDirty(from, to - from);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/ColoredLinePainter.h"
 #include "document/SyntaxKind.h"
 
 #include <QElapsedTimer>
@@ -7,14 +8,11 @@
 #include <QObject>
 #include <QPointer>
 #include <QTextBlock>
-#include <QTextCharFormat>
 #include <QTextCursor>
-#include <QTextLayout>
 #include <QTimer>
 #include <array>
 
 class EditorBox;
-class EditorTextLayout;
 class QTextDocument;
 
 // Colours the HTML in an editor as the user types, without ever walking the whole text at once.
@@ -25,11 +23,11 @@ class QTextDocument;
 // before; a new text is lexed from the top. Both run for a few milliseconds at once and go on
 // in slices of idle time, so a long text never holds up typing or its first screen.
 //
-// Colours are laid onto a line only when it is shown: just before the editor paints, each
-// shown line whose colours were made for another start state, text or palette gets new ones.
-// So memory and time follow what the user looks at, not the length of the file, and a key
-// redraws no more than it does without colouring.
-class SyntaxColoring : public QObject {
+// A line's colours are worked out as the editor paints it, from its text and the state it starts
+// in; they are never part of the text or its layout. So memory and time follow what the user
+// looks at, not the length of the file, and a key lays out and redraws no more than it does
+// without colouring.
+class SyntaxColoring : public QObject, public LineColors {
     Q_OBJECT
 public:
     // Starts colouring the editor's text: what is shown at once, the rest when idle. The
@@ -43,6 +41,9 @@ public:
 
     // True once every line's state is known and nothing waits for idle time.
     bool isComplete() const { return m_pending.isEmpty(); }
+
+    const QList<SyntaxSpan>* spansOf(const QTextBlock& block) override;
+    const SyntaxColors::Palette& palette() const override { return m_palette; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -67,7 +68,7 @@ private:
         QElapsedTimer clock;
         int budgetMs = 0;
         bool duringEdit = false;
-        bool repaint = false;  // set when shown lines need new colours
+        bool repaint = false;  // set when shown lines change colour
     };
 
     void onContentsChange(int from, int charsRemoved, int charsAdded);
@@ -77,25 +78,19 @@ private:
     // out, or an invalid block when the work is done.
     QTextBlock relexPending(Pass& pass);
     void absorbPendingWithin(const QTextBlock& block, Pending& work);
-    void colorEditedLine(QTextBlock block);
-    void colorShownBlocks();
-    void forgetShownColors(int from, int to);
 
     ShownRange shownRange() const;
     int lexBlock(const QTextBlock& block, int state, bool withSpans);
     void makeRanges();
-    void applyColors(QTextBlock& block, int startState);
     void updateFormats();
     void removeColors();
 
     QPointer<EditorBox> m_editor;
     QPointer<QTextDocument> m_document;
-    QPointer<EditorTextLayout> m_layout;
-    std::array<QTextCharFormat, kSyntaxKindCount> m_formats;
-    quint16 m_generation = 0;  // counts palettes: colours made with an older one are stale
+    SyntaxColors::Palette m_palette;
     QList<Pending> m_pending;
     QTimer m_idle;
     QString m_line;  // the text of the last line lexed
     QList<SyntaxSpan> m_spans;
-    QList<QTextLayout::FormatRange> m_ranges;
+    QList<SyntaxSpan> m_ranges;
 };

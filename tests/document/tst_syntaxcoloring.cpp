@@ -1,23 +1,38 @@
 #include <QAbstractTextDocumentLayout>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <memory>
 
+#include "document/ColoredLinePainter.h"
 #include "document/EditorBox.h"
+#include "document/HtmlLexer.h"
 #include "document/SyntaxColoring.h"
 #include "document/SyntaxColors.h"
 
 namespace {
 
-// The colour laid on a character, or an invalid colour where it has none.
+// The colour a character is painted in, or an invalid colour where it keeps the editor's own.
 QColor colorAt(const QTextBlock& block, int offset) {
-    for (const QTextLayout::FormatRange& range : block.layout()->formats()) {
-        if (offset >= range.start && offset < range.start + range.length)
-            return range.format.foreground().color();
+    auto* coloring = block.document()->findChild<SyntaxColoring*>();
+    const QList<SyntaxSpan>* spans = coloring ? coloring->spansOf(block) : nullptr;
+    for (const SyntaxSpan& span : spans ? *spans : QList<SyntaxSpan>()) {
+        if (offset >= span.start && offset < span.start + span.length)
+            return coloring->palette()[int(span.kind)];
     }
     return {};
+}
+
+// Pixels of a clearly coloured hue: black, white and the greys between carry none.
+int huedPixels(const QImage& image, const QRect& area) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += QColor(image.pixel(x, y)).hsvSaturation() > 60 ? 1 : 0;
+    }
+    return count;
 }
 
 }  // namespace
@@ -33,6 +48,10 @@ private slots:
     void typingInAColoredLineLaysItOutAsWithoutColors();
     void aLongTextIsLexedInIdleSlicesAndColouredWhereItIsShown();
     void switchingOffTakesEveryColourOff();
+    void drawsTheColoursAsQtWould_data();
+    void drawsTheColoursAsQtWould();
+    void leavesToQtWhatItCannotDraw();
+    void selectedAndRightToLeftLinesKeepTheirColours();
     void followsTheBackgroundColour();
     void colorsReadOnAnyBackground_data();
     void colorsReadOnAnyBackground();
@@ -136,8 +155,6 @@ void TestSyntaxColoring::aLongTextIsLexedInIdleSlicesAndColouredWhereItIsShown()
     QVERIFY(!coloring->isComplete());
     QTRY_VERIFY(coloring->isComplete());
     QCOMPARE(colorAt(line(0), 1), expected(SyntaxKind::Tag));
-    // Lines never shown carry no colours.
-    QVERIFY(line(20000).layout()->formats().isEmpty());
 
     // Opening a comment at the top reaches the bottom by idle time; an edit far below while it
     // runs is taken into the same pass.
@@ -162,10 +179,99 @@ void TestSyntaxColoring::switchingOffTakesEveryColourOff() {
     m_editor->setPlainText(u"<p>\n<!-- a\nb -->"_qs);
     auto* coloring = new SyntaxColoring(*m_editor);
     QCoreApplication::processEvents();
-    QVERIFY(!line(2).layout()->formats().isEmpty());
+    const QRect text(0, 0, 200, int(m_editor->shownRect(line(2)).bottom()));
+    QVERIFY(huedPixels(m_editor->viewport()->grab().toImage(), text) > 0);
     delete coloring;
+    QCOMPARE(huedPixels(m_editor->viewport()->grab().toImage(), text), 0);
     for (QTextBlock block = m_editor->document()->begin(); block.isValid(); block = block.next())
-        QVERIFY(block.layout()->formats().isEmpty());
+        QVERIFY(!block.userData());
+}
+
+void TestSyntaxColoring::drawsTheColoursAsQtWould_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qreal>("width");
+    QTest::newRow("tags, attributes, entities")
+        << u"<p class=\"note\">Heard &amp; seen</p>"_qs << 1000.0;
+    QTest::newRow("tabs") << u"\t<td>\tcell</td>"_qs << 1000.0;
+    QTest::newRow("composed and combining accents")
+        << u"<p title=\"caf\u00e9\">e\u0301t\u00e9</p>"_qs << 1000.0;
+    QTest::newRow("beyond the basic plane") << u"<p>\U0001F426 lark</p>"_qs << 1000.0;
+    QTest::newRow("wrapped") << u"<a href=\"x\">word</a> "_qs.repeated(12) << 180.0;
+}
+
+// The colours are drawn glyph by glyph over a plain layout; Qt draws a layout that carries them
+// as formats. Both must put the same pixels down.
+void TestSyntaxColoring::drawsTheColoursAsQtWould() {
+    QFETCH(QString, text);
+    QFETCH(qreal, width);
+    QFont font(u"monospace"_qs);
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        line.setPosition({0, line.lineNumber() * line.height()});
+    }
+    layout.endLayout();
+    QList<SyntaxSpan> spans;
+    HtmlLexer::lexLine(text, HtmlLexer::kInitialState, &spans);
+    const SyntaxColors::Palette palette = SyntaxColors::forBackground(Qt::white);
+    const QPointF at(3, 2);
+    const QRectF everywhere(0, 0, 5000, 5000);
+    const auto paint = [&](const std::function<void(ColoredLinePainter&, QPainter&)>& draw) {
+        QImage image(int(width) + 10, int(layout.boundingRect().height()) + 4,
+                     QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setPen(Qt::black);
+        ColoredLinePainter colored(painter, palette);
+        draw(colored, painter);
+        return image;
+    };
+    const QImage ours = paint([&](ColoredLinePainter& colored, QPainter&) {
+        colored.draw(layout, text, at, spans, everywhere);
+    });
+    const QImage qts = paint([&](ColoredLinePainter& colored, QPainter&) {
+        colored.drawThroughLayout(layout, text, font, at, spans, {}, everywhere);
+    });
+    const QImage plain =
+        paint([&](ColoredLinePainter&, QPainter& painter) { layout.draw(&painter, at); });
+    QVERIFY(ColoredLinePainter::canDraw(text, font));
+    QVERIFY(ours == qts);
+    QVERIFY(ours != plain);
+}
+
+void TestSyntaxColoring::leavesToQtWhatItCannotDraw() {
+    QFont font(u"monospace"_qs);
+    QVERIFY(!ColoredLinePainter::canDraw(u"<b>\u05e9\u05dc\u05d5\u05dd</b>"_qs, font));
+    QVERIFY(!ColoredLinePainter::canDraw(u"<b>\u0645\u0631\u062d\u0628\u0627</b>"_qs, font));
+    font.setUnderline(true);
+    QVERIFY(!ColoredLinePainter::canDraw(u"<b>lark</b>"_qs, font));
+}
+
+void TestSyntaxColoring::selectedAndRightToLeftLinesKeepTheirColours() {
+    m_editor->setPlainText(
+        u"<p class=\"note\">plain words</p>\n<b>\u05e9\u05dc\u05d5\u05dd</b>"_qs);
+    new SyntaxColoring(*m_editor);
+    QTextCursor cursor(line(0));
+    cursor.setPosition(17);
+    cursor.setPosition(22, QTextCursor::KeepAnchor);
+    m_editor->setTextCursor(cursor);
+    QCoreApplication::processEvents();
+    const QImage image = m_editor->viewport()->grab().toImage();
+    const auto caretAt = [this](int position) {
+        QTextCursor at(m_editor->document());
+        at.setPosition(position);
+        return m_editor->cursorRect(at).center();
+    };
+    const QRect first = m_editor->shownRect(line(0)).toRect();
+    QVERIFY(huedPixels(image, QRect(0, first.top(), caretAt(16).x(), first.height())) > 0);
+    const QPalette::ColorGroup group =
+        m_editor->isActiveWindow() ? QPalette::Active : QPalette::Inactive;
+    const QColor highlight = m_editor->palette().color(group, QPalette::Highlight);
+    // The selected blank at 21 shows the highlight alone.
+    QCOMPARE(image.pixelColor((caretAt(21) + caretAt(22)) / 2), highlight);
+    QVERIFY(huedPixels(image, m_editor->shownRect(line(1)).toRect()) > 0);
 }
 
 void TestSyntaxColoring::followsTheBackgroundColour() {
