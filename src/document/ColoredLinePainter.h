@@ -18,7 +18,7 @@ class QPen;
 // layout: a layout with colours is split into a run per colour that Qt shapes, lays out and
 // draws on its own, which costs each key in a coloured line about a third more than in a
 // plain one. Here the line stays one run, is laid out as plain text, and its glyphs are drawn
-// stretch by stretch in their colours.
+// colour by colour.
 class ColoredLinePainter {
 public:
     ColoredLinePainter(QPainter& painter, const SyntaxColors::Palette& palette)

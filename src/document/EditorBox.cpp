@@ -169,6 +169,8 @@ void EditorBox::paintBlock(QPainter& painter, const QTextBlock& block, const QPo
     else
         colored.drawThroughLayout(*layout, text, font, offset, *spans, selections, clip);
 
+    if (isReadOnly() && !(textInteractionFlags() & Qt::TextSelectableByKeyboard))
+        return;
     // Below -1 the caret stands in the text being composed, counted from its end.
     int caret = context.cursorPosition;
     if (caret < -1 && !layout->preeditAreaText().isEmpty())
