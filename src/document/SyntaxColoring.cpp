@@ -53,7 +53,7 @@ int startStateOf(const QTextBlock& block) {
 
 SyntaxColoring::SyntaxColoring(EditorBox& editor)
     : QObject(editor.document()), m_editor(&editor), m_document(editor.document()) {
-    updateFormats();
+    updatePalette();
     m_idle.setSingleShot(true);
     m_idle.setInterval(0);
     connect(&m_idle, &QTimer::timeout, this, [this] { runPending(kSliceBudgetMs, false); });
@@ -79,7 +79,7 @@ bool SyntaxColoring::appliesTo(const QString& fileName) {
 
 bool SyntaxColoring::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_editor && event->type() == QEvent::PaletteChange)
-        updateFormats();
+        updatePalette();
     return QObject::eventFilter(watched, event);
 }
 
@@ -200,7 +200,7 @@ const QList<SyntaxSpan>* SyntaxColoring::spansOf(const QTextBlock& block) {
     return &m_ranges;
 }
 
-void SyntaxColoring::updateFormats() {
+void SyntaxColoring::updatePalette() {
     m_palette = SyntaxColors::forBackground(m_editor->palette().color(QPalette::Base));
     m_editor->viewport()->update();
 }

@@ -82,7 +82,7 @@ private:
     ShownRange shownRange() const;
     int lexBlock(const QTextBlock& block, int state, bool withSpans);
     void makeRanges();
-    void updateFormats();
+    void updatePalette();
     void removeColors();
 
     QPointer<EditorBox> m_editor;
