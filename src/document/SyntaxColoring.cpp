@@ -14,6 +14,8 @@ namespace {
 // Milliseconds of lexing at once after an edit, and in one slice of idle time.
 constexpr int kEditBudgetMs = 4;
 constexpr int kSliceBudgetMs = 8;
+// Lines longer than this keep their colours between paints.
+constexpr int kLongLine = 4096;
 // How many blocks are lexed between two looks at the clock.
 constexpr int kClockStride = 32;
 
@@ -194,10 +196,23 @@ void SyntaxColoring::makeRanges() {
 }
 
 const QList<SyntaxSpan>* SyntaxColoring::spansOf(const QTextBlock& block) {
-    // Lexing a line costs far less than drawing it, so shown lines keep no colours of their own.
-    lexBlock(block, startStateOf(block), true);
-    makeRanges();
-    return &m_ranges;
+    // Lexing a line costs far less than drawing the part of it on screen, so shown lines keep no
+    // colours of their own; but a long line (minified markup) would be lexed whole each time the
+    // caret blinks in it or the view scrolls through it, so the last long one keeps its colours.
+    const int start = startStateOf(block);
+    if (block.length() <= kLongLine) {
+        lexBlock(block, start, true);
+        makeRanges();
+        return &m_ranges;
+    }
+    // Comparing the text costs a fraction of lexing it.
+    const QString text = block.text();
+    if (m_longLine.startState != start || m_longLine.text != text) {
+        lexBlock(block, start, true);
+        makeRanges();
+        m_longLine = {start, m_line, m_ranges};
+    }
+    return &m_longLine.ranges;
 }
 
 void SyntaxColoring::updatePalette() {

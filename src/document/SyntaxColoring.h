@@ -90,7 +90,15 @@ private:
     SyntaxColors::Palette m_palette;
     QList<Pending> m_pending;
     QTimer m_idle;
+    // The colours of the last long line painted, and what they were made from.
+    struct KeptLine {
+        int startState = -1;
+        QString text;
+        QList<SyntaxSpan> ranges;
+    };
+
     QString m_line;  // the text of the last line lexed
     QList<SyntaxSpan> m_spans;
     QList<SyntaxSpan> m_ranges;
+    KeptLine m_longLine;
 };

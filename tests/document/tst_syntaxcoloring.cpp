@@ -47,6 +47,7 @@ private slots:
     void colorsScriptOverLinesAndLeavesTheDocumentUntouched();
     void typingInAColoredLineLaysItOutAsWithoutColors();
     void aLongTextIsLexedInIdleSlicesAndColouredWhereItIsShown();
+    void aLongLineIsColouredAfreshWhenItsTextOrStartChanges();
     void switchingOffTakesEveryColourOff();
     void drawsTheColoursAsQtWould_data();
     void drawsTheColoursAsQtWould();
@@ -173,6 +174,24 @@ void TestSyntaxColoring::aLongTextIsLexedInIdleSlicesAndColouredWhereItIsShown()
     QCOMPARE(colorAt(line(25001), 1), expected(SyntaxKind::Tag));
     showLine(29999);
     QCOMPARE(colorAt(line(29999), 1), expected(SyntaxKind::Tag));
+}
+
+void TestSyntaxColoring::aLongLineIsColouredAfreshWhenItsTextOrStartChanges() {
+    m_editor->setPlainText(u"<!--\n"_qs + u"<b>x</b>"_qs.repeated(1000));
+    new SyntaxColoring(*m_editor);
+    QCoreApplication::processEvents();
+    QCOMPARE(colorAt(line(1), 1), expected(SyntaxKind::Comment));
+    QTextCursor(line(0)).insertText(u"<i>"_qs);  // the long line's text stays, its start too
+    QCOMPARE(colorAt(line(1), 1), expected(SyntaxKind::Comment));
+    QTextCursor(line(1)).insertText(u"-->"_qs);
+    QCOMPARE(colorAt(line(1), 4), expected(SyntaxKind::Tag));
+    QTextCursor opener(line(0));
+    opener.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    opener.removeSelectedText();
+    QCOMPARE(colorAt(line(1), 0), QColor());
+    m_editor->undo();
+    QCOMPARE(colorAt(line(1), 4), expected(SyntaxKind::Tag));
+    QCOMPARE(colorAt(line(1), 0), expected(SyntaxKind::Comment));
 }
 
 void TestSyntaxColoring::switchingOffTakesEveryColourOff() {
