@@ -1,5 +1,7 @@
 #include "document/ColoredLinePainter.h"
 
+#include "document/TextDirection.h"
+
 #include <QFont>
 #include <QGlyphRun>
 #include <QPainter>
@@ -70,40 +72,12 @@ void kindsByPosition(const QTextLine& line, const QList<SyntaxSpan>& spans,
     }
 }
 
-bool isRightToLeft(char32_t codePoint) {
-    switch (QChar::direction(codePoint)) {
-        case QChar::DirR:
-        case QChar::DirAL:
-        case QChar::DirAN:
-        case QChar::DirRLE:
-        case QChar::DirRLO:
-        case QChar::DirRLI:
-            return true;
-        default:
-            return false;
-    }
-}
-
 }  // namespace
 
 bool ColoredLinePainter::canDraw(const QString& text, const QFont& font) {
     if (font.underline() || font.strikeOut() || font.overline())
         return false;
-    // Only characters from the Hebrew block on can run right to left.
-    const auto* chars = reinterpret_cast<const char16_t*>(text.constData());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        char32_t codePoint = chars[i];
-        if (codePoint < 0x0590)
-            continue;
-        if (QChar::isHighSurrogate(codePoint) && i + 1 < text.size() &&
-            QChar::isLowSurrogate(chars[i + 1])) {
-            codePoint = QChar::surrogateToUcs4(chars[i], chars[i + 1]);
-            ++i;
-        }
-        if (isRightToLeft(codePoint))
-            return false;
-    }
-    return true;
+    return !TextDirection::hasRightToLeft(text);
 }
 
 void ColoredLinePainter::draw(const QTextLayout& layout, const QString& text, const QPointF& offset,

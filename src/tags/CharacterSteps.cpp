@@ -1,5 +1,7 @@
 #include "tags/CharacterSteps.h"
 
+#include "document/TextDirection.h"
+
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -12,21 +14,6 @@ bool isSimple(QChar c) {
 
 bool isParagraphEnd(QChar c) {
     return c == QChar::ParagraphSeparator;
-}
-
-// Right-to-left letters turn the arrow keys round in a paragraph that starts with them.
-bool hasRightToLeftText(QStringView text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        char32_t c = text[i].unicode();
-        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
-            ++i;
-        }
-        const QChar::Direction direction = QChar::direction(c);
-        if (direction == QChar::DirR || direction == QChar::DirAL)
-            return true;
-    }
-    return false;
 }
 
 }  // namespace
@@ -72,7 +59,7 @@ void CharacterSteps::noteEdit(int from, int removed, QStringView inserted) {
     int& known = m_leftToRightFrom;
     int& knownEnd = m_leftToRightTo;
     const int grown = int(inserted.size()) - removed;
-    if (from >= known && from + removed < knownEnd && !hasRightToLeftText(inserted)) {
+    if (from >= known && from + removed < knownEnd && !TextDirection::hasRightToLeft(inserted)) {
         knownEnd += grown;
     } else if (from + removed < known) {
         known += grown;
@@ -98,7 +85,8 @@ bool CharacterSteps::isLeftToRight(int position) {
     if (const auto set = m_document.defaultTextOption().textDirection();
         set != Qt::LayoutDirectionAuto)
         return set == Qt::LeftToRight;
-    if (hasRightToLeftText(block.text()))
+    // Right-to-left text turns the arrow keys round in a paragraph that starts with it.
+    if (TextDirection::hasRightToLeft(block.text()))
         return false;
     const int start = block.position();
     const int end = start + block.length();
