@@ -1,6 +1,6 @@
 #include "app/MainFrame.h"
-#include "document/FileWriter.h"
-#include "document/QtDialogService.h"
+#include "app/QtDialogService.h"
+#include "files/FileWriter.h"
 #include "recovery/RecoveryJournal.h"
 #include "state/PreferencesStore.h"
 #include "state/ProgramFolders.h"

@@ -2,7 +2,7 @@
 // user-interface thread (against a plain copy of the whole text, which is what a journal without
 // an edit recorder would take), and the work its own thread does for each write.
 #include "document/DocumentWindow.h"
-#include "document/EditorBox.h"
+#include "editor/EditorBox.h"
 #include "recovery/EditRecorder.h"
 #include "recovery/JournalEntry.h"
 #include "recovery/JournalStore.h"

@@ -1,9 +1,9 @@
 #include "support/BenchFrame.h"
 
 #include "document/DocumentWindow.h"
-#include "document/EditorBox.h"
-#include "document/SyntaxColoring.h"
+#include "editor/EditorBox.h"
 #include "support/BenchText.h"
+#include "syntax/SyntaxColoring.h"
 
 #include <QCoreApplication>
 #include <QDir>

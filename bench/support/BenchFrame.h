@@ -3,10 +3,10 @@
 #include "app/DocumentWindows.h"
 #include "app/FrameCommands.h"
 #include "app/MainFrame.h"
-#include "document/ScriptedDialogService.h"
 #include "recovery/RecoveryJournal.h"
 #include "state/PreferencesStore.h"
 #include "state/ProgramState.h"
+#include "support/ScriptedDialogService.h"
 
 #include <QMainWindow>
 #include <QPlainTextEdit>

@@ -2,7 +2,7 @@
 // thread spends starting a check, and the longest the user-interface thread goes without
 // handling an event while a check runs.
 #include "document/DocumentWindow.h"
-#include "document/EditorBox.h"
+#include "editor/EditorBox.h"
 #include "support/BenchFrame.h"
 #include "support/BenchText.h"
 #include "tools/PageCheckPanel.h"

@@ -2,11 +2,11 @@
 
 #include "app/DocumentWindows.h"
 #include "app/MainFrame.h"
-#include "document/DialogService.h"
-#include "document/EditorBox.h"
+#include "editor/EditorBox.h"
 #include "recovery/OrphanedJournals.h"
 #include "recovery/RecoveryJournal.h"
 #include "state/ProgramState.h"
+#include "ui/DialogService.h"
 
 DocumentRecovery::DocumentRecovery(MainFrame& frame, RecoveryJournal& journal)
     : QObject(&frame), m_frame(frame), m_journal(journal) {

@@ -6,14 +6,14 @@
 #include "app/StatusLine.h"
 #include "app/Toolbar.h"
 #include "app/WindowMenu.h"
-#include "document/BusyCursor.h"
 #include "document/EditCommands.h"
-#include "document/EditorBox.h"
+#include "editor/EditorBox.h"
 #include "state/ProgramState.h"
 #include "tags/InsertionStops.h"
 #include "tags/TextEditBuffer.h"
 #include "tags/UserMenus.h"
 #include "templates/Templates.h"
+#include "ui/BusyCursor.h"
 
 #include <QAction>
 #include <QMdiArea>

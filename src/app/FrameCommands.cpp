@@ -6,16 +6,16 @@
 #include "app/StatusLine.h"
 #include "app/Toolbar.h"
 #include "app/WindowMenu.h"
-#include "document/DialogService.h"
 #include "document/EditCommands.h"
-#include "document/EditorBox.h"
-#include "document/FindDialog.h"
-#include "document/ReplaceDialog.h"
+#include "editor/EditorBox.h"
+#include "find/FindDialog.h"
+#include "find/ReplaceDialog.h"
 #include "state/ProgramState.h"
 #include "tags/SurroundTag.h"
 #include "tags/UserMenus.h"
 #include "templates/TemplateOptionsDialog.h"
 #include "templates/Templates.h"
+#include "ui/DialogService.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -41,7 +41,8 @@ FrameCommands::FrameCommands(MainFrame& frame)
       m_appearance(frame.state().preferences(),
                    [&frame] { return frame.documents().openWindows(); }),
       m_builders(frame.documents(), frame.dialogs(), &frame),
-      m_pageTools(frame) {}
+      m_pageTools(frame.dialogs(), &frame,
+                  [&frame](QWidget* panel) { frame.showUnderDocuments(panel); }) {}
 
 using C = Command;
 using F = FrameCommands;

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/BuilderLauncher.h"
 #include "app/ButtonHelp.h"
-#include "app/PageTools.h"
+#include "builders/BuilderLauncher.h"
 #include "commands/Command.h"
 #include "document/AppearanceCommands.h"
-#include "document/FileCommands.h"
-#include "document/FindCommands.h"
+#include "files/FileCommands.h"
+#include "find/FindCommands.h"
+#include "tools/PageTools.h"
 
 #include <QPointer>
 

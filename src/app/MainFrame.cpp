@@ -8,10 +8,10 @@
 #include "app/Toolbar.h"
 #include "commands/CommandSet.h"
 #include "commands/RecentFileEntries.h"
-#include "document/BusyCursor.h"
-#include "document/DialogService.h"
 #include "state/ProgramState.h"
 #include "templates/Templates.h"
+#include "ui/BusyCursor.h"
+#include "ui/DialogService.h"
 
 #include <QCloseEvent>
 #include <QFile>

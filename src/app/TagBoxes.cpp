@@ -1,6 +1,6 @@
 #include "app/TagBoxes.h"
 
-#include "app/BuilderLauncher.h"
+#include "builders/BuilderLauncher.h"
 #include "tags/InsertionTarget.h"
 
 #include <QApplication>

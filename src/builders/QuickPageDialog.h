@@ -1,7 +1,7 @@
 #pragma once
 
 #include "builders/BuilderDialog.h"
-#include "document/CommonDialog.h"
+#include "ui/CommonDialog.h"
 
 class DialogService;
 class QLineEdit;

@@ -1,8 +1,8 @@
 #include "document/AppearanceCommands.h"
 
 #include "document/DocumentWindow.h"
-#include "document/EditorAppearance.h"
-#include "document/EditorBox.h"
+#include "editor/EditorAppearance.h"
+#include "editor/EditorBox.h"
 #include "state/Preferences.h"
 
 namespace EA = EditorAppearance;

@@ -2,17 +2,18 @@
 
 #include "commands/CommandSet.h"
 #include "commands/RecentFileEntries.h"
-#include "document/DocumentText.h"
-#include "document/EditorAppearance.h"
-#include "document/EditorBox.h"
-#include "document/LineColumn.h"
-#include "document/SizeReport.h"
+#include "editor/EditorAppearance.h"
+#include "editor/EditorBox.h"
 #include "state/ProgramState.h"
 #include "tags/TagMenus.h"
 #include "tags/UserMenus.h"
+#include "text/DocumentText.h"
+#include "text/LineColumn.h"
+#include "text/SizeReport.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QVBoxLayout>
@@ -222,6 +223,11 @@ void DocumentWindow::reportSizeOnMouseMove() {
 
 QMdiSubWindow* DocumentWindow::subWindow() const {
     return qobject_cast<QMdiSubWindow*>(parentWidget());
+}
+
+void DocumentWindow::activate() {
+    if (QMdiSubWindow* sub = subWindow(); sub && sub->mdiArea())
+        sub->mdiArea()->setActiveSubWindow(sub);
 }
 
 bool DocumentWindow::closeDocument() {

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "commands/Command.h"
-#include "document/CommonDialog.h"
 #include "document/EditorAids.h"
-#include "document/TextFormat.h"
+#include "text/TextFormat.h"
+#include "ui/CommonDialog.h"
 
 #include <QString>
 #include <QWidget>
@@ -77,6 +77,8 @@ public:
     CommonDialog& commonDialog() { return m_commonDialog; }
 
     QMdiSubWindow* subWindow() const;
+    // Makes this the active window of its area.
+    void activate();
     // Closes the window through its frame window, so the close prompt runs.
     bool closeDocument();
 

@@ -1,10 +1,10 @@
 #include "document/EditCommands.h"
 
 #include "document/DocumentWindow.h"
-#include "document/EditorBox.h"
-#include "document/LineColumn.h"
+#include "editor/EditorBox.h"
 #include "tags/InsertionTarget.h"
 #include "tags/ScriptText.h"
+#include "text/LineColumn.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "document/EditorAids.h"
 
-#include "document/EditorBox.h"
-#include "document/LineNumberGutter.h"
-#include "document/SyntaxColoring.h"
+#include "editor/EditorBox.h"
+#include "editor/LineNumberGutter.h"
 #include "state/EditorSwitches.h"
+#include "syntax/SyntaxColoring.h"
 
 EditorAids::EditorAids(EditorBox& editor) : m_editor(editor) {}
 

@@ -6,7 +6,7 @@
 #include <QDateTime>
 #include <QString>
 
-#include "document/TextFormat.h"
+#include "text/TextFormat.h"
 
 // What the journal keeps of one changed document: where it belongs, how it is stored, when it
 // was taken, and its text as Save would write it.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/DocumentText.h"
+#include "text/DocumentText.h"
 
 class QTextBlock;
 class QTextDocument;

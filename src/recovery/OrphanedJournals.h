@@ -7,8 +7,8 @@
 #include <QList>
 #include <QStringList>
 
-#include "document/DialogService.h"
 #include "recovery/JournalEntry.h"
+#include "ui/DialogService.h"
 
 class QLockFile;
 

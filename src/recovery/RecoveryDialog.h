@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "document/DialogService.h"
+#include "ui/DialogService.h"
 
 // Offers, at start-up, the documents that a run which did not end cleanly had not saved:
 // Restore brings them all back, Discard deletes what was kept, and closing the dialog keeps it

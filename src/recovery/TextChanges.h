@@ -4,7 +4,7 @@
 #include <QList>
 #include <QString>
 
-#include "document/TextFormat.h"
+#include "text/TextFormat.h"
 
 // A break in a stretch of raw text that does not stand for the document's own line end: where
 // it is in the stretch, and its mark (DocumentText::breakMark).

@@ -1,6 +1,6 @@
 #include "tags/CharacterSteps.h"
 
-#include "document/TextDirection.h"
+#include "text/TextDirection.h"
 
 #include <QTextBlock>
 #include <QTextDocument>

@@ -1,4 +1,4 @@
-#include "HtmlElementNames.h"
+#include "tags/HtmlElementNames.h"
 
 const QStringList& htmlElementNames() {
     static const QStringList names = {

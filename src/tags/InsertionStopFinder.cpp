@@ -1,4 +1,4 @@
-#include "InsertionStopFinder.h"
+#include "tags/InsertionStopFinder.h"
 
 #include <algorithm>
 

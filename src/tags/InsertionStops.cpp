@@ -1,6 +1,6 @@
-#include "InsertionStops.h"
+#include "tags/InsertionStops.h"
 
-#include "InsertionStopFinder.h"
+#include "tags/InsertionStopFinder.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>

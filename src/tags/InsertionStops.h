@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ScriptOutcome.h"
-#include "StopSession.h"
-#include "TextEditBuffer.h"
+#include "tags/ScriptOutcome.h"
+#include "tags/StopSession.h"
+#include "tags/TextEditBuffer.h"
 
 #include <QMetaObject>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "KeystrokeScript.h"
+#include "tags/KeystrokeScript.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ScriptToken.h"
+#include "tags/ScriptToken.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "PlainEditBuffer.h"
+#include "tags/PlainEditBuffer.h"
 
 namespace {
 

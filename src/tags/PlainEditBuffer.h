@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EditBuffer.h"
+#include "tags/EditBuffer.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "ScriptApplier.h"
+#include "tags/ScriptApplier.h"
 
-#include "KeystrokeScript.h"
+#include "tags/KeystrokeScript.h"
 
 void ScriptApplier::apply(const QString& script) {
     apply(KeystrokeScript::parse(script));

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "EditBuffer.h"
-#include "ScriptOutcome.h"
-#include "ScriptToken.h"
+#include "tags/EditBuffer.h"
+#include "tags/ScriptOutcome.h"
+#include "tags/ScriptToken.h"
 
 #include <QList>
 #include <QString>

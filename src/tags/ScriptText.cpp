@@ -1,6 +1,6 @@
-#include "ScriptText.h"
+#include "tags/ScriptText.h"
 
-#include "KeystrokeScript.h"
+#include "tags/KeystrokeScript.h"
 
 QString scriptForLiteralText(const QString& text) {
     QString script;

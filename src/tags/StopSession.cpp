@@ -1,4 +1,4 @@
-#include "StopSession.h"
+#include "tags/StopSession.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "SurroundTag.h"
+#include "tags/SurroundTag.h"
 
 #include <QPlainTextEdit>
 #include <QTextCursor>

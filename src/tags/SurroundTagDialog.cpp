@@ -1,6 +1,6 @@
-#include "SurroundTagDialog.h"
+#include "tags/SurroundTagDialog.h"
 
-#include "HtmlElementNames.h"
+#include "tags/HtmlElementNames.h"
 
 #include <QCompleter>
 #include <QDialogButtonBox>

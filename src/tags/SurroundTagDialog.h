@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SurroundTag.h"
+#include "tags/SurroundTag.h"
 
 #include <QDialog>
 #include <optional>

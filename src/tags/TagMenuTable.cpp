@@ -1,4 +1,4 @@
-#include "TagMenuTable.h"
+#include "tags/TagMenuTable.h"
 
 #include <QLatin1StringView>
 

@@ -1,10 +1,10 @@
 #include "tags/TagMenus.h"
 
-#include "document/CommonDialog.h"
-#include "document/MenuTable.h"
 #include "tags/ColorText.h"
 #include "tags/InsertionTarget.h"
 #include "tags/TagMenuTable.h"
+#include "ui/CommonDialog.h"
+#include "ui/MenuTable.h"
 
 #include <QAction>
 #include <QMenu>

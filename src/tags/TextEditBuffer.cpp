@@ -1,6 +1,6 @@
-#include "TextEditBuffer.h"
+#include "tags/TextEditBuffer.h"
 
-#include "ScriptApplier.h"
+#include "tags/ScriptApplier.h"
 
 #include <QClipboard>
 #include <QFontMetrics>

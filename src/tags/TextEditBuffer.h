@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CharacterSteps.h"
-#include "EditBuffer.h"
-#include "ScriptOutcome.h"
+#include "tags/CharacterSteps.h"
+#include "tags/EditBuffer.h"
+#include "tags/ScriptOutcome.h"
 
 #include <QTextCursor>
 

@@ -1,9 +1,9 @@
 #include "tags/UserMenus.h"
 
-#include "document/DialogService.h"
-#include "document/MenuTable.h"
 #include "state/ProgramState.h"
 #include "tags/InsertionTarget.h"
+#include "ui/DialogService.h"
+#include "ui/MenuTable.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,8 +1,8 @@
 #include "templates/TemplateOptionsDialog.h"
 
-#include "document/CommonDialog.h"
-#include "document/FileCommands.h"
+#include "files/FileCommands.h"
 #include "state/Preferences.h"
+#include "ui/CommonDialog.h"
 
 #include <QCheckBox>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "BrowserPreview.h"
+#include "tools/BrowserPreview.h"
 
 #include <QFileInfo>
 

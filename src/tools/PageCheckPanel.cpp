@@ -1,4 +1,4 @@
-#include "PageCheckPanel.h"
+#include "tools/PageCheckPanel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "PageChecker.h"
+#include "tools/PageChecker.h"
 
 #include <QFutureWatcher>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QWidget>
 
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
-class QPlainTextEdit;
 
 // The list of the problems that checking a document's page found, meant to sit under the
 // document windows. The check runs off the user-interface thread on a copy of the text; the

@@ -1,4 +1,4 @@
-#include "PageChecker.h"
+#include "tools/PageChecker.h"
 
 #include <tidy/tidy.h>
 #include <tidy/tidybuffio.h>

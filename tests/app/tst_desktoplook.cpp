@@ -1,14 +1,14 @@
 // The program under the desktop's palette and icon theme.
-#include "FrameFixture.h"
-#include "IconTheme.h"
+#include "support/FrameFixture.h"
+#include "support/IconTheme.h"
 
 #include "app/StatusLine.h"
 #include "app/TagBoxes.h"
 #include "app/Toolbar.h"
 #include "builders/BuilderRegistry.h"
 #include "document/DocumentWindow.h"
-#include "document/EditorBox.h"
-#include "document/MessageIcons.h"
+#include "editor/EditorBox.h"
+#include "ui/MessageIcons.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,8 +1,8 @@
-#include "FrameFixture.h"
+#include "support/FrameFixture.h"
 
-#include "document/DocumentText.h"
 #include "document/DocumentWindow.h"
-#include "document/EditorBox.h"
+#include "editor/EditorBox.h"
+#include "text/DocumentText.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,11 +1,11 @@
-#include "FrameFixture.h"
+#include "support/FrameFixture.h"
 
 #include "app/StatusLine.h"
 #include "commands/CommandSet.h"
 #include "document/DocumentWindow.h"
-#include "document/EditorBox.h"
-#include "document/ReplaceDialog.h"
-#include "document/SyntaxColoring.h"
+#include "editor/EditorBox.h"
+#include "find/ReplaceDialog.h"
+#include "syntax/SyntaxColoring.h"
 
 #include <QAction>
 #include <QApplication>

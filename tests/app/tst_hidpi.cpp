@@ -1,6 +1,6 @@
 // The program at scale factor 1.75 on a 1400 x 900 screen (800 x 514 logical pixels): stored
 // geometry, the toolbar's pictures and the dialogs.
-#include "FrameFixture.h"
+#include "support/FrameFixture.h"
 
 #include "app/FrameGeometry.h"
 #include "app/PictureButton.h"

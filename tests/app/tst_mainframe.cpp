@@ -1,9 +1,9 @@
-#include "FrameFixture.h"
+#include "support/FrameFixture.h"
 
 #include "app/StatusLine.h"
 #include "app/Twips.h"
 #include "document/DocumentWindow.h"
-#include "document/EditorBox.h"
+#include "editor/EditorBox.h"
 
 #include <QAction>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "FrameFixture.h"
+#include "support/FrameFixture.h"
 
 #include "document/DocumentWindow.h"
 

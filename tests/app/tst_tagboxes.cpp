@@ -1,11 +1,11 @@
-#include "FrameFixture.h"
+#include "support/FrameFixture.h"
 
-#include "app/BuilderLauncher.h"
 #include "app/TagBoxes.h"
 #include "app/Toolbar.h"
 #include "app/Twips.h"
+#include "builders/BuilderLauncher.h"
 #include "document/DocumentWindow.h"
-#include "document/EditorBox.h"
+#include "editor/EditorBox.h"
 
 #include <QAbstractItemView>
 #include <QAction>

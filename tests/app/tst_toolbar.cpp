@@ -1,5 +1,5 @@
-#include "FrameFixture.h"
-#include "IconTheme.h"
+#include "support/FrameFixture.h"
+#include "support/IconTheme.h"
 
 #include "app/ButtonHelp.h"
 #include "app/PictureButton.h"
@@ -8,7 +8,7 @@
 #include "app/Toolbar.h"
 #include "app/Twips.h"
 #include "document/DocumentWindow.h"
-#include "document/EditorBox.h"
+#include "editor/EditorBox.h"
 
 #include <QAccessible>
 #include <QAction>

@@ -1,5 +1,5 @@
 #include "builders/BuilderRegistry.h"
-#include "document/ScriptedDialogService.h"
+#include "support/ScriptedDialogService.h"
 #include "tags/InsertionTarget.h"
 
 #include <QCheckBox>

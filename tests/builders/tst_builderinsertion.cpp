@@ -1,7 +1,7 @@
-#include "FrameFixture.h"
+#include "support/FrameFixture.h"
 
-#include "app/BuilderLauncher.h"
 #include "app/StatusLine.h"
+#include "builders/BuilderLauncher.h"
 #include "document/DocumentWindow.h"
 
 #include <QCheckBox>

@@ -1,9 +1,9 @@
-#include "FrameFixture.h"
+#include "support/FrameFixture.h"
 
 #include "app/StatusLine.h"
 #include "document/DocumentWindow.h"
-#include "document/EditorAppearance.h"
-#include "document/EditorBox.h"
+#include "editor/EditorAppearance.h"
+#include "editor/EditorBox.h"
 
 #include <QAction>
 #include <QFile>

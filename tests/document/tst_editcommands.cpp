@@ -1,8 +1,8 @@
-#include "FrameFixture.h"
+#include "support/FrameFixture.h"
 
 #include "document/DocumentWindow.h"
 #include "document/EditCommands.h"
-#include "document/EditorBox.h"
+#include "editor/EditorBox.h"
 
 #include <QAction>
 #include <QApplication>

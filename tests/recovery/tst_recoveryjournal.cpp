@@ -7,11 +7,11 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "document/DocumentText.h"
 #include "recovery/JournalEntry.h"
 #include "recovery/JournalText.h"
 #include "recovery/OrphanedJournals.h"
 #include "recovery/RecoveryJournal.h"
+#include "text/DocumentText.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-#include "document/SizeReport.h"
 #include "state/DocumentTable.h"
+#include "text/SizeReport.h"
 
 #include <QLocale>
 #include <QTest>

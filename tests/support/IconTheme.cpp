@@ -1,4 +1,4 @@
-#include "IconTheme.h"
+#include "support/IconTheme.h"
 
 #include <QDir>
 #include <QFile>

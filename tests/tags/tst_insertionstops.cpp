@@ -1,10 +1,10 @@
 // Insertion stops: finding them in inserted text, and Tab and Shift+Tab between them in the real
 // frame after tag menus and builders.
-#include "FrameFixture.h"
+#include "support/FrameFixture.h"
 
-#include "app/BuilderLauncher.h"
+#include "builders/BuilderLauncher.h"
 #include "document/DocumentWindow.h"
-#include "document/EditorBox.h"
+#include "editor/EditorBox.h"
 #include "tags/InsertionStopFinder.h"
 #include "tags/InsertionStops.h"
 

@@ -1,9 +1,9 @@
 // Surround with tag: the pair made from what the user typed, Edit > Surround With Tag in a real
 // document window (one undo step), and the dialog that asks for the tag.
-#include "FrameFixture.h"
+#include "support/FrameFixture.h"
 
 #include "document/DocumentWindow.h"
-#include "document/EditorBox.h"
+#include "editor/EditorBox.h"
 #include "tags/SurroundTag.h"
 #include "tags/SurroundTagDialog.h"
 

@@ -1,7 +1,7 @@
-#include "FrameFixture.h"
+#include "support/FrameFixture.h"
 
 #include "document/DocumentWindow.h"
-#include "document/EditorBox.h"
+#include "editor/EditorBox.h"
 #include "tags/PlainEditBuffer.h"
 #include "tags/ScriptApplier.h"
 #include "tags/TagMenuTable.h"

@@ -1,8 +1,8 @@
-#include "FrameFixture.h"
+#include "support/FrameFixture.h"
 
 #include "app/StatusLine.h"
 #include "document/DocumentWindow.h"
-#include "document/EditorBox.h"
+#include "editor/EditorBox.h"
 #include "state/UserMenuFile.h"
 #include "tags/PlainEditBuffer.h"
 #include "tags/ScriptApplier.h"

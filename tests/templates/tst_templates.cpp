@@ -1,11 +1,11 @@
-#include "FrameFixture.h"
+#include "support/FrameFixture.h"
 
 #include "app/PictureButton.h"
 #include "app/StatusLine.h"
 #include "app/Toolbar.h"
 #include "document/DocumentWindow.h"
-#include "document/EditorBox.h"
-#include "document/FileCommands.h"
+#include "editor/EditorBox.h"
+#include "files/FileCommands.h"
 #include "templates/TemplateOptionsDialog.h"
 #include "templates/Templates.h"
 

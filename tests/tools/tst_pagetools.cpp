@@ -1,9 +1,9 @@
 // Check Page (libtidy's problems, the panel and jumping to a problem) and the preview, through
 // the real frame where the user would see them.
-#include "FrameFixture.h"
+#include "support/FrameFixture.h"
 
 #include "document/DocumentWindow.h"
-#include "document/EditorBox.h"
+#include "editor/EditorBox.h"
 #include "tools/BrowserPreview.h"
 #include "tools/PageCheckPanel.h"
 #include "tools/PageChecker.h"

@@ -1,0 +1,23 @@
+#include "editor/EditorTextLayout.h"
+
+#include <QTextDocument>
+#include <QTextLayout>
+
+EditorTextLayout::EditorTextLayout(QTextDocument* document) : QPlainTextDocumentLayout(document) {}
+
+void EditorTextLayout::keepShapesOf(const QTextBlock& block) {
+    // The line typed in before goes back to throwing its shaped text away.
+    if (block == m_typedLine)
+        return;
+    if (m_typedLine.isValid() && m_typedLine.layout())
+        m_typedLine.layout()->setCacheEnabled(false);
+    m_typedLine = block;
+    block.layout()->setCacheEnabled(true);
+}
+
+void EditorTextLayout::documentChanged(int from, int charsRemoved, int charsAdded) {
+    const QTextBlock block = document()->findBlock(from);
+    if (block == document()->findBlock(qMax(0, from + charsRemoved + charsAdded - 1)))
+        keepShapesOf(block);
+    QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "ui/DialogService.h"
+
+#include <QList>
+#include <QQueue>
+
+// The dialog seam for tests and benchmarks: answers come from queues filled in advance, and
+// every dialog shown is recorded. With its queue empty, a message box answers OK when OK is its
+// only button and Cancel otherwise; a file, colour, font, tag or go-to-line dialog is cancelled;
+// the recovery offer is closed (Later).
+class ScriptedDialogService : public DialogService {
+public:
+    enum class Kind { Message, Open, Save, Color, Font, Tag, Recovery, GoToLine };
+    struct Shown {
+        Kind kind;
+        MessageRequest message;
+        FileDialogRequest file;
+        QColor color;
+        FontChoice font;
+        RecoveryRequest recovery;
+        int lineCount = 0;
+    };
+
+    void answerMessage(MessageAnswer answer) { m_messageAnswers.enqueue(answer); }
+    void answerFile(std::optional<FileDialogResult> result) { m_fileAnswers.enqueue(result); }
+    void answerColor(std::optional<QColor> color) { m_colorAnswers.enqueue(color); }
+    void answerFont(std::optional<FontChoice> font) { m_fontAnswers.enqueue(font); }
+    void answerTag(std::optional<QString> tag) { m_tagAnswers.enqueue(tag); }
+    void answerRecovery(RecoveryAnswer answer) { m_recoveryAnswers.enqueue(answer); }
+    void answerGoToLine(std::optional<LineColumn> place) { m_placeAnswers.enqueue(place); }
+
+    const QList<Shown>& shown() const { return m_shown; }
+    // The texts of the message boxes shown so far.
+    QStringList messageTexts() const;
+    void clear();
+
+    MessageAnswer showMessage(QWidget* parent, const MessageRequest& request) override;
+    std::optional<FileDialogResult> showOpen(QWidget* parent,
+                                             const FileDialogRequest& request) override;
+    std::optional<FileDialogResult> showSave(QWidget* parent,
+                                             const FileDialogRequest& request) override;
+    std::optional<QColor> showColor(QWidget* parent, const QColor& initial) override;
+    std::optional<FontChoice> showFont(QWidget* parent, const FontChoice& initial) override;
+    std::optional<QString> askTag(QWidget* parent) override;
+    RecoveryAnswer showRecovery(QWidget* parent, const RecoveryRequest& request) override;
+    std::optional<LineColumn> showGoToLine(QWidget* parent, int lineCount) override;
+
+private:
+    std::optional<FileDialogResult> nextFile(Kind kind, const FileDialogRequest& request);
+
+    QList<Shown> m_shown;
+    QQueue<MessageAnswer> m_messageAnswers;
+    QQueue<std::optional<FileDialogResult>> m_fileAnswers;
+    QQueue<std::optional<QColor>> m_colorAnswers;
+    QQueue<std::optional<FontChoice>> m_fontAnswers;
+    QQueue<std::optional<QString>> m_tagAnswers;
+    QQueue<RecoveryAnswer> m_recoveryAnswers;
+    QQueue<std::optional<LineColumn>> m_placeAnswers;
+};
