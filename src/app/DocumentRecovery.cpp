@@ -1,20 +1,23 @@
 #include "app/DocumentRecovery.h"
 
-#include "app/DocumentWindows.h"
-#include "app/MainFrame.h"
+#include "app/DocumentArea.h"
 #include "editor/EditorBox.h"
 #include "recovery/OrphanedJournals.h"
 #include "recovery/RecoveryJournal.h"
 #include "state/ProgramState.h"
 #include "ui/DialogService.h"
 
-DocumentRecovery::DocumentRecovery(MainFrame& frame, RecoveryJournal& journal)
-    : QObject(&frame), m_frame(frame), m_journal(journal) {
-    DocumentWindows& windows = frame.documents();
-    connect(&windows, &DocumentWindows::created, this, &DocumentRecovery::follow);
-    connect(&windows, &DocumentWindows::closing, this,
+DocumentRecovery::DocumentRecovery(DocumentArea& documents, DocumentTable& table,
+                                   RecoveryJournal& journal, DialogService& dialogs,
+                                   QWidget* dialogParent)
+    : QObject(&documents),
+      m_documents(documents),
+      m_journal(journal),
+      m_dialogs(dialogs),
+      m_dialogParent(dialogParent) {
+    connect(&documents, &DocumentArea::created, this, &DocumentRecovery::follow);
+    connect(&documents, &DocumentArea::closing, this,
             [this](DocumentWindow& doc) { m_journal.noteClosed(*doc.editor()->document()); });
-    DocumentTable& table = frame.state().documents();
     connect(&table, &DocumentTable::captionChanged, this, [this](int slot) {
         if (DocumentWindow* doc = windowOf(slot))
             describe(*doc);
@@ -25,12 +28,12 @@ DocumentRecovery::DocumentRecovery(MainFrame& frame, RecoveryJournal& journal)
             m_journal.noteSaved(*doc->editor()->document());
     });
     connect(&journal, &RecoveryJournal::writeFailed, this, [this](const QString& message) {
-        m_frame.setStatusMessage(QStringLiteral("No recovery copy kept: ") + message);
+        emit notice(QStringLiteral("No recovery copy kept: ") + message);
     });
 }
 
 DocumentWindow* DocumentRecovery::windowOf(int slot) const {
-    return m_frame.documents().window(slot);
+    return m_documents.window(slot);
 }
 
 void DocumentRecovery::follow(DocumentWindow& doc) {
@@ -61,7 +64,7 @@ void DocumentRecovery::offerUnsavedDocuments() {
     // stay where they are for a later start.
     if (orphans.isEmpty() || !m_journal.open())
         return;
-    const RecoveryAnswer answer = m_frame.dialogs().showRecovery(&m_frame, orphans.request());
+    const RecoveryAnswer answer = m_dialogs.showRecovery(m_dialogParent, orphans.request());
     orphans.resolve(answer, [this](const RecoverableEntry& kept) { return restore(kept); });
 }
 
@@ -69,7 +72,7 @@ void DocumentRecovery::offerUnsavedDocuments() {
 // entry becomes this run's.
 bool DocumentRecovery::restore(const RecoverableEntry& kept) {
     const JournalEntry& entry = kept.entry;
-    DocumentWindow* doc = m_frame.documents().createForFile(entry.displayName());
+    DocumentWindow* doc = m_documents.createForFile(entry.displayName());
     doc->loadKeptText(entry.bytes, entry.keptFormat(), entry.format);
     doc->setChanged(true);
     return m_journal.adopt(*doc->editor()->document(), kept);

@@ -2,8 +2,11 @@
 
 #include <QObject>
 
+class DialogService;
+class DocumentArea;
+class DocumentTable;
 class DocumentWindow;
-class MainFrame;
+class QWidget;
 class RecoveryJournal;
 struct RecoverableEntry;
 
@@ -13,12 +16,17 @@ struct RecoverableEntry;
 class DocumentRecovery : public QObject {
     Q_OBJECT
 public:
-    DocumentRecovery(MainFrame& frame, RecoveryJournal& journal);
+    DocumentRecovery(DocumentArea& documents, DocumentTable& table, RecoveryJournal& journal,
+                     DialogService& dialogs, QWidget* dialogParent);
 
     // Offers the documents that runs which ended uncleanly had not saved, if there are any.
     void offerUnsavedDocuments();
     // The run ends cleanly: nothing is left for a later start.
     void finish();
+
+signals:
+    // A note for the status line: what went wrong keeping a recovery copy.
+    void notice(const QString& text);
 
 private:
     void follow(DocumentWindow& doc);
@@ -26,6 +34,8 @@ private:
     DocumentWindow* windowOf(int slot) const;
     bool restore(const RecoverableEntry& kept);
 
-    MainFrame& m_frame;
+    DocumentArea& m_documents;
     RecoveryJournal& m_journal;
+    DialogService& m_dialogs;
+    QWidget* m_dialogParent;
 };

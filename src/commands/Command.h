@@ -26,7 +26,7 @@ enum class Command {
     InsertQuickPage,
     OptionsTemplate,
     OptionsToolbar,
-    OptionsCancelNewForm,
+    OptionsStartWithoutDocument,
     OptionsBackgroundColor,
     OptionsForegroundColor,
     OptionsFont,

@@ -30,7 +30,8 @@ constexpr CommandRow kRows[] = {
     {C::InsertQuickPage, "insert_quick_page", "&Quick Page"},
     {C::OptionsTemplate, "options_template", "Te&mplate", "", true},
     {C::OptionsToolbar, "options_toolbar", "&Toolbar", "", true},
-    {C::OptionsCancelNewForm, "options_cancel_new_form", "&Cancel new form on startup", "", true},
+    {C::OptionsStartWithoutDocument, "options_cancel_new_form", "&Cancel new form on startup", "",
+     true},
     {C::OptionsBackgroundColor, "options_background_color", "&Background color"},
     {C::OptionsForegroundColor, "options_foreground_color", "&Foreground color"},
     {C::OptionsFont, "options_font", "&Font"},
@@ -65,7 +66,7 @@ static_assert(rowsFollowTheEnum(), "one row per command, in the enum's order");
 
 const MenuItem kFileItems[] = {C::FileNew, C::FileOpen, C::FileExit, "file_separator"};
 const MenuItem kFrameOptionItems[] = {C::OptionsTemplate, C::OptionsToolbar,
-                                      C::OptionsCancelNewForm, "clear_separator",
+                                      C::OptionsStartWithoutDocument, "clear_separator",
                                       C::OptionsClearPreferences};
 const MenuItem kHelpItems[] = {C::HelpReadme, C::HelpAbout};
 const MenuLayout kFrameMenus[] = {
@@ -90,7 +91,7 @@ const MenuItem kColorItems[] = {C::OptionsBackgroundColor, C::OptionsForegroundC
 const MenuLayout kColors{"colors_menu", "&Colors", kColorItems};
 const MenuItem kDocumentOptionItems[] = {C::OptionsTemplate,
                                          C::OptionsToolbar,
-                                         C::OptionsCancelNewForm,
+                                         C::OptionsStartWithoutDocument,
                                          kColors,
                                          C::OptionsFont,
                                          "user_menus_separator",

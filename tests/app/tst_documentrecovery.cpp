@@ -150,13 +150,13 @@ void TestDocumentRecovery::aTruncatedEntryIsSkippedWithANote() {
     QVERIFY(QFile::resize(entry, QFileInfo(entry).size() - 3));
 
     fx.dialogs().answerRecovery(RecoveryAnswer::Discard);
-    MainFrame& frame = fx.start();
+    fx.start();
     settle();
     QCOMPARE(offers(fx).size(), 1);
     QCOMPARE(offers(fx).first().items.size(), 0);
     QCOMPARE(offers(fx).first().notes,
              QStringList{QStringLiteral("Untitled could not be recovered: it is cut short.")});
-    QCOMPARE(frame.documents().openWindows().size(), 1);
+    QCOMPARE(fx.documents().openWindows().size(), 1);
     QVERIFY(!QFile::exists(entry));
 }
 

@@ -52,9 +52,9 @@ private slots:
         QVERIFY(!fx.frame().findChild<PageCheckPanel*>());  // not made at start-up
         const QByteArray page = (kPageHead + "<p>\tsee\t<b>bold</p>\n</body></html>\n").toUtf8();
         DocumentWindow* doc =
-            fx.frame().commands().files().openDocumentFile(fx.writeFile("page.html", page));
+            fx.program().files().openDocumentFile(fx.writeFile("page.html", page));
         pressInEditor(fx, Qt::Key_F7);
-        PageCheckPanel* panel = fx.frame().commands().pageTools().panel();
+        PageCheckPanel* panel = fx.program().pageTools().panel();
         QVERIFY(panel && panel->isVisible());
         // The panel's arrival leaves the page's window active, with its menus and the keyboard.
         QCOMPARE(fx.active(), doc);
@@ -70,7 +70,7 @@ private slots:
         QCOMPARE(found[0]->text(),
                  QStringLiteral("line 3 column 17 - Warning: missing </b> before </p>"));
         // Another window is active by then; choosing the problem brings the page's back.
-        fx.frame().documents().newDocument();
+        fx.documents().newDocument();
         QVERIFY(fx.active() != doc);
         panel->list()->setCurrentItem(found[0]);
         QTest::keyClick(panel->list(), Qt::Key_Return);
@@ -144,7 +144,7 @@ private slots:
         FrameFixture fx;
         fx.start();
         if (titled)
-            fx.frame().commands().files().openDocumentFile(fx.writeFile("page.html", "<p>"));
+            fx.program().files().openDocumentFile(fx.writeFile("page.html", "<p>"));
         if (edited)
             fx.typeText(QStringLiteral("x"));
         if (!saveAsAnswer.isEmpty())
