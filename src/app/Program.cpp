@@ -152,6 +152,11 @@ bool Program::openCommandLineFile(const QString& name) {
         m_dialogs.showNote(m_frame.get(), QStringLiteral("Can't open : ") + name);
         return false;
     }
+    // Any size the editor can hold, as Open takes with Open Large Files on.
+    if (file.size() > DocumentFiles::kLargeOpenLimit) {
+        m_dialogs.showNote(m_frame.get(), QStringLiteral("The file is too large to open."));
+        return false;
+    }
     BusyCursor busy;
     DocumentWindow* doc = m_documents->active();
     doc->loadBytes(file.readAll());
