@@ -90,6 +90,18 @@ private slots:
         QCOMPARE(panel.list()->item(0)->text(), QStringLiteral("No problems found."));
     }
 
+    void deeplyNestedPageDoesNotTakeTheProgramDown() {
+        // libtidy recurses a level per element and overflows its stack, minutes later.
+        EditorBox editor;
+        editor.setPlainText(kPageHead + QStringLiteral("<div>").repeated(100000) + "x");
+        PageCheckPanel panel;
+        QSignalSpy finished(&panel, &PageCheckPanel::checkFinished);
+        panel.check(&editor);
+        QVERIFY(finished.wait(600000));
+        QVERIFY(!panel.isChecking());
+        QVERIFY(panel.list()->count() > 0);
+    }
+
     void oddInputGivesProblemsOnItsOwnLines_data() {
         QTest::addColumn<QString>("text");
         QTest::newRow("empty") << QString();
