@@ -70,8 +70,7 @@ void PageCheckPanel::check(QPlainTextEdit* editor, const QString& pageName) {
     m_stop->setEnabled(true);
     m_run = new PageCheckRun(m_checker, m_timeLimit, this);
     connect(m_run, &PageCheckRun::ended, this, &PageCheckPanel::runEnded);
-    // The one copy made on this thread; the checker process works on the copy.
-    m_run->start(editor->document()->toRawText());
+    m_run->start(*editor->document());
 }
 
 void PageCheckPanel::stop() {

@@ -12,12 +12,12 @@ class QListWidgetItem;
 class QToolButton;
 
 // The list of the problems that checking a document's page found, meant to sit under the
-// document windows. The check runs in the checker process on a copy of the text; the list says
-// so meanwhile, and says "No problems found." when there are none, or why the check stopped
-// without a result (the checker crashed, took too long, was stopped or is missing). Double-click
-// or Enter on a problem asks for the caret to go to its place. Its title names the page checked;
-// its Stop button ends a check; its close button hides it until the next check. Destroying the
-// panel ends a running check at once.
+// document windows. The check runs in the checker process, which is handed the text a few lines
+// at a time; the list says so meanwhile, and says "No problems found." when there are none, or why
+// the check stopped without a result (the checker crashed, took too long, was stopped or is
+// missing). Double-click or Enter on a problem asks for the caret to go to its place. Its title
+// names the page checked; its Stop button ends a check; its close button hides it until the next
+// check. Destroying the panel ends a running check at once.
 class PageCheckPanel : public QWidget {
     Q_OBJECT
 public:

@@ -2,8 +2,8 @@
 
 namespace {
 
-// Characters encoded and handed to the process at a time, and what may wait in its buffer before
-// the next slice: a slice costs the user-interface thread about a millisecond.
+// Characters read, encoded and handed to the process at a time, and what may wait in its buffer
+// before the next slice: a slice costs the user-interface thread about a millisecond.
 constexpr qsizetype kSlice = 256 * 1024;
 
 }  // namespace
@@ -20,16 +20,23 @@ PageCheckRun::~PageCheckRun() {
     killProcess();
 }
 
-void PageCheckRun::start(const QString& text) {
-    if (m_process || m_ended)
+void PageCheckRun::start(const QTextDocument& document) {
+    if (m_page || m_ended)
         return;
+    m_page = std::make_unique<PageTextReader>(document, [this] { textChanged(); });
+    launch();
+}
+
+void PageCheckRun::launch() {
     if (m_checker.program.isEmpty()) {
         // Later, as when the program cannot be started, so that ended() always follows start().
         QMetaObject::invokeMethod(
             this, [this] { end(Ending::Missing); }, Qt::QueuedConnection);
         return;
     }
-    m_text = text;
+    m_page->rewind();
+    m_inputClosed = false;
+    m_answer.clear();
     m_process = new QProcess(this);
     m_process->setStandardErrorFile(QProcess::nullDevice());
     connect(m_process, &QProcess::started, this, &PageCheckRun::feed);
@@ -44,28 +51,38 @@ void PageCheckRun::start(const QString& text) {
     m_process->start(m_checker.program, m_checker.arguments);
 }
 
+void PageCheckRun::textChanged() {
+    // Once the checker has the whole page, edits are no concern of this check.
+    if (m_ended || m_inputClosed || !m_process)
+        return;
+    if (!m_page->hasDocument()) {
+        end(Ending::Stopped);
+        return;
+    }
+    killProcess();
+    // Not from inside the edit's own notification.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (!m_ended && !m_process)
+                launch();
+        },
+        Qt::QueuedConnection);
+}
+
 void PageCheckRun::stop() {
-    if (m_process)
+    if (m_page)
         end(Ending::Stopped);
 }
 
 void PageCheckRun::feed() {
     if (!m_process || m_inputClosed)
         return;
-    while (m_fed < m_text.size() && m_process->bytesToWrite() < kSlice) {
-        qsizetype length = std::min(kSlice, m_text.size() - m_fed);
-        // Each half of a parted surrogate pair would reach the checker as a replacement.
-        if (m_fed + length < m_text.size() && m_text[m_fed + length - 1].isHighSurrogate())
-            ++length;
-        QString slice = m_text.mid(m_fed, length);
-        slice.replace(QChar::ParagraphSeparator, u'\n');
-        m_process->write(slice.toUtf8());
-        m_fed += length;
-    }
-    if (m_fed == m_text.size()) {
+    while (!m_page->atEnd() && m_process->bytesToWrite() < kSlice)
+        m_process->write(m_page->read(kSlice).toUtf8());
+    if (m_page->atEnd()) {
         m_process->closeWriteChannel();
         m_inputClosed = true;
-        m_text.clear();
     }
 }
 
@@ -93,7 +110,6 @@ void PageCheckRun::end(Ending ending, const PageCheckResult& result) {
     m_ended = true;
     m_limit.stop();
     killProcess();
-    m_text.clear();
     m_answer.clear();
     emit ended(ending, result);
 }

@@ -51,7 +51,9 @@ std::optional<PageCheckResult> checkNow(const QString& text) {
             answer = result;
     });
     QSignalSpy ended(&run, &PageCheckRun::ended);
-    run.start(text);
+    QTextDocument page;
+    page.setPlainText(text);
+    run.start(page);
     ended.wait(30000);
     return answer;
 }
@@ -193,6 +195,27 @@ private slots:
         QCOMPARE(finished.size(), 1);
         QVERIFY(!panel->isChecking());
         QCOMPARE(panel->list()->item(0)->text(), QStringLiteral("Checking was stopped."));
+    }
+
+    void editWhileThePageIsHandedOverChecksTheEditedPage() {
+        // The first checker reads a little of the page and no more; the second keeps all of it.
+        QTemporaryDir dir;
+        EditorBox editor;
+        editor.setPlainText(kPageHead + QStringLiteral("<p>a page</p>\n").repeated(200000));
+        PageCheckPanel panel;
+        panel.setChecker(
+            script("cd '" + dir.path() +
+                   "'; if [ -e began ]; then cat >kept; printf 'pagelark-check 1\\nend\\n';"
+                   " else : >began; head -c 1000 >/dev/null; : >read; sleep 30; fi"));
+        QSignalSpy finished(&panel, &PageCheckPanel::checkFinished);
+        panel.check(&editor);
+        QTRY_VERIFY(QFile::exists(dir.filePath(QStringLiteral("read"))));
+        QTextCursor(editor.document()).insertText(QStringLiteral("edited "));
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(panel.list()->item(0)->text(), QStringLiteral("No problems found."));
+        QCOMPARE(QString::fromUtf8(fileBytes(dir.filePath(QStringLiteral("kept")))),
+                 editor.document()->toRawText().replace(QChar::ParagraphSeparator, u'\n'));
     }
 
     void checkerIsFoundBesideTheProgramOrInstalled_data() {
