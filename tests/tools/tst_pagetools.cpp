@@ -144,9 +144,6 @@ private slots:
         QTest::newRow("page echoed") << CheckerCommand{"/bin/cat", {}} << "could not be read";
         QTest::newRow("endless output")
             << CheckerCommand{"/usr/bin/yes", {}} << "could not be read";
-        QTest::newRow("answer cut short")
-            << script("cat >/dev/null; printf 'pagelark-check 1\\nwarning\\t1\\t1\\tm\\tr\\n'")
-            << "could not be read";
         QTest::newRow("missing") << CheckerCommand{"/no/such/pagelark-check", {}} << "is missing";
         QTest::newRow("none found") << CheckerCommand{} << "is missing";
     }
@@ -225,7 +222,6 @@ private slots:
         QTest::newRow("beside, as built") << "bin/pagelark-check" << true << true;
         QTest::newRow("installed") << "libexec/pagelark/pagelark-check" << true << true;
         QTest::newRow("not executable") << "bin/pagelark-check" << false << false;
-        QTest::newRow("elsewhere") << "share/pagelark/pagelark-check" << true << false;
     }
 
     void checkerIsFoundBesideTheProgramOrInstalled() {
