@@ -36,6 +36,7 @@ enum class Command {
     OptionsClearPreferences,
     ToolsPreviewInBrowser,
     ToolsCheckPage,
+    ToolsStopCheck,
     OptionsOpenLargeFiles,
     ViewSyntaxColouring,
     ViewLineNumbers,

@@ -41,6 +41,7 @@ constexpr CommandRow kRows[] = {
     {C::OptionsClearPreferences, "options_clear_preferences", "Clear &Preferences", "", true},
     {C::ToolsPreviewInBrowser, "tools_preview_in_browser", "&Preview in Browser", "F12"},
     {C::ToolsCheckPage, "tools_check_page", "&Check Page", "F7"},
+    {C::ToolsStopCheck, "tools_stop_check", "&Stop Check", "Shift+F7"},
     {C::OptionsOpenLargeFiles, "options_open_large_files", "Open &Large Files", "", true},
     {C::ViewSyntaxColouring, "view_syntax_colouring", "&Syntax Colouring", "", true},
     {C::ViewLineNumbers, "view_line_numbers", "&Line Numbers", "", true},
@@ -103,7 +104,7 @@ const MenuItem kDocumentOptionItems[] = {C::OptionsTemplate,
                                          "large_files_separator",
                                          C::OptionsOpenLargeFiles};
 const MenuItem kViewItems[] = {C::ViewSyntaxColouring, C::ViewLineNumbers};
-const MenuItem kToolItems[] = {C::ToolsPreviewInBrowser, C::ToolsCheckPage};
+const MenuItem kToolItems[] = {C::ToolsPreviewInBrowser, C::ToolsCheckPage, C::ToolsStopCheck};
 const MenuItem kWindowItems[] = {C::WindowCascade, C::WindowTile,           C::WindowArrangeIcons,
                                  C::WindowTabbed,  "next_window_separator", C::WindowNext,
                                  C::WindowPrevious};
