@@ -8,6 +8,7 @@
 #include <QUuid>
 
 #include "recovery/JournalEntry.h"
+#include "recovery/JournalFiles.h"
 
 namespace {
 
@@ -68,7 +69,10 @@ void JournalStore::remove(const QString& name) const {
     QFile::remove(pathOf(name));
 }
 
+// A link would be moved as it is, and the next write would go to what it points to.
 bool JournalStore::adopt(const QString& file, const QString& name) const {
+    if (!JournalFiles::isFile(file))
+        return false;
     const QString target = pathOf(name);
     QFile::remove(target);
     // Within one folder tree this is a rename; QFile falls back to a copy across file systems.

@@ -1,3 +1,6 @@
+#include <csignal>
+
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -5,6 +8,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include "recovery/JournalEntry.h"
 #include "recovery/JournalStore.h"
@@ -36,6 +40,44 @@ QStringList rootListing(const QString& root) {
     return QDir(root).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A folder's names and the bytes of its regular files; nothing else is opened.
+QMap<QString, QByteArray> contentsOf(const QString& folder) {
+    QMap<QString, QByteArray> contents;
+    const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    for (const QFileInfo& info : QDir(folder).entryInfoList(all)) {
+        QFile file(info.filePath());
+        contents[info.fileName()] =
+            info.isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : "(no file)";
+    }
+    return contents;
+}
+
+// What a start finds in the recovery folder, discarded at once, in a child process so that a
+// start that hangs fails the test: the number of entries offered, or -1.
+int offeredAtStart(const QString& root) {
+    const pid_t child = fork();
+    if (child == 0) {
+        OrphanedJournals orphans(root);
+        const int offered = int(orphans.entries().size());
+        orphans.resolve(RecoveryAnswer::Discard);
+        _exit(offered);
+    }
+    int status = 0;
+    for (int tenths = 0; tenths < 100 && waitpid(child, &status, WNOHANG) == 0; ++tenths)
+        QThread::msleep(100);
+    if (kill(child, SIGKILL) == 0)
+        waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// What a crash, a script or another user might leave in the recovery folder.
+enum class Craft { LinkedRunFolder, LinkedEntry, PipeLock, LinkedLock, ForeignRunFolder };
+
 }  // namespace
 
 class TestJournalStore : public QObject {
@@ -51,6 +93,9 @@ private slots:
     void aLiveRunKeepsItsEntries();
     void aGoneRunIsOfferedToOneClaimerOnly();
     void answersDecideWhatStays();
+    void nothingOutsideTheJournalIsTouched_data();
+    void nothingOutsideTheJournalIsTouched();
+    void adoptTakesOverRegularFilesOnly();
 
 private:
     QString root() const { return m_dir->path(); }
@@ -206,6 +251,66 @@ void TestJournalStore::answersDecideWhatStays() {
     QCOMPARE(left.entries().first().entry.bytes, QByteArray("not restored"));
     left.resolve(RecoveryAnswer::Discard);
     QCOMPARE(rootListing(root()), QStringList());
+}
+
+// A run folder whose run is gone (no lock), holding one entry, and beside the journal a folder of
+// the user's with an entry, a hidden file and a pipe: a start reads, writes and deletes nothing
+// there, and never waits.
+void TestJournalStore::nothingOutsideTheJournalIsTouched_data() {
+    QTest::addColumn<Craft>("craft");
+    QTest::addColumn<int>("offered");
+    QTest::newRow("run folder links elsewhere") << Craft::LinkedRunFolder << 0;
+    QTest::newRow("entry links elsewhere") << Craft::LinkedEntry << 1;
+    QTest::newRow("lock is a pipe") << Craft::PipeLock << 0;
+    QTest::newRow("lock links to a pipe") << Craft::LinkedLock << 0;
+    QTest::newRow("run folder of another user") << Craft::ForeignRunFolder << 0;
+}
+
+void TestJournalStore::nothingOutsideTheJournalIsTouched() {
+    QFETCH(Craft, craft);
+    QFETCH(int, offered);
+    QTemporaryDir outside;
+    const QByteArray entry = entryWith("elsewhere").serialize();
+    QVERIFY(writeFile(outside.filePath(QStringLiteral("document-1.entry")), entry));
+    QVERIFY(writeFile(outside.filePath(QStringLiteral(".hidden")), "hidden"));
+    QVERIFY(mkfifo(QFile::encodeName(outside.filePath(QStringLiteral("pipe"))), 0600) == 0);
+    const QMap<QString, QByteArray> before = contentsOf(outside.path());
+
+    const QString run = root() + QStringLiteral("/run-crafted");
+    const QString lock = JournalStore::lockFileOf(run);
+    if (craft == Craft::LinkedRunFolder) {
+        QVERIFY(QFile::link(outside.path(), run));
+    } else {
+        QVERIFY(QDir().mkdir(run));
+        QVERIFY(
+            writeFile(run + QStringLiteral("/document-1.entry"), entryWith("kept").serialize()));
+    }
+    if (craft == Craft::LinkedEntry)
+        QVERIFY(QFile::link(outside.filePath(QStringLiteral("document-1.entry")),
+                            run + QStringLiteral("/document-2.entry")));
+    if (craft == Craft::PipeLock)
+        QVERIFY(mkfifo(QFile::encodeName(lock), 0600) == 0);
+    if (craft == Craft::LinkedLock)
+        QVERIFY(QFile::link(outside.filePath(QStringLiteral("pipe")), lock));
+    if (craft == Craft::ForeignRunFolder && chown(QFile::encodeName(run), 65534, 65534) != 0)
+        QSKIP("Giving a folder to another user needs the right to");
+
+    QCOMPARE(offeredAtStart(root()), offered);
+    QCOMPARE(contentsOf(outside.path()), before);
+}
+
+// Restoring takes an entry file over; through a link, the journal's next write would land on
+// whatever the link points to.
+void TestJournalStore::adoptTakesOverRegularFilesOnly() {
+    QTemporaryDir outside;
+    const QString target = outside.filePath(QStringLiteral("page.html"));
+    QVERIFY(writeFile(target, "mine"));
+    const QString link = root() + QStringLiteral("/linked.entry");
+    QVERIFY(QFile::link(target, link));
+    JournalStore store(root());
+    QVERIFY(!store.adopt(link, QStringLiteral("document-1")));
+    QVERIFY(store.write(QStringLiteral("document-1"), entryWith("journal"), nullptr));
+    QCOMPARE(contentsOf(outside.path()).value(QStringLiteral("page.html")), QByteArray("mine"));
 }
 
 QTEST_MAIN(TestJournalStore)
