@@ -1,18 +1,23 @@
 #include "recovery/OrphanedJournals.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QDir>
-#include <QFile>
 #include <QLockFile>
 
 #include "recovery/JournalFiles.h"
 #include "recovery/JournalStore.h"
+#include "ui/BusyCursor.h"
 
 namespace {
 
 // More than any lock file holds (a process number, the program's and the machine's names).
 constexpr qint64 kLargestLock = 4096;
+
+QString noteFor(const QString& name, const QString& problem) {
+    return QStringLiteral("%1 could not be recovered: %2.").arg(name, problem);
+}
 
 QStringList namesIn(const QString& folder, const QStringList& patterns = {}) {
     const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
@@ -64,16 +69,13 @@ void OrphanedJournals::read(const QString& folder) {
         const QString path = folder + u'/' + fileName;
         if (!JournalFiles::isFile(path))
             continue;
-        QFile file;
         QString problem;
         QString name = path;
-        std::optional<JournalEntry> entry;
-        if (JournalFiles::openFile(file, path, &problem))
-            entry = JournalEntry::parse(file.readAll(), &problem, &name);
-        if (entry)
-            m_entries.append({path, *entry});
+        if (std::optional<RecoverableEntry> kept =
+                RecoverableEntry::readHeader(path, &problem, &name))
+            m_entries.append(std::move(*kept));
         else
-            m_notes.append(QStringLiteral("%1 could not be recovered: %2.").arg(name, problem));
+            m_notes.append(noteFor(name, problem));
     }
 }
 
@@ -85,12 +87,16 @@ RecoveryRequest OrphanedJournals::request() const {
     return request;
 }
 
-void OrphanedJournals::resolve(RecoveryAnswer answer,
-                               const std::function<bool(const RecoverableEntry&)>& restore) {
+QStringList OrphanedJournals::resolve(RecoveryAnswer answer,
+                                      const std::function<bool(const RecoverableEntry&)>& restore) {
     QStringList keep;
+    QStringList unreadable;
+    std::optional<BusyCursor> busy;
+    if (answer == RecoveryAnswer::Restore && restore)
+        busy.emplace();
     for (const RecoverableEntry& kept : m_entries) {
-        const bool done = answer == RecoveryAnswer::Discard ||
-                          (answer == RecoveryAnswer::Restore && restore && restore(kept));
+        const bool done =
+            answer == RecoveryAnswer::Discard || (busy && restoreOne(kept, restore, &unreadable));
         if (!done)
             keep.append(kept.file);
     }
@@ -103,6 +109,18 @@ void OrphanedJournals::resolve(RecoveryAnswer answer,
     m_claims.clear();
     m_entries.clear();
     m_notes.clear();
+    return unreadable;
+}
+
+// One text at a time is read, and dropped once restored (or kept only by what restored it).
+bool OrphanedJournals::restoreOne(RecoverableEntry kept,
+                                  const std::function<bool(const RecoverableEntry&)>& restore,
+                                  QStringList* unreadable) {
+    if (QString problem; !kept.readText(&problem)) {
+        unreadable->append(noteFor(kept.entry.displayName(), problem));
+        return true;
+    }
+    return restore(kept);
 }
 
 // Deletes what the folder holds except `keep` and folders, then the folder when it is empty, and

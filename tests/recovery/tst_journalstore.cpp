@@ -36,6 +36,13 @@ void leaveRunOfDeadProcess(const QString& root, const JournalEntry& entry) {
     QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
+// The entry with its text, read from its file.
+JournalEntry withText(RecoverableEntry kept) {
+    QString problem;
+    kept.readText(&problem);
+    return kept.entry;
+}
+
 QStringList rootListing(const QString& root) {
     return QDir(root).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
@@ -131,35 +138,46 @@ void TestJournalStore::entriesComeBackByteForByte() {
     OrphanedJournals orphans(root());
     QCOMPARE(orphans.notes(), QStringList());
     QCOMPARE(orphans.entries().size(), 1);
-    QCOMPARE(orphans.entries().first().entry, written);
+    QCOMPARE(withText(orphans.entries().first()), written);
 }
 
+// A damaged text is found when it is restored: listing reads no more than the headers, whatever
+// they claim.
 void TestJournalStore::damagedEntriesAreSkippedWithANote_data() {
-    QTest::addColumn<int>("cutAt");  // bytes kept from the end of the file (negative: cut)
+    QTest::addColumn<int>("resizeBy");  // bytes cut from the end (negative) or zeros added
     QTest::addColumn<QByteArray>("replace");
     QTest::addColumn<QByteArray>("with");
     QTest::addColumn<QString>("note");
+    QTest::addColumn<bool>("onRestore");  // the note comes when restoring, not when listing
+    const QString damaged = QStringLiteral("its text is damaged");
     QTest::newRow("cut short") << -3 << QByteArray() << QByteArray()
                                << QStringLiteral(
                                       "/site/index.html could not be recovered: it is "
-                                      "cut short.");
-    QTest::newRow("text damaged") << 0 << QByteArray("hello") << QByteArray("jello")
-                                  << QStringLiteral("its text is damaged");
-    QTest::newRow("bytes added") << 0 << QByteArray("world") << QByteArray("world!")
-                                 << QStringLiteral("its text is damaged");
+                                      "cut short.")
+                               << false;
+    QTest::newRow("text damaged") << 0 << QByteArray("hello") << QByteArray("jello") << damaged
+                                  << true;
+    QTest::newRow("bytes added") << 0 << QByteArray("world") << QByteArray("world!") << damaged
+                                 << false;
+    QTest::newRow("50 MB, damaged") << (50 << 20) << QByteArray("\"length\":11")
+                                    << QByteArray("\"length\":52428811") << damaged << true;
+    QTest::newRow("claims a huge length")
+        << 0 << QByteArray("\"length\":11") << QByteArray("\"length\":9000000000000000")
+        << QStringLiteral("it is cut short") << false;
     QTest::newRow("description damaged") << 0 << QByteArray("\"sha1\"") << QByteArray("{")
-                                         << QStringLiteral("its description is damaged");
+                                         << QStringLiteral("its description is damaged") << false;
     QTest::newRow("other version") << 0 << QByteArray("RECOVERY 1") << QByteArray("RECOVERY 7")
-                                   << QStringLiteral("another version of Pagelark");
+                                   << QStringLiteral("another version of Pagelark") << false;
     QTest::newRow("not an entry") << 0 << QByteArray("PAGELARK") << QByteArray("<html>")
-                                  << QStringLiteral("it is not a recovery entry");
+                                  << QStringLiteral("it is not a recovery entry") << false;
 }
 
 void TestJournalStore::damagedEntriesAreSkippedWithANote() {
-    QFETCH(int, cutAt);
+    QFETCH(int, resizeBy);
     QFETCH(QByteArray, replace);
     QFETCH(QByteArray, with);
     QFETCH(QString, note);
+    QFETCH(bool, onRestore);
     QString damagedFile;
     {
         JournalStore store(root());
@@ -169,20 +187,26 @@ void TestJournalStore::damagedEntriesAreSkippedWithANote() {
     }
     QFile file(damagedFile);
     QVERIFY(file.open(QIODevice::ReadWrite));
-    QByteArray bytes = file.readAll();
-    if (cutAt < 0)
-        bytes.chop(-cutAt);
-    bytes.replace(replace, with);
+    QByteArray bytes = file.readAll().replace(replace, with);
     file.resize(0);
     file.write(bytes);
+    QVERIFY(file.resize(bytes.size() + resizeBy));  // zeros added take no room on the disk
     file.close();
 
     OrphanedJournals orphans(root());
-    QCOMPARE(orphans.entries().size(), 1);
-    QCOMPARE(orphans.entries().first().entry.bytes, QByteArray("sound"));
-    QCOMPARE(orphans.notes().size(), 1);
-    QVERIFY2(orphans.notes().first().contains(note), qPrintable(orphans.notes().first()));
+    QCOMPARE(orphans.entries().size(), onRestore ? 2 : 1);
     QCOMPARE(orphans.request().notes, orphans.notes());
+    const bool listedWithANote = !orphans.notes().isEmpty();
+    QStringList restored;
+    QStringList notes = orphans.notes();
+    notes += orphans.resolve(RecoveryAnswer::Restore, [&](const RecoverableEntry& kept) {
+        restored.append(QString::fromLatin1(kept.entry.bytes));
+        return true;
+    });
+    QCOMPARE(restored, QStringList{QStringLiteral("sound")});
+    QCOMPARE(notes.size(), 1);
+    QVERIFY2(notes.first().contains(note), qPrintable(notes.first()));
+    QCOMPARE(listedWithANote, !onRestore);
 }
 
 // QSaveFile writes beside the entry and renames over it; a run killed meanwhile leaves the
@@ -199,7 +223,7 @@ void TestJournalStore::aLeftoverTemporaryFileDoesNotSpoilTheEntry() {
     OrphanedJournals orphans(root());
     QCOMPARE(orphans.notes(), QStringList());
     QCOMPARE(orphans.entries().size(), 1);
-    QCOMPARE(orphans.entries().first().entry, whole);
+    QCOMPARE(withText(orphans.entries().first()), whole);
 }
 
 // A second Pagelark sees the first one's lock as live and leaves its entries alone, however long
@@ -225,7 +249,7 @@ void TestJournalStore::aGoneRunIsOfferedToOneClaimerOnly() {
     OrphanedJournals first(root());
     OrphanedJournals second(root());
     QCOMPARE(first.entries().size(), 1);
-    QCOMPARE(first.entries().first().entry.bytes, QByteArray("typed before the crash"));
+    QCOMPARE(withText(first.entries().first()).bytes, QByteArray("typed before the crash"));
     QVERIFY(second.isEmpty());
     QCOMPARE(first.request().items, (QList<RecoveryItem>{{QStringLiteral("/site/index.html"),
                                                           first.entries().first().entry.taken}}));
@@ -248,7 +272,7 @@ void TestJournalStore::answersDecideWhatStays() {
     OrphanedJournals left(root());
     QCOMPARE(left.notes(), QStringList());
     QCOMPARE(left.entries().size(), 1);
-    QCOMPARE(left.entries().first().entry.bytes, QByteArray("not restored"));
+    QCOMPARE(withText(left.entries().first()).bytes, QByteArray("not restored"));
     left.resolve(RecoveryAnswer::Discard);
     QCOMPARE(rootListing(root()), QStringList());
 }

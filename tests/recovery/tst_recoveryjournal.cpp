@@ -241,7 +241,9 @@ void TestRecoveryJournal::anUncleanEndLeavesEntriesThatANewRunAdopts() {
     OrphanedJournals orphans(root());
     QCOMPARE(orphans.entries().size(), 1);
     EditorDocument restored;
-    const RecoverableEntry& kept = orphans.entries().first();
+    RecoverableEntry kept = orphans.entries().first();
+    QString problem;
+    QVERIFY(kept.readText(&problem));
     DocumentText::load(restored, kept.entry.bytes, kept.entry.keptFormat());
     QVERIFY(journal.adopt(restored, kept));
     orphans.resolve(RecoveryAnswer::Restore, [](const RecoverableEntry&) { return true; });
