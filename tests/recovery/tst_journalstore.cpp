@@ -1,5 +1,3 @@
-#include <csignal>
-
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -8,7 +6,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
 
 #include "recovery/JournalEntry.h"
 #include "recovery/JournalStore.h"
@@ -64,21 +61,19 @@ QMap<QString, QByteArray> contentsOf(const QString& folder) {
     return contents;
 }
 
-// What a start finds in the recovery folder, discarded at once, in a child process so that a
-// start that hangs fails the test: the number of entries offered, or -1.
+// What a start finds in the recovery folder, discarded at once, in a child process that is
+// ended if it hangs: the number of entries offered, or -1.
 int offeredAtStart(const QString& root) {
     const pid_t child = fork();
     if (child == 0) {
+        alarm(10);
         OrphanedJournals orphans(root);
         const int offered = int(orphans.entries().size());
         orphans.resolve(RecoveryAnswer::Discard);
         _exit(offered);
     }
     int status = 0;
-    for (int tenths = 0; tenths < 100 && waitpid(child, &status, WNOHANG) == 0; ++tenths)
-        QThread::msleep(100);
-    if (kill(child, SIGKILL) == 0)
-        waitpid(child, &status, 0);
+    waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
@@ -102,7 +97,6 @@ private slots:
     void answersDecideWhatStays();
     void nothingOutsideTheJournalIsTouched_data();
     void nothingOutsideTheJournalIsTouched();
-    void adoptTakesOverRegularFilesOnly();
 
 private:
     QString root() const { return m_dir->path(); }
@@ -194,11 +188,10 @@ void TestJournalStore::damagedEntriesAreSkippedWithANote() {
     file.close();
 
     OrphanedJournals orphans(root());
-    QCOMPARE(orphans.entries().size(), onRestore ? 2 : 1);
     QCOMPARE(orphans.request().notes, orphans.notes());
-    const bool listedWithANote = !orphans.notes().isEmpty();
-    QStringList restored;
     QStringList notes = orphans.notes();
+    QCOMPARE(notes.isEmpty(), onRestore);
+    QStringList restored;
     notes += orphans.resolve(RecoveryAnswer::Restore, [&](const RecoverableEntry& kept) {
         restored.append(QString::fromLatin1(kept.entry.bytes));
         return true;
@@ -206,7 +199,6 @@ void TestJournalStore::damagedEntriesAreSkippedWithANote() {
     QCOMPARE(restored, QStringList{QStringLiteral("sound")});
     QCOMPARE(notes.size(), 1);
     QVERIFY2(notes.first().contains(note), qPrintable(notes.first()));
-    QCOMPARE(listedWithANote, !onRestore);
 }
 
 // QSaveFile writes beside the entry and renames over it; a run killed meanwhile leaves the
@@ -278,8 +270,8 @@ void TestJournalStore::answersDecideWhatStays() {
 }
 
 // A run folder whose run is gone (no lock), holding one entry, and beside the journal a folder of
-// the user's with an entry, a hidden file and a pipe: a start reads, writes and deletes nothing
-// there, and never waits.
+// the user's with an entry, a hidden file and a pipe: nothing there is read, written or deleted,
+// and a start never waits.
 void TestJournalStore::nothingOutsideTheJournalIsTouched_data() {
     QTest::addColumn<Craft>("craft");
     QTest::addColumn<int>("offered");
@@ -309,9 +301,15 @@ void TestJournalStore::nothingOutsideTheJournalIsTouched() {
         QVERIFY(
             writeFile(run + QStringLiteral("/document-1.entry"), entryWith("kept").serialize()));
     }
-    if (craft == Craft::LinkedEntry)
-        QVERIFY(QFile::link(outside.filePath(QStringLiteral("document-1.entry")),
-                            run + QStringLiteral("/document-2.entry")));
+    const QString linkedEntry = run + QStringLiteral("/document-2.entry");
+    if (craft == Craft::LinkedEntry) {
+        QVERIFY(QFile::link(outside.filePath(QStringLiteral("document-1.entry")), linkedEntry));
+        // Taken over through the link, the entry would have the next write land elsewhere.
+        JournalStore store(root());
+        QVERIFY(!store.adopt(linkedEntry, QStringLiteral("document-1")));
+        QVERIFY(store.write(QStringLiteral("document-1"), entryWith("journal"), nullptr));
+        store.close();
+    }
     if (craft == Craft::PipeLock)
         QVERIFY(mkfifo(QFile::encodeName(lock), 0600) == 0);
     if (craft == Craft::LinkedLock)
@@ -321,20 +319,6 @@ void TestJournalStore::nothingOutsideTheJournalIsTouched() {
 
     QCOMPARE(offeredAtStart(root()), offered);
     QCOMPARE(contentsOf(outside.path()), before);
-}
-
-// Restoring takes an entry file over; through a link, the journal's next write would land on
-// whatever the link points to.
-void TestJournalStore::adoptTakesOverRegularFilesOnly() {
-    QTemporaryDir outside;
-    const QString target = outside.filePath(QStringLiteral("page.html"));
-    QVERIFY(writeFile(target, "mine"));
-    const QString link = root() + QStringLiteral("/linked.entry");
-    QVERIFY(QFile::link(target, link));
-    JournalStore store(root());
-    QVERIFY(!store.adopt(link, QStringLiteral("document-1")));
-    QVERIFY(store.write(QStringLiteral("document-1"), entryWith("journal"), nullptr));
-    QCOMPARE(contentsOf(outside.path()).value(QStringLiteral("page.html")), QByteArray("mine"));
 }
 
 QTEST_MAIN(TestJournalStore)
