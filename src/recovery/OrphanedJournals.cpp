@@ -87,16 +87,18 @@ RecoveryRequest OrphanedJournals::request() const {
     return request;
 }
 
-QStringList OrphanedJournals::resolve(RecoveryAnswer answer,
+QStringList OrphanedJournals::resolve(const RecoveryChoice& choice,
                                       const std::function<bool(const RecoverableEntry&)>& restore) {
+    const RecoveryAnswer answer = choice.answer;
     QStringList keep;
     QStringList unreadable;
     std::optional<BusyCursor> busy;
     if (answer == RecoveryAnswer::Restore && restore)
         busy.emplace();
-    for (const RecoverableEntry& kept : m_entries) {
-        const bool done =
-            answer == RecoveryAnswer::Discard || (busy && restoreOne(kept, restore, &unreadable));
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        const RecoverableEntry& kept = m_entries.at(i);
+        const bool done = answer == RecoveryAnswer::Discard ||
+                          (busy && choice.restores(i) && restoreOne(kept, restore, &unreadable));
         if (!done)
             keep.append(kept.file);
     }

@@ -29,12 +29,13 @@ public:
     bool isEmpty() const { return m_entries.isEmpty() && m_notes.isEmpty(); }
     RecoveryRequest request() const;
 
-    // Restore: reads each entry's text, with the busy pointer showing, and calls `restore` with
-    // it; the ones it reports as taken care of are deleted, the others stay for the next start.
+    // Restore: reads the text of each chosen entry, with the busy pointer showing, and calls
+    // `restore` with it; the ones it reports as taken care of are deleted, the others (and those
+    // not chosen) stay for the next start.
     // Unreadable entries are deleted either way; the result has a sentence for each one whose
     // text turned out unreadable only now. Discard: deletes everything. Later: deletes nothing.
     // Every claim is released.
-    QStringList resolve(RecoveryAnswer answer,
+    QStringList resolve(const RecoveryChoice& choice,
                         const std::function<bool(const RecoverableEntry&)>& restore = {});
 
 private:

@@ -69,7 +69,7 @@ int offeredAtStart(const QString& root) {
         alarm(10);
         OrphanedJournals orphans(root);
         const int offered = int(orphans.entries().size());
-        orphans.resolve(RecoveryAnswer::Discard);
+        orphans.resolve({RecoveryAnswer::Discard});
         _exit(offered);
     }
     int status = 0;
@@ -192,7 +192,7 @@ void TestJournalStore::damagedEntriesAreSkippedWithANote() {
     QStringList notes = orphans.notes();
     QCOMPARE(notes.isEmpty(), onRestore);
     QStringList restored;
-    notes += orphans.resolve(RecoveryAnswer::Restore, [&](const RecoverableEntry& kept) {
+    notes += orphans.resolve({RecoveryAnswer::Restore}, [&](const RecoverableEntry& kept) {
         restored.append(QString::fromLatin1(kept.entry.bytes));
         return true;
     });
@@ -230,7 +230,7 @@ void TestJournalStore::aLiveRunKeepsItsEntries() {
                              QFileDevice::FileModificationTime));
     lock.close();
     QVERIFY(OrphanedJournals(root()).isEmpty());
-    OrphanedJournals(root()).resolve(RecoveryAnswer::Discard);
+    OrphanedJournals(root()).resolve({RecoveryAnswer::Discard});
     QCOMPARE(live.names(), QStringList{QStringLiteral("document-1")});
 }
 
@@ -255,17 +255,17 @@ void TestJournalStore::answersDecideWhatStays() {
         crashed.write(QStringLiteral("document-3"), entryWith("damaged"), nullptr);
         QFile::resize(crashed.folder() + QStringLiteral("/document-3.entry"), 20);
     }
-    OrphanedJournals(root()).resolve(RecoveryAnswer::Later);
+    OrphanedJournals(root()).resolve({RecoveryAnswer::Later});
     OrphanedJournals offered(root());
     QCOMPARE(offered.entries().size(), 2);
     QCOMPARE(offered.notes().size(), 1);
-    offered.resolve(RecoveryAnswer::Restore,
+    offered.resolve({RecoveryAnswer::Restore},
                     [](const RecoverableEntry& kept) { return kept.entry.bytes == "restored"; });
     OrphanedJournals left(root());
     QCOMPARE(left.notes(), QStringList());
     QCOMPARE(left.entries().size(), 1);
     QCOMPARE(withText(left.entries().first()).bytes, QByteArray("not restored"));
-    left.resolve(RecoveryAnswer::Discard);
+    left.resolve({RecoveryAnswer::Discard});
     QCOMPARE(rootListing(root()), QStringList());
 }
 

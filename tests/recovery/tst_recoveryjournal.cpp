@@ -253,7 +253,7 @@ void TestRecoveryJournal::anUncleanEndLeavesEntriesThatANewRunAdopts() {
     QVERIFY(kept.readText(&problem));
     DocumentText::load(restored, kept.entry.bytes, kept.entry.keptFormat());
     QVERIFY(journal.adopt(restored, kept));
-    orphans.resolve(RecoveryAnswer::Restore, [](const RecoverableEntry&) { return true; });
+    orphans.resolve({RecoveryAnswer::Restore}, [](const RecoverableEntry&) { return true; });
     QCOMPARE(onlyEntry(journal).value_or(JournalEntry{}).caption, QStringLiteral("Untitled 2"));
     QVERIFY(OrphanedJournals(root()).isEmpty());
 
