@@ -6,6 +6,8 @@ struct EditorSwitches {
     bool syntaxColouring = true;
     bool lineNumbers = true;
     bool openLargeFiles = false;
+    bool tagCompletion = true;
+    bool autoCloseTags = true;
 
     bool operator==(const EditorSwitches&) const = default;
 };

@@ -7,7 +7,8 @@ ProgramState::ProgramState(PreferencesStore& store, const ProgramFolders& folder
       m_folders(folders),
       m_recentFiles(m_preferences),
       m_editorSwitches{m_preferences.syntaxColouring(), m_preferences.lineNumbers(),
-                       m_preferences.openLargeFiles()} {}
+                       m_preferences.openLargeFiles(), m_preferences.tagCompletion(),
+                       m_preferences.autoCloseTags()} {}
 
 QString ProgramState::readmeFile() const {
     return QDir(m_folders.readmeFolder).filePath(QStringLiteral("readme.txt"));
