@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace {
 
@@ -10,64 +11,83 @@ constexpr int kMinimumWidth = 120;
 
 }  // namespace
 
-CompletionPopup::CompletionPopup(QPlainTextEdit& editor) : QListWidget(&editor), m_editor(editor) {
+void CompletionEntries::setEntries(const QList<HtmlEntry>& entries) {
+    beginResetModel();
+    m_entries = entries;
+    endResetModel();
+}
+
+int CompletionEntries::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(m_entries.size());
+}
+
+QVariant CompletionEntries::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= m_entries.size())
+        return {};
+    const HtmlEntry& entry = m_entries[index.row()];
+    switch (role) {
+        case Qt::DisplayRole:
+            return entry.name;
+        case Qt::ToolTipRole:
+            return entry.link.isEmpty() ? QVariant() : QVariant(entry.link);
+        case Qt::FontRole:
+            // Deprecated entries stay readable but step back.
+            return entry.deprecated ? QVariant(m_struck) : QVariant();
+        default:
+            return {};
+    }
+}
+
+CompletionPopup::CompletionPopup(QPlainTextEdit& editor)
+    : QListView(&editor), m_editor(editor), m_model(this) {
     setObjectName(QStringLiteral("tag_completion_list"));
     setFocusPolicy(Qt::NoFocus);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setUniformItemSizes(true);
     setFont(editor.font());
-    connect(this, &QListWidget::itemClicked, this, &CompletionPopup::picked);
+    QFont struck = font();
+    struck.setStrikeOut(true);
+    m_model.setStruckFont(struck);
+    setModel(&m_model);
+    connect(this, &QListView::clicked, this, &CompletionPopup::picked);
     hide();
 }
 
-void CompletionPopup::showEntries(const QList<HtmlEntry>& entries) {
-    fill(entries);
-    setCurrentRow(0);
-    placeAtCaret();
+void CompletionPopup::showEntries(const QList<HtmlEntry>& entries, int anchor) {
+    m_model.setEntries(entries);
+    setCurrentIndex(m_model.index(0));
+    placeAt(anchor, entries);
     show();
     raise();
 }
 
-void CompletionPopup::fill(const QList<HtmlEntry>& entries) {
-    setUpdatesEnabled(false);
-    clear();
-    // Deprecated entries stay readable but step back.
-    const QColor faded = palette().color(QPalette::Disabled, QPalette::Text);
-    QFont struck = font();
-    struck.setStrikeOut(true);
-    m_textWidth = 0;
-    for (const HtmlEntry& entry : entries) {
-        m_textWidth = qMax(m_textWidth, fontMetrics().horizontalAdvance(entry.name));
-        auto* item = new QListWidgetItem(entry.name, this);
-        if (!entry.link.isEmpty())
-            item->setToolTip(entry.link);
-        if (entry.deprecated) {
-            item->setForeground(faded);
-            item->setFont(struck);
-        }
-    }
-    setUpdatesEnabled(true);
-}
-
-void CompletionPopup::placeAtCaret() {
-    const QRect caret = m_editor.cursorRect();
-    const QPoint below = m_editor.viewport()->mapTo(&m_editor, caret.bottomLeft());
-    const QPoint above = m_editor.viewport()->mapTo(&m_editor, caret.topLeft());
+// Under the text being completed rather than the caret, so that the list stays where it is
+// while a name is typed and the editor need not redraw what it uncovers.
+void CompletionPopup::placeAt(int anchor, const QList<HtmlEntry>& entries) {
+    QTextCursor at = m_editor.textCursor();
+    at.setPosition(anchor);
+    const QRect line = m_editor.cursorRect(at);
+    const QPoint below = m_editor.viewport()->mapTo(&m_editor, line.bottomLeft());
+    const QPoint above = m_editor.viewport()->mapTo(&m_editor, line.topLeft());
     const int rowHeight = qMax(1, sizeHintForRow(0));
     const int frame = 2 * frameWidth();
-    const int height = qMin(count(), kShownRows) * rowHeight + frame;
-    const int width = qMin(qMax(kMinimumWidth, m_textWidth + frame + 2 * rowHeight +
-                                                   verticalScrollBar()->sizeHint().width()),
-                           m_editor.width());
+    const int height = int(qMin<qsizetype>(entries.size(), kShownRows)) * rowHeight + frame;
+    const auto longest = std::max_element(
+        entries.cbegin(), entries.cend(),
+        [](const HtmlEntry& a, const HtmlEntry& b) { return a.name.size() < b.name.size(); });
+    const int text = longest == entries.cend() ? 0 : fontMetrics().horizontalAdvance(longest->name);
+    const int width = qMin(
+        qMax(kMinimumWidth, text + frame + rowHeight + verticalScrollBar()->sizeHint().width()),
+        m_editor.width());
     const bool roomBelow = below.y() + height <= m_editor.height() || above.y() < height;
     const int x = qBound(0, below.x(), qMax(0, m_editor.width() - width));
     setGeometry(x, roomBelow ? below.y() : above.y() - height, width, height);
 }
 
 bool CompletionPopup::moveChoice(int key) {
-    const int page = qMax(1, kShownRows - 1);
-    const int last = count() - 1;
+    const int page = kShownRows - 1;
+    const int last = m_model.rowCount() - 1;
     int row = currentRow();
     switch (key) {
         case Qt::Key_Up:
@@ -85,6 +105,6 @@ bool CompletionPopup::moveChoice(int key) {
         default:
             return false;
     }
-    setCurrentRow(row);
+    setCurrentIndex(m_model.index(row));
     return true;
 }

@@ -79,7 +79,7 @@ bool TagCompleter::showAtCaret(bool byHand) {
         m_popup = new CompletionPopup(m_editor);
         connect(m_popup, &CompletionPopup::picked, this, &TagCompleter::accept);
     }
-    m_popup->showEntries(m_entries);
+    m_popup->showEntries(m_entries, context.replaceStart);
     follow(true);
     return true;
 }

@@ -8,7 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QListWidget>
+#include <QListView>
 #include <QTest>
 
 namespace {
@@ -35,8 +35,8 @@ struct Page {
     }
     void type(const QString& keys) { QTest::keyClicks(&editor, keys); }
     void press(Qt::Key key) { QTest::keyClick(&editor, key); }
-    QListWidget* list() const {
-        return editor.findChild<QListWidget*>(QStringLiteral("tag_completion_list"));
+    QListView* list() const {
+        return editor.findChild<QListView*>(QStringLiteral("tag_completion_list"));
     }
     bool listShown() const { return list() && list()->isVisible(); }
     // The text with a "|" at the caret.
@@ -83,11 +83,11 @@ private slots:
         QVERIFY(page.listShown());
         const int caret = page.editor.textCursor().position();
         page.press(Qt::Key_Down);
-        QCOMPARE(page.list()->currentRow(), 1);
+        QCOMPARE(page.list()->currentIndex().row(), 1);
         QCOMPARE(page.editor.textCursor().position(), caret);
         page.type(QStringLiteral("c"));  // types and refilters
         QVERIFY(page.listShown());
-        QCOMPARE(page.list()->currentItem()->text(), QStringLiteral("section"));
+        QCOMPARE(page.list()->currentIndex().data().toString(), QStringLiteral("section"));
         page.press(Qt::Key_Escape);
         QVERIFY(!page.listShown());
         QCOMPARE(page.shown(), QStringLiteral("<p>\n<sec|"));
