@@ -76,16 +76,22 @@ std::optional<MatchingTags> findMatchingTag(const MarkupText& text, int caret) {
     const int end = windowStart + int(tag->end);
     if (!isMarkup(text.regionAt(start)))
         return std::nullopt;
-    if (!tag->isEnd) {
-        const QString after = text.slice(end, end + MarkupText::kSearchReach);
-        if (const std::optional<MarkupTag> partner = endTagAfter(after, tag->name))
-            return MatchingTags{start, end, end + int(partner->start), end + int(partner->end)};
-        return std::nullopt;
+    // Most partners lie near: a short stretch is read first, the whole reach only when needed.
+    for (const int reach : {kTagReach, MarkupText::kSearchReach}) {
+        if (!tag->isEnd) {
+            const QString after = text.slice(end, end + reach);
+            const std::optional<MarkupTag> partner = endTagAfter(after, tag->name);
+            if (partner && partner->closed)
+                return MatchingTags{start, end, end + int(partner->start), end + int(partner->end)};
+        } else {
+            const int from = qMax(0, start - reach);
+            const std::optional<MarkupTag> partner =
+                startTagBefore(text.slice(from, start), tag->name);
+            if (partner)
+                return MatchingTags{start, end, from + int(partner->start),
+                                    from + int(partner->end)};
+        }
     }
-    const int from = qMax(0, start - MarkupText::kSearchReach);
-    const QString before = text.slice(from, start);
-    if (const std::optional<MarkupTag> partner = startTagBefore(before, tag->name))
-        return MatchingTags{start, end, from + int(partner->start), from + int(partner->end)};
     return std::nullopt;
 }
 
