@@ -87,6 +87,17 @@ bool SyntaxColoring::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+std::optional<int> SyntaxColoring::settledStartState(const QTextBlock& block) const {
+    // The pending places are kept in the order of the text: lines before the first are settled.
+    if (!m_pending.isEmpty() && m_pending.first().start.position() <= block.position())
+        return std::nullopt;
+    const QTextBlock previous = block.previous();
+    if (!previous.isValid())
+        return HtmlLexer::kInitialState;
+    const qint16 state = knownEndState(previous);
+    return state == kUnknown ? std::nullopt : std::optional<int>(state);
+}
+
 void SyntaxColoring::onContentsChange(int from, int, int charsAdded) {
     schedule(m_document->findBlock(from).position(), from + charsAdded);
     runPending(kEditBudgetMs, true);
