@@ -1,5 +1,6 @@
 #include "app/QtDialogService.h"
 
+#include "builders/TableShapeDialog.h"
 #include "editor/EditorAppearance.h"
 #include "find/GoToLineDialog.h"
 #include "recovery/RecoveryDialog.h"
@@ -142,4 +143,11 @@ std::optional<LineColumn> QtDialogService::showGoToLine(QWidget* parent, int lin
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.target();
+}
+
+std::optional<TableShape> QtDialogService::askTable(QWidget* parent) {
+    TableShapeDialog dialog(parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.shape();
 }

@@ -36,8 +36,7 @@ void BuilderDialog::accept() {
         m_target.showStatusNote(QStringLiteral(" A document must be open to insert the tag."));
         return;
     }
-    for (const QString& piece : scriptPieces())
-        m_target.typeKeystrokeScript(piece);
+    m_target.typeKeepingSelection(scriptPieces());
     QDialog::accept();
 }
 

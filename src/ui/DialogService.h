@@ -1,5 +1,6 @@
 #pragma once
 
+#include "html/TableMarkup.h"
 #include "state/FontChoice.h"
 #include "text/LineColumn.h"
 
@@ -13,7 +14,8 @@
 class QWidget;
 
 // Every modal message box, every open, save, colour, font and go-to-line dialog, the tag question
-// of Surround With Tag and the recovery offer go through this seam. The program shows Qt's
+// of Surround With Tag, the table question of Insert > Table and the recovery offer go through
+// this seam. The program shows Qt's
 // dialogs; tests script the answers.
 
 enum class MessageButtons { Ok, OkCancel, YesNoCancel };
@@ -88,6 +90,9 @@ public:
     virtual RecoveryChoice showRecovery(QWidget* parent, const RecoveryRequest& request) = 0;
     // Go to Line: a place in a text of `lineCount` lines, as the user typed it (not yet clamped).
     virtual std::optional<LineColumn> showGoToLine(QWidget* parent, int lineCount) = 0;
+
+    // Insert > Table: the table's rows, columns, header row and caption.
+    virtual std::optional<TableShape> askTable(QWidget* parent) = 0;
 
     // The program's plain note: the text, the title "Pagelark" and an OK button.
     void showNote(QWidget* parent, const QString& text) {

@@ -7,11 +7,11 @@
 
 // The dialog seam for tests and benchmarks: answers come from queues filled in advance, and
 // every dialog shown is recorded. With its queue empty, a message box answers OK when OK is its
-// only button and Cancel otherwise; a file, colour, font, tag or go-to-line dialog is cancelled;
-// the recovery offer is closed (Later).
+// only button and Cancel otherwise; a file, colour, font, tag, go-to-line or table dialog is
+// cancelled; the recovery offer is closed (Later).
 class ScriptedDialogService : public DialogService {
 public:
-    enum class Kind { Message, Open, Save, Color, Font, Tag, Recovery, GoToLine };
+    enum class Kind { Message, Open, Save, Color, Font, Tag, Recovery, GoToLine, Table };
     struct Shown {
         Kind kind;
         MessageRequest message;
@@ -30,6 +30,7 @@ public:
     void answerRecovery(RecoveryAnswer answer) { m_recoveryAnswers.enqueue({answer}); }
     void answerRecovery(const RecoveryChoice& choice) { m_recoveryAnswers.enqueue(choice); }
     void answerGoToLine(std::optional<LineColumn> place) { m_placeAnswers.enqueue(place); }
+    void answerTable(std::optional<TableShape> shape) { m_tableAnswers.enqueue(shape); }
 
     const QList<Shown>& shown() const { return m_shown; }
     // The texts of the message boxes shown so far.
@@ -46,6 +47,7 @@ public:
     std::optional<QString> askTag(QWidget* parent) override;
     RecoveryChoice showRecovery(QWidget* parent, const RecoveryRequest& request) override;
     std::optional<LineColumn> showGoToLine(QWidget* parent, int lineCount) override;
+    std::optional<TableShape> askTable(QWidget* parent) override;
 
 private:
     std::optional<FileDialogResult> nextFile(Kind kind, const FileDialogRequest& request);
@@ -58,4 +60,5 @@ private:
     QQueue<std::optional<QString>> m_tagAnswers;
     QQueue<RecoveryChoice> m_recoveryAnswers;
     QQueue<std::optional<LineColumn>> m_placeAnswers;
+    QQueue<std::optional<TableShape>> m_tableAnswers;
 };
