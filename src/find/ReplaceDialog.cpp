@@ -108,6 +108,12 @@ void ReplaceDialog::setFindText(const QString& text) {
     m_findText->setText(text);
 }
 
+void ReplaceDialog::focusFindText() {
+    // Activation alone gives the field the focus without selecting its text.
+    m_findText->setFocus();
+    m_findText->selectAll();
+}
+
 QString ReplaceDialog::message() const {
     return m_message->text();
 }
