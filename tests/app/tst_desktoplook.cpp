@@ -2,6 +2,7 @@
 #include "support/FrameFixture.h"
 #include "support/IconTheme.h"
 
+#include "app/QtDialogService.h"
 #include "app/StatusLine.h"
 #include "app/TagBoxes.h"
 #include "app/Toolbar.h"
@@ -18,6 +19,7 @@
 #include <QMessageBox>
 #include <QStyle>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -56,6 +58,19 @@ bool near(const QColor& a, const QColor& b, int tolerance) {
 int lightness(const QColor& color) {
     return color.toHsl().lightness();
 }
+
+using ShowDialog = void (*)(QtDialogService&, QWidget* parent);
+// clang-format off
+const std::pair<const char*, ShowDialog> kDialogs[] = {
+    {"message", [](auto& s, auto* p) { s.showMessage(p, {"Text", "Pagelark"}); }},
+    {"open", [](auto& s, auto* p) { s.showOpen(p, {"All|*.*", 1, {}}); }},
+    {"save", [](auto& s, auto* p) { s.showSave(p, {"All|*.*", 1, {}}); }},
+    {"colour", [](auto& s, auto* p) { s.showColor(p, Qt::red); }},
+    {"font", [](auto& s, auto* p) { s.showFont(p, FontChoice()); }},
+    {"tag", [](auto& s, auto* p) { s.askTag(p); }},
+    {"recovery", [](auto& s, auto* p) { s.showRecovery(p, {}); }},
+    {"go to line", [](auto& s, auto* p) { s.showGoToLine(p, 10); }}};
+// clang-format on
 
 }  // namespace
 
@@ -110,6 +125,38 @@ private slots:
                 QVERIFY2(contrast > 100, name);
             }
         }
+    }
+
+    // A message asked for by the frame while Find is active, or by no window, went behind.
+    void everyDialogBelongsToTheActiveWindowAndComesToTheFront_data() {
+        QTest::addColumn<int>("dialog");
+        QTest::addColumn<bool>("byFrame");
+        for (int i = 0; i < int(std::size(kDialogs)); ++i) {
+            QTest::addRow("%s asked by the frame", kDialogs[i].first) << i << true;
+            QTest::addRow("%s asked by no window", kDialogs[i].first) << i << false;
+        }
+    }
+    void everyDialogBelongsToTheActiveWindowAndComesToTheFront() {
+        QFETCH(int, dialog);
+        QFETCH(bool, byFrame);
+        QWidget frame;
+        frame.show();
+        QDialog tool(&frame);  // modeless, as Find
+        tool.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tool));
+        QWidget* owner = nullptr;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto* shown = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                shown && shown->isActiveWindow()) {
+                owner = shown->parentWidget();
+                shown->reject();
+            }
+        });
+        poll.start(10);
+        QtDialogService service;
+        kDialogs[dialog].second(service, byFrame ? &frame : nullptr);
+        QCOMPARE(owner, &tool);
     }
 
     void messageBoxesShowTheThemesPictures() {
