@@ -1,6 +1,7 @@
 #include "find/ReplaceDialog.h"
 
 #include "find/FindEngine.h"
+#include "ui/TitleWidth.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -42,6 +43,7 @@ ReplaceDialog::ReplaceDialog(std::function<QPlainTextEdit*()> editor, QWidget* p
       m_message(new QLabel) {
     setObjectName(QStringLiteral("replace_dialog"));
     setWindowTitle(QStringLiteral("Replace"));
+    TitleWidth::keep(*this);
     setModal(false);
     m_wrapAround->setChecked(true);
     m_findNext->setDefault(true);

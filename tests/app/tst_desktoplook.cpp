@@ -9,7 +9,9 @@
 #include "builders/BuilderRegistry.h"
 #include "document/DocumentWindow.h"
 #include "editor/EditorBox.h"
+#include "tags/SurroundTagDialog.h"
 #include "ui/MessageIcons.h"
+#include "ui/TitleWidth.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -157,6 +159,13 @@ private slots:
         QtDialogService service;
         kDialogs[dialog].second(service, byFrame ? &frame : nullptr);
         QCOMPARE(owner, &tool);
+    }
+
+    // "Surrou…th Tag" under a window manager that centres the title.
+    void surroundWithTagIsWideEnoughForItsTitle() {
+        SurroundTagDialog surround;
+        surround.show();
+        QCOMPARE_GE(surround.width(), TitleWidth::needed(surround));
     }
 
     void messageBoxesShowTheThemesPictures() {
