@@ -5,6 +5,7 @@
 #include "state/PreferencesStore.h"
 #include "state/ProgramFolders.h"
 #include "state/ProgramState.h"
+#include "ui/ReadableOutlineStyle.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Pagelark"));
     QApplication::setDesktopFileName(QStringLiteral("org.pagelark.Pagelark"));
     Q_INIT_RESOURCE(resources);
+    ReadableOutlineStyle::install();
     // The installed theme icon, or the built-in copy when run from the build folder.
     QApplication::setWindowIcon(
         QIcon::fromTheme(QStringLiteral("org.pagelark.Pagelark"),

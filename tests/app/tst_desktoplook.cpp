@@ -11,15 +11,21 @@
 #include "editor/EditorBox.h"
 #include "tags/SurroundTagDialog.h"
 #include "ui/MessageIcons.h"
+#include "ui/ReadableOutlineStyle.h"
 #include "ui/TitleWidth.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
 
@@ -59,6 +65,20 @@ bool near(const QColor& a, const QColor& b, int tolerance) {
 
 int lightness(const QColor& color) {
     return color.toHsl().lightness();
+}
+
+// How far the pixel that stands out most lies from both the window's and the field's colour.
+int outlineContrast(const QImage& image, const QPalette& palette) {
+    const int window = lightness(palette.color(QPalette::Window));
+    const int base = lightness(palette.color(QPalette::Base));
+    int best = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const int shade = lightness(image.pixelColor(x, y));
+            best = std::max(best, std::min(qAbs(shade - window), qAbs(shade - base)));
+        }
+    }
+    return best;
 }
 
 using ShowDialog = void (*)(QtDialogService&, QWidget* parent);
@@ -166,6 +186,30 @@ private slots:
         SurroundTagDialog surround;
         surround.show();
         QCOMPARE_GE(surround.width(), TitleWidth::needed(surround));
+    }
+
+    void outlinesReadOnLightAndDarkPalettes_data() {
+        QTest::addColumn<QWidget*>("widget");  // owned by the test function
+        QTest::newRow("check box") << static_cast<QWidget*>(new QCheckBox);
+        QTest::newRow("radio button") << static_cast<QWidget*>(new QRadioButton);
+        QTest::newRow("group box") << static_cast<QWidget*>(new QGroupBox);
+        QTest::newRow("field") << static_cast<QWidget*>(new QLineEdit);
+    }
+    // Empty, these show nothing but their outlines, which vanished on a dark palette.
+    void outlinesReadOnLightAndDarkPalettes() {
+        std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
+        ReadableOutlineStyle readable;
+        QFETCH(QWidget*, widget);
+        const std::unique_ptr<QWidget> owned(widget);
+        widget->resize(60, 40);
+        const auto drawn = [widget](QStyle& style, const QPalette& palette) {
+            widget->setStyle(&style);
+            widget->setPalette(palette);
+            return widget->grab().toImage();
+        };
+        const QPalette light = fusion->standardPalette();
+        QCOMPARE(drawn(readable, light), drawn(*fusion, light));
+        QCOMPARE_GE(outlineContrast(drawn(readable, darkPalette()), darkPalette()), 40);
     }
 
     void messageBoxesShowTheThemesPictures() {
