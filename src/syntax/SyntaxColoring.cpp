@@ -80,9 +80,22 @@ bool SyntaxColoring::appliesTo(const QString& fileName) {
 }
 
 bool SyntaxColoring::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_editor && event->type() == QEvent::PaletteChange)
+    // The type first: the editor still sends events (focus) from ~QWidget, when it is no longer
+    // an EditorBox and QPointer's cast for the comparison would be undefined.
+    if (event->type() == QEvent::PaletteChange && watched == m_editor)
         updatePalette();
     return QObject::eventFilter(watched, event);
+}
+
+std::optional<int> SyntaxColoring::settledStartState(const QTextBlock& block) const {
+    // The pending places are kept in the order of the text: lines before the first are settled.
+    if (!m_pending.isEmpty() && m_pending.first().start.position() <= block.position())
+        return std::nullopt;
+    const QTextBlock previous = block.previous();
+    if (!previous.isValid())
+        return HtmlLexer::kInitialState;
+    const qint16 state = knownEndState(previous);
+    return state == kUnknown ? std::nullopt : std::optional<int>(state);
 }
 
 void SyntaxColoring::onContentsChange(int from, int, int charsAdded) {
