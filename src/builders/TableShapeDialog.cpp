@@ -1,5 +1,7 @@
 #include "builders/TableShapeDialog.h"
 
+#include "ui/TitleWidth.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -28,6 +30,7 @@ TableShapeDialog::TableShapeDialog(QWidget* parent)
       m_caption(new QLineEdit) {
     setObjectName(QStringLiteral("table_shape_dialog"));
     setWindowTitle(tr("Table"));
+    TitleWidth::keep(*this);
     m_headerRow->setObjectName(QStringLiteral("table_header_check"));
     m_caption->setObjectName(QStringLiteral("table_caption_field"));
 
