@@ -65,8 +65,9 @@ bool openInBrowser(const QUrl& url) {
 }
 
 QString noBrowserMessage(const QString& filePath) {
-    return QStringLiteral("No web browser is set up to open\n%1\n\nInstall a web browser, or make "
-                          "one the desktop's default web browser (or name it in the BROWSER "
-                          "environment variable), then preview again.")
+    return QStringLiteral(
+               "No web browser is set up to open\n%1\n\nInstall a web browser, or make "
+               "one the desktop's default web browser (or name it in the BROWSER "
+               "environment variable), then preview again.")
         .arg(filePath);
 }
