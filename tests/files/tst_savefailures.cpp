@@ -1,6 +1,7 @@
 // A save that cannot be completed keeps the old file and the changed window, and its message
 // names the file and says why. Runs the real save on a small disk, a read-only one and under a
 // file-size limit.
+#include "support/FileBytes.h"
 #include "support/FrameFixture.h"
 #include "support/SmallDisk.h"
 
@@ -25,16 +26,6 @@ namespace {
 
 constexpr char kSizeLimitChild[] = "--save-under-size-limit";
 constexpr rlim_t kSizeLimit = 2048;
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // Opens the file in the real frame, types a word and saves; returns the messages shown.
 QStringList typeAndSave(FrameFixture& fx, const QString& path) {

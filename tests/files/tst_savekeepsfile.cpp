@@ -2,6 +2,7 @@
 // and group, the symbolic link it was saved through, a file mounted on its own. Where the file
 // is written over rather than replaced, its old content waits aside until the new content is
 // on the disk, and is gone once it is.
+#include "support/FileBytes.h"
 #include "support/SmallDisk.h"
 
 #include "files/FileWriter.h"
@@ -28,16 +29,6 @@ const QByteArray kNew = [] {
         bytes += char(b);
     return bytes;
 }();
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 bool makeLink(const QString& target, const QString& name, bool symbolic) {
     const QByteArray from = QFile::encodeName(target), to = QFile::encodeName(name);
