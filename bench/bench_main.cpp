@@ -43,6 +43,8 @@ void printRatios(const std::map<std::string, double>& times) {
         {"openFile/Pagelark/20000000", "openPlain/20000000"},
         {"typing/Pagelark/1000", "typingPlain/1000"},
         {"typing/Pagelark/20000000", "typingPlain/20000000"},
+        {"caretLine/Pagelark/1000", "caretLine/NoHighlight/1000"},
+        {"caretLine/Pagelark/20000000", "caretLine/NoHighlight/20000000"},
     };
     for (const auto& [with, without] : kAidPairs) {
         const auto aided = times.find(with);

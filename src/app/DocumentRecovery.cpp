@@ -75,6 +75,7 @@ bool DocumentRecovery::restore(const RecoverableEntry& kept) {
     DocumentWindow* doc = m_documents.createForFile(entry.displayName());
     doc->loadKeptText(entry.bytes, entry.keptFormat(), entry.format);
     doc->setChanged(true);
+    emit restored(*doc);
     return m_journal.adopt(*doc->editor()->document(), kept);
 }
 

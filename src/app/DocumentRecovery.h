@@ -27,6 +27,8 @@ public:
 signals:
     // A note for the status line: what went wrong keeping a recovery copy.
     void notice(const QString& text);
+    // A kept text was restored into `doc`, marked changed.
+    void restored(DocumentWindow& doc);
 
 private:
     void follow(DocumentWindow& doc);

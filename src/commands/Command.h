@@ -39,6 +39,8 @@ enum class Command {
     OptionsOpenLargeFiles,
     ViewSyntaxColouring,
     ViewLineNumbers,
+    ViewHighlightCurrentLine,
+    ViewAutoIndent,
     WindowCascade,
     WindowTile,
     WindowArrangeIcons,

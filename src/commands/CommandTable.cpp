@@ -44,6 +44,9 @@ constexpr CommandRow kRows[] = {
     {C::OptionsOpenLargeFiles, "options_open_large_files", "Open &Large Files", "", true},
     {C::ViewSyntaxColouring, "view_syntax_colouring", "&Syntax Colouring", "", true},
     {C::ViewLineNumbers, "view_line_numbers", "&Line Numbers", "", true},
+    {C::ViewHighlightCurrentLine, "view_highlight_current_line", "&Highlight Current Line", "",
+     true},
+    {C::ViewAutoIndent, "view_auto_indent", "&Auto Indent", "", true},
     {C::WindowCascade, "window_cascade", "&Cascade"},
     {C::WindowTile, "window_tile", "&Tile"},
     {C::WindowArrangeIcons, "window_arrange_icons", "&Arrange Icons"},
@@ -102,7 +105,8 @@ const MenuItem kDocumentOptionItems[] = {C::OptionsTemplate,
                                          C::OptionsClearPreferences,
                                          "large_files_separator",
                                          C::OptionsOpenLargeFiles};
-const MenuItem kViewItems[] = {C::ViewSyntaxColouring, C::ViewLineNumbers};
+const MenuItem kViewItems[] = {C::ViewSyntaxColouring, C::ViewLineNumbers,
+                               C::ViewHighlightCurrentLine, C::ViewAutoIndent};
 const MenuItem kToolItems[] = {C::ToolsPreviewInBrowser, C::ToolsCheckPage};
 const MenuItem kWindowItems[] = {C::WindowCascade, C::WindowTile,           C::WindowArrangeIcons,
                                  C::WindowTabbed,  "next_window_separator", C::WindowNext,

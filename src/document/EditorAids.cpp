@@ -17,4 +17,6 @@ void EditorAids::apply(const EditorSwitches& switches, const QString& fileName) 
         m_gutter = new LineNumberGutter(m_editor);
     else if (m_gutter)
         m_gutter->setVisible(switches.lineNumbers);
+    m_editor.setCurrentLineShown(switches.highlightCurrentLine);
+    m_editor.setAutoIndent(switches.autoIndent);
 }

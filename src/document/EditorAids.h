@@ -9,8 +9,9 @@ class SyntaxColoring;
 struct EditorSwitches;
 
 // What the View menu adds to one document's editor: HTML colouring (for every file but text and
-// batch files) and the line-number gutter. Each is made when it is first wanted. Colouring that
-// is switched off goes, taking its colours along; the gutter is only hidden.
+// batch files), the line-number gutter, the current line's background and auto indent. Each is
+// made when it is first wanted. Colouring that is switched off goes, taking its colours along;
+// the gutter is only hidden.
 class EditorAids {
 public:
     explicit EditorAids(EditorBox& editor);

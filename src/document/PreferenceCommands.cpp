@@ -31,6 +31,10 @@ const SwitchRow kSwitches[] = {
      [](const CommandStatus& status) { return status.switches.lineNumbers; }},
     {Command::OptionsOpenLargeFiles, EditorSwitch::OpenLargeFiles,
      [](const CommandStatus& status) { return status.switches.openLargeFiles; }},
+    {Command::ViewHighlightCurrentLine, EditorSwitch::HighlightCurrentLine,
+     [](const CommandStatus& status) { return status.switches.highlightCurrentLine; }},
+    {Command::ViewAutoIndent, EditorSwitch::AutoIndent,
+     [](const CommandStatus& status) { return status.switches.autoIndent; }},
 };
 
 }  // namespace

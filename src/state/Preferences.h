@@ -76,6 +76,11 @@ public:
     void setSyntaxColouring(bool on);
     bool lineNumbers() const;
     void setLineNumbers(bool on);
+    // View > Highlight Current Line and View > Auto Indent: on unless stored as off, likewise.
+    bool highlightCurrentLine() const;
+    void setHighlightCurrentLine(bool on);
+    bool autoIndent() const;
+    void setAutoIndent(bool on);
     // Options > Open Large Files: off unless stored as "True" or a non-zero number.
     bool openLargeFiles() const;
     void setOpenLargeFiles(bool on);

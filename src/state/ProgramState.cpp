@@ -7,7 +7,8 @@ ProgramState::ProgramState(PreferencesStore& store, const ProgramFolders& folder
       m_folders(folders),
       m_recentFiles(m_preferences),
       m_editorSwitches{m_preferences.syntaxColouring(), m_preferences.lineNumbers(),
-                       m_preferences.openLargeFiles()} {}
+                       m_preferences.openLargeFiles(), m_preferences.highlightCurrentLine(),
+                       m_preferences.autoIndent()} {}
 
 QString ProgramState::readmeFile() const {
     return QDir(m_folders.readmeFolder).filePath(QStringLiteral("readme.txt"));
@@ -142,11 +143,29 @@ void ProgramState::clearPreferences(std::optional<int> slot) {
     }
 }
 
+namespace {
+
+bool& switchIn(EditorSwitches& switches, EditorSwitch which) {
+    switch (which) {
+        case EditorSwitch::SyntaxColouring:
+            return switches.syntaxColouring;
+        case EditorSwitch::LineNumbers:
+            return switches.lineNumbers;
+        case EditorSwitch::OpenLargeFiles:
+            return switches.openLargeFiles;
+        case EditorSwitch::HighlightCurrentLine:
+            return switches.highlightCurrentLine;
+        case EditorSwitch::AutoIndent:
+            return switches.autoIndent;
+    }
+    return switches.syntaxColouring;
+}
+
+}  // namespace
+
 void ProgramState::flipEditorSwitch(EditorSwitch which) {
     EditorSwitches switches = m_editorSwitches;
-    bool& on = which == EditorSwitch::SyntaxColouring ? switches.syntaxColouring
-               : which == EditorSwitch::LineNumbers   ? switches.lineNumbers
-                                                      : switches.openLargeFiles;
+    bool& on = switchIn(switches, which);
     on = !on;
     setEditorSwitches(switches);
     switch (which) {
@@ -156,5 +175,9 @@ void ProgramState::flipEditorSwitch(EditorSwitch which) {
             return m_preferences.setLineNumbers(on);
         case EditorSwitch::OpenLargeFiles:
             return m_preferences.setOpenLargeFiles(on);
+        case EditorSwitch::HighlightCurrentLine:
+            return m_preferences.setHighlightCurrentLine(on);
+        case EditorSwitch::AutoIndent:
+            return m_preferences.setAutoIndent(on);
     }
 }

@@ -139,6 +139,9 @@ private slots:
         QTest::newRow("line numbers") << EditorSwitch::LineNumbers << &EditorSwitches::lineNumbers;
         QTest::newRow("large files")
             << EditorSwitch::OpenLargeFiles << &EditorSwitches::openLargeFiles;
+        QTest::newRow("current line")
+            << EditorSwitch::HighlightCurrentLine << &EditorSwitches::highlightCurrentLine;
+        QTest::newRow("auto indent") << EditorSwitch::AutoIndent << &EditorSwitches::autoIndent;
     }
     void editorSwitchesFlipForEveryWindowAndAreStored() {
         QFETCH(EditorSwitch, which);
@@ -150,9 +153,10 @@ private slots:
         state.flipEditorSwitch(which);
         QCOMPARE(changed.count(), 1);
         QCOMPARE(state.editorSwitches().*field, !before);
-        const EditorSwitches stored{state.preferences().syntaxColouring(),
-                                    state.preferences().lineNumbers(),
-                                    state.preferences().openLargeFiles()};
+        const EditorSwitches stored{
+            state.preferences().syntaxColouring(), state.preferences().lineNumbers(),
+            state.preferences().openLargeFiles(), state.preferences().highlightCurrentLine(),
+            state.preferences().autoIndent()};
         QCOMPARE(stored, state.editorSwitches());
     }
 

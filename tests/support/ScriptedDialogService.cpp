@@ -9,6 +9,15 @@ QStringList ScriptedDialogService::messageTexts() const {
     return texts;
 }
 
+QList<DiskChangeQuestion> ScriptedDialogService::diskQuestions() const {
+    QList<DiskChangeQuestion> questions;
+    for (const Shown& shown : m_shown) {
+        if (shown.kind == Kind::DiskChange)
+            questions.append(shown.diskChange.question);
+    }
+    return questions;
+}
+
 void ScriptedDialogService::clear() {
     m_shown.clear();
     m_messageAnswers.clear();
@@ -18,6 +27,7 @@ void ScriptedDialogService::clear() {
     m_tagAnswers.clear();
     m_recoveryAnswers.clear();
     m_placeAnswers.clear();
+    m_diskAnswers.clear();
 }
 
 MessageAnswer ScriptedDialogService::showMessage(QWidget*, const MessageRequest& request) {
@@ -66,4 +76,12 @@ RecoveryAnswer ScriptedDialogService::showRecovery(QWidget*, const RecoveryReque
 std::optional<LineColumn> ScriptedDialogService::showGoToLine(QWidget*, int lineCount) {
     m_shown.append({Kind::GoToLine, {}, {}, {}, {}, {}, lineCount});
     return m_placeAnswers.isEmpty() ? std::nullopt : m_placeAnswers.dequeue();
+}
+
+DiskChangeAnswer ScriptedDialogService::askDiskChange(QWidget*, const DiskChangeRequest& request) {
+    m_shown.append({Kind::DiskChange, {}, {}, {}, {}, {}, 0, request});
+    if (!m_diskAnswers.isEmpty())
+        return m_diskAnswers.dequeue();
+    return request.question == DiskChangeQuestion::ReloadOrKeep ? DiskChangeAnswer::KeepText
+                                                                : DiskChangeAnswer::Cancel;
 }

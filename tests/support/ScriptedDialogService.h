@@ -8,10 +8,11 @@
 // The dialog seam for tests and benchmarks: answers come from queues filled in advance, and
 // every dialog shown is recorded. With its queue empty, a message box answers OK when OK is its
 // only button and Cancel otherwise; a file, colour, font, tag or go-to-line dialog is cancelled;
-// the recovery offer is closed (Later).
+// the recovery offer is closed (Later); a question about a file changed on disk keeps the text,
+// or cancels the save.
 class ScriptedDialogService : public DialogService {
 public:
-    enum class Kind { Message, Open, Save, Color, Font, Tag, Recovery, GoToLine };
+    enum class Kind { Message, Open, Save, Color, Font, Tag, Recovery, GoToLine, DiskChange };
     struct Shown {
         Kind kind;
         MessageRequest message;
@@ -20,6 +21,7 @@ public:
         FontChoice font;
         RecoveryRequest recovery;
         int lineCount = 0;
+        DiskChangeRequest diskChange = {};
     };
 
     void answerMessage(MessageAnswer answer) { m_messageAnswers.enqueue(answer); }
@@ -29,10 +31,13 @@ public:
     void answerTag(std::optional<QString> tag) { m_tagAnswers.enqueue(tag); }
     void answerRecovery(RecoveryAnswer answer) { m_recoveryAnswers.enqueue(answer); }
     void answerGoToLine(std::optional<LineColumn> place) { m_placeAnswers.enqueue(place); }
+    void answerDiskChange(DiskChangeAnswer answer) { m_diskAnswers.enqueue(answer); }
 
     const QList<Shown>& shown() const { return m_shown; }
     // The texts of the message boxes shown so far.
     QStringList messageTexts() const;
+    // The questions about files changed on disk asked so far.
+    QList<DiskChangeQuestion> diskQuestions() const;
     void clear();
 
     MessageAnswer showMessage(QWidget* parent, const MessageRequest& request) override;
@@ -45,6 +50,7 @@ public:
     std::optional<QString> askTag(QWidget* parent) override;
     RecoveryAnswer showRecovery(QWidget* parent, const RecoveryRequest& request) override;
     std::optional<LineColumn> showGoToLine(QWidget* parent, int lineCount) override;
+    DiskChangeAnswer askDiskChange(QWidget* parent, const DiskChangeRequest& request) override;
 
 private:
     std::optional<FileDialogResult> nextFile(Kind kind, const FileDialogRequest& request);
@@ -57,4 +63,5 @@ private:
     QQueue<std::optional<QString>> m_tagAnswers;
     QQueue<RecoveryAnswer> m_recoveryAnswers;
     QQueue<std::optional<LineColumn>> m_placeAnswers;
+    QQueue<DiskChangeAnswer> m_diskAnswers;
 };
