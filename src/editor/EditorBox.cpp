@@ -12,7 +12,6 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
-#include <QtMath>
 
 EditorBox::EditorBox(QWidget* parent) : QPlainTextEdit(parent) {
     auto* text = new QTextDocument(this);
@@ -171,17 +170,19 @@ void EditorBox::updateLine(int blockNumber) {
     const QTextBlock block = document()->findBlockByNumber(blockNumber);
     if (!block.isValid())
         return;
-    const QRectF line = shownRect(block);
-    viewport()->update(0, qFloor(line.top()), viewport()->width(), qCeil(line.height()) + 1);
+    viewport()->update(lineBand(block));
+}
+
+QRect EditorBox::lineBand(const QTextBlock& block) const {
+    const QRect line = shownRect(block).toAlignedRect();
+    return QRect(0, line.top(), viewport()->width(), line.height());
 }
 
 void EditorBox::paintCurrentLine(const QRect& clip) {
     const QTextBlock block = textCursor().block();
     if (!block.isVisible())
         return;
-    const QRectF line = shownRect(block);
-    const QRect band =
-        QRect(0, qFloor(line.top()), viewport()->width(), qCeil(line.height())) & clip;
+    const QRect band = lineBand(block) & clip;
     if (band.isEmpty())
         return;
     QPainter painter(viewport());

@@ -83,6 +83,8 @@ private:
     bool breakLineIndented(QKeyEvent* event);
     void followCaretLine();
     void updateLine(int blockNumber);
+    // The whole width of the viewport over `block`'s lines.
+    QRect lineBand(const QTextBlock& block) const;
     void paintCurrentLine(const QRect& clip);
     void paintBlock(QPainter& painter, const QTextBlock& block, const QPointF& offset,
                     const QAbstractTextDocumentLayout::PaintContext& context, const QRectF& clip);
