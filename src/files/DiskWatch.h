@@ -82,7 +82,6 @@ private:
     void finishRead(const QPointer<DocumentWindow>& doc, quint64 generation, const DiskRead& read);
     void arm(const QString& path);
     void disarmUnused(const QString& path);
-    void watchFolderOf(const QString& path);
     bool mustWait() const;
 
     QFileSystemWatcher m_watcher;

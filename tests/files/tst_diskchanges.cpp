@@ -26,11 +26,14 @@ QByteArray readAll(const QString& path) {
 // Writes over the file in place, as a tool that truncates and rewrites it does.
 void rewrite(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        qFatal("cannot rewrite %s", qPrintable(path));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
 }
 
-DocumentWindow* open(FrameFixture& fx, const QString& path) {
+// A frame with `bytes` open from page.html, whose path `path` receives.
+DocumentWindow* openPage(FrameFixture& fx, const QByteArray& bytes, QString& path) {
+    path = fx.writeFile("page.html", bytes);
+    fx.start();
     return fx.program().files().openDocumentFile(path);
 }
 
@@ -45,19 +48,28 @@ void lookAgain(FrameFixture& fx) {
 class TestDiskChanges : public QObject {
     Q_OBJECT
 private slots:
-    void anUnchangedDocumentReloadsKeepingItsLineAndScroll() {
+    // Our own saves, each putting a new file in the old one's place, never ask; the watch
+    // follows the new file, and the unchanged document reads it again.
+    void ourSavesNeverAskAndAnUnchangedDocumentReloadsKeepingItsPlace() {
         FrameFixture fx;
         QByteArray before, after;
         for (int line = 1; line <= 300; ++line) {
             before += "line " + QByteArray::number(line) + "\n";
             after += "Line " + QByteArray::number(line) + "!\n";
         }
-        const QString path = fx.writeFile("page.html", before);
-        fx.start();
-        DocumentWindow* doc = open(fx, path);
+        QString path;
+        DocumentWindow* doc = openPage(fx, before, path);
+        quint64 inode = FileStamp::of(path).inode;
         QTextCursor caret(doc->editor()->document()->findBlockByNumber(199));
         caret.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 3);
         doc->editor()->setTextCursor(caret);
+        for (const QString& typed : {QStringLiteral("one "), QStringLiteral("two ")}) {
+            fx.typeText(typed);
+            doc->action(Command::FileSave)->trigger();
+            QVERIFY(std::exchange(inode, FileStamp::of(path).inode) != inode);
+            lookAgain(fx);
+        }
+        QVERIFY(fx.dialogs().shown().isEmpty() && !doc->isChanged());
         const int scrolled = doc->editor()->verticalScrollBar()->value();
         QVERIFY(scrolled > 0);
 
@@ -65,26 +77,29 @@ private slots:
         QTRY_COMPARE(fx.text(), QString::fromLatin1(after));
         QVERIFY(!doc->isChanged());
         QCOMPARE(doc->editor()->textCursor().blockNumber(), 199);
-        QCOMPARE(doc->editor()->textCursor().positionInBlock(), 3);
+        QCOMPARE(doc->editor()->textCursor().positionInBlock(), 9);  // 11, on a shorter line
         QCOMPARE(doc->editor()->verticalScrollBar()->value(), scrolled);
         QCOMPARE(fx.frame().statusLine()->message()->text(),
                  QStringLiteral("Reloaded page.html: changed on disk"));
         QVERIFY(fx.dialogs().shown().isEmpty());
     }
 
-    void anEditedDocumentAsksOncePerChange_data() {
+    void anEditedDocumentAsksOncePerChangeAndSaveAsksBeforeWritingOverOne_data() {
         QTest::addColumn<DiskChangeAnswer>("answer");
-        QTest::addColumn<bool>("reloads");
-        QTest::newRow("reload and lose the edits") << DiskChangeAnswer::Reload << true;
-        QTest::newRow("keep my text") << DiskChangeAnswer::KeepText << false;
+        QTest::addColumn<DiskChangeAnswer>("saveAnswer");
+        QTest::newRow("reload, overwrite")
+            << DiskChangeAnswer::Reload << DiskChangeAnswer::Overwrite;
+        QTest::newRow("keep my text, cancel")
+            << DiskChangeAnswer::KeepText << DiskChangeAnswer::Cancel;
     }
-    void anEditedDocumentAsksOncePerChange() {
+    void anEditedDocumentAsksOncePerChangeAndSaveAsksBeforeWritingOverOne() {
         QFETCH(DiskChangeAnswer, answer);
-        QFETCH(bool, reloads);
+        QFETCH(DiskChangeAnswer, saveAnswer);
+        const bool reloads = answer == DiskChangeAnswer::Reload;
+        const bool overwrites = saveAnswer == DiskChangeAnswer::Overwrite;
         FrameFixture fx;
-        const QString path = fx.writeFile("page.html", "<p>old</p>\n");
-        fx.start();
-        DocumentWindow* doc = open(fx, path);
+        QString path;
+        DocumentWindow* doc = openPage(fx, "<p>old</p>\n", path);
         fx.typeText(QStringLiteral("mine "));
         const QString mine = fx.text();
 
@@ -99,22 +114,26 @@ private slots:
 
         fx.dialogs().answerDiskChange(answer);
         rewrite(path, "<p>theirs</p>\n");
-        QTRY_COMPARE(fx.dialogs().diskQuestions(),
-                     QList<DiskChangeQuestion>{DiskChangeQuestion::ReloadOrKeep});
+        QTRY_COMPARE(fx.dialogs().diskQuestions(), QList{DiskChangeQuestion::ReloadOrKeep});
         QVERIFY(fx.dialogs().shown().last().diskChange.text.contains(path));
         QCOMPARE(fx.text(), reloads ? QStringLiteral("<p>theirs</p>\n") : mine);
         QCOMPARE(doc->isChanged(), !reloads);
-        lookAgain(fx);
-        QCOMPARE(fx.dialogs().diskQuestions().size(), 1);
-
-        // The answered change is no surprise to Save; the next change asks again.
         fx.typeText(QStringLiteral("more "));
-        doc->action(Command::FileSave)->trigger();
+        lookAgain(fx);
+        doc->action(Command::FileSave)->trigger();  // the answered change is no surprise
         QCOMPARE(fx.dialogs().diskQuestions().size(), 1);
         QCOMPARE(readAll(path), fx.text().toUtf8());
-        rewrite(path, "<p>newer still</p>\n");
+
         fx.typeText(QStringLiteral("x"));
-        QTRY_COMPARE(fx.dialogs().diskQuestions().size(), 2);
+        rewrite(path, "<p>newer</p>\n");
+        fx.dialogs().answerDiskChange(saveAnswer);
+        doc->action(Command::FileSave)->trigger();  // before the watch has had a look
+        QCOMPARE(fx.dialogs().diskQuestions().last(), DiskChangeQuestion::OverwriteOrCancel);
+        QCOMPARE(readAll(path), overwrites ? fx.text().toUtf8() : QByteArray("<p>newer</p>\n"));
+        QCOMPARE(doc->isChanged(), !overwrites);
+        // Refused, the change is still news to the edited document.
+        lookAgain(fx);
+        QCOMPARE(fx.dialogs().diskQuestions().size(), overwrites ? 2 : 3);
     }
 
     void aFileThatIsGoneIsReportedAndSaveWritesItBack_data() {
@@ -125,64 +144,17 @@ private slots:
     void aFileThatIsGoneIsReportedAndSaveWritesItBack() {
         QFETCH(bool, moved);
         FrameFixture fx;
-        const QString path = fx.writeFile("page.html", "<p>kept</p>\n");
-        fx.start();
-        DocumentWindow* doc = open(fx, path);
+        QString path;
+        DocumentWindow* doc = openPage(fx, "<p>kept</p>\n", path);
         QVERIFY(moved ? QFile::rename(path, fx.path("elsewhere.html")) : QFile::remove(path));
         QTRY_COMPARE(fx.dialogs().messageTexts().size(), 1);
         QVERIFY(fx.dialogs().messageTexts().first().contains(path));
         QVERIFY(doc->isChanged());
         lookAgain(fx);
-        QCOMPARE(fx.dialogs().shown().size(), 1);  // told once
-
         doc->action(Command::FileSave)->trigger();
         QCOMPARE(readAll(path), QByteArray("<p>kept</p>\n"));
         QVERIFY(!doc->isChanged());
-        QCOMPARE(fx.dialogs().shown().size(), 1);
-    }
-
-    void saveAsksBeforeWritingOverAFileChangedOnDisk_data() {
-        QTest::addColumn<DiskChangeAnswer>("answer");
-        QTest::newRow("overwrite") << DiskChangeAnswer::Overwrite;
-        QTest::newRow("cancel") << DiskChangeAnswer::Cancel;
-    }
-    void saveAsksBeforeWritingOverAFileChangedOnDisk() {
-        QFETCH(DiskChangeAnswer, answer);
-        FrameFixture fx;
-        const QString path = fx.writeFile("page.html", "<p>old</p>\n");
-        fx.start();
-        DocumentWindow* doc = open(fx, path);
-        fx.typeText(QStringLiteral("mine "));
-        // Saved before the watch has had a look.
-        rewrite(path, "<p>theirs</p>\n");
-        fx.dialogs().answerDiskChange(answer);
-        doc->action(Command::FileSave)->trigger();
-        QCOMPARE(fx.dialogs().diskQuestions(),
-                 QList<DiskChangeQuestion>{DiskChangeQuestion::OverwriteOrCancel});
-        const bool overwrites = answer == DiskChangeAnswer::Overwrite;
-        QCOMPARE(readAll(path), overwrites ? fx.text().toUtf8() : QByteArray("<p>theirs</p>\n"));
-        QCOMPARE(doc->isChanged(), !overwrites);
-    }
-
-    void ourOwnSavesNeverAskAndTheWatchFollowsTheNewFile() {
-        FrameFixture fx;
-        const QString path = fx.writeFile("page.html", "<p>old</p>\n");
-        fx.start();
-        DocumentWindow* doc = open(fx, path);
-        const FileStamp read = FileStamp::of(path);
-        for (const QString& typed : {QStringLiteral("one "), QStringLiteral("two ")}) {
-            fx.typeText(typed);
-            doc->action(Command::FileSave)->trigger();
-            lookAgain(fx);
-        }
-        // Each save put a new file in the old one's place.
-        QVERIFY(FileStamp::of(path).inode != read.inode);
-        QVERIFY(fx.dialogs().shown().isEmpty());
-        QVERIFY(!doc->isChanged());
-
-        rewrite(path, "<p>theirs</p>\n");  // heard on the new file
-        QTRY_COMPARE(fx.text(), QStringLiteral("<p>theirs</p>\n"));
-        QVERIFY(fx.dialogs().shown().isEmpty());
+        QCOMPARE(fx.dialogs().shown().size(), 1);  // told once, and Save did not ask
     }
 };
 
