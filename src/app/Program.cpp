@@ -98,8 +98,10 @@ void Program::connectParts() {
     });
     if (m_recovery) {
         QObject::connect(frame, &MainFrame::closingDown, m_recovery, &DocumentRecovery::finish);
-        QObject::connect(m_recovery, &DocumentRecovery::notice, frame,
-                         &MainFrame::setStatusMessage);
+        StatusLine* status = frame->statusLine();
+        QObject::connect(m_recovery, &DocumentRecovery::troubleChanged, status,
+                         &StatusLine::showRecoveryTrouble);
+        status->showRecoveryTrouble(m_recovery->currentTrouble());
     }
 }
 
@@ -181,6 +183,11 @@ bool Program::openCommandLineFile(const QString& name) {
     QFile file(name);
     if (!QFileInfo(name).isFile() || !file.open(QIODevice::ReadOnly)) {
         m_dialogs.showNote(m_frame.get(), QStringLiteral("Can't open : ") + name);
+        return false;
+    }
+    // Any size the editor can hold, as Open takes with Open Large Files on.
+    if (file.size() > DocumentFiles::kLargeOpenLimit) {
+        m_dialogs.showNote(m_frame.get(), QStringLiteral("The file is too large to open."));
         return false;
     }
     BusyCursor busy;

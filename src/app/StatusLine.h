@@ -10,6 +10,9 @@ class QTimer;
 // active document has unsaved changes.
 class StatusLine : public QWidget {
     Q_OBJECT
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 public:
     explicit StatusLine(QWidget* parent = nullptr);
 
@@ -21,11 +24,19 @@ public:
     // "Modified" while the active document has unsaved changes.
     QLabel* modified() const { return m_labels[4]; }
     QTimer* timer() const { return m_timer; }
+    // A mark at the right end that stays while recovery copies cannot be kept; `reason` shows
+    // in full as its tooltip. An empty reason takes the mark away.
+    void showRecoveryTrouble(const QString& reason);
+    QLabel* recoveryMark() const { return m_recoveryMark; }
 
     // Restarts the three-second count, as a hover over a toolbar button does.
     void restartTimer();
 
 private:
+    void placeRecoveryMark();
+
     QLabel* m_labels[5];
     QTimer* m_timer;
+    QLabel* m_recoveryMark;
+    QString m_recoveryReason;
 };

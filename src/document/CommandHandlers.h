@@ -16,7 +16,9 @@ class DocumentWindow;
 class CommandHandlers {
 public:
     using Handler = std::function<void(DocumentWindow* doc)>;
-    using Rule = bool (*)(const CommandStatus& status);
+    // A rule may also read the state of the part that binds it, as it stands when the menus are
+    // refreshed (a menu opening, a command run).
+    using Rule = std::function<bool(const CommandStatus& status)>;
 
     // Binds `id` to `handler`; `checked` gives a checkable entry its mark, `enabled` (none:
     // always) says when the entry can be chosen.

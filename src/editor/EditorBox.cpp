@@ -85,9 +85,9 @@ void EditorBox::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    if (breakLineIndented(event))
-        return;
-    QPlainTextEdit::keyPressEvent(event);
+    if (!breakLineIndented(event))
+        QPlainTextEdit::keyPressEvent(event);
+    emit keyPressHandled(event);
 }
 
 bool EditorBox::breakLineIndented(QKeyEvent* event) {

@@ -6,6 +6,8 @@ struct EditorSwitches {
     bool syntaxColouring = true;
     bool lineNumbers = true;
     bool openLargeFiles = false;
+    bool tagCompletion = true;
+    bool autoCloseTags = true;
     bool highlightCurrentLine = true;
     bool autoIndent = true;
 
@@ -17,6 +19,8 @@ enum class EditorSwitch {
     SyntaxColouring,
     LineNumbers,
     OpenLargeFiles,
+    TagCompletion,
+    AutoCloseTags,
     HighlightCurrentLine,
     AutoIndent,
 };

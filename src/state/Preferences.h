@@ -70,13 +70,16 @@ public:
     int fileType(int fallback) const;
     void setFileType(int position);
 
-    // View > Syntax Colouring and View > Line Numbers: on unless stored as "False" (any case) or
-    // a zero.
+    // View > Syntax Colouring, Line Numbers, Highlight Current Line, Tag Completion, Auto-close
+    // Tags and Auto Indent: on unless stored as "False" (any case) or a zero.
     bool syntaxColouring() const;
     void setSyntaxColouring(bool on);
     bool lineNumbers() const;
     void setLineNumbers(bool on);
-    // View > Highlight Current Line and View > Auto Indent: on unless stored as off, likewise.
+    bool tagCompletion() const;
+    void setTagCompletion(bool on);
+    bool autoCloseTags() const;
+    void setAutoCloseTags(bool on);
     bool highlightCurrentLine() const;
     void setHighlightCurrentLine(bool on);
     bool autoIndent() const;

@@ -2,12 +2,43 @@
 
 #include <QDir>
 
+namespace {
+
+// Where a switch lives in the editor's switches and how the preferences store it.
+struct SwitchStorage {
+    bool EditorSwitches::*member;
+    void (Preferences::*save)(bool);
+};
+
+SwitchStorage storageOf(EditorSwitch which) {
+    switch (which) {
+        case EditorSwitch::SyntaxColouring:
+            return {&EditorSwitches::syntaxColouring, &Preferences::setSyntaxColouring};
+        case EditorSwitch::LineNumbers:
+            return {&EditorSwitches::lineNumbers, &Preferences::setLineNumbers};
+        case EditorSwitch::OpenLargeFiles:
+            return {&EditorSwitches::openLargeFiles, &Preferences::setOpenLargeFiles};
+        case EditorSwitch::TagCompletion:
+            return {&EditorSwitches::tagCompletion, &Preferences::setTagCompletion};
+        case EditorSwitch::AutoCloseTags:
+            return {&EditorSwitches::autoCloseTags, &Preferences::setAutoCloseTags};
+        case EditorSwitch::HighlightCurrentLine:
+            return {&EditorSwitches::highlightCurrentLine, &Preferences::setHighlightCurrentLine};
+        case EditorSwitch::AutoIndent:
+            return {&EditorSwitches::autoIndent, &Preferences::setAutoIndent};
+    }
+    return {&EditorSwitches::syntaxColouring, &Preferences::setSyntaxColouring};
+}
+
+}  // namespace
+
 ProgramState::ProgramState(PreferencesStore& store, const ProgramFolders& folders)
     : m_preferences(store),
       m_folders(folders),
       m_recentFiles(m_preferences),
       m_editorSwitches{m_preferences.syntaxColouring(), m_preferences.lineNumbers(),
-                       m_preferences.openLargeFiles(), m_preferences.highlightCurrentLine(),
+                       m_preferences.openLargeFiles(),  m_preferences.tagCompletion(),
+                       m_preferences.autoCloseTags(),   m_preferences.highlightCurrentLine(),
                        m_preferences.autoIndent()} {}
 
 QString ProgramState::readmeFile() const {
@@ -143,41 +174,10 @@ void ProgramState::clearPreferences(std::optional<int> slot) {
     }
 }
 
-namespace {
-
-bool& switchIn(EditorSwitches& switches, EditorSwitch which) {
-    switch (which) {
-        case EditorSwitch::SyntaxColouring:
-            return switches.syntaxColouring;
-        case EditorSwitch::LineNumbers:
-            return switches.lineNumbers;
-        case EditorSwitch::OpenLargeFiles:
-            return switches.openLargeFiles;
-        case EditorSwitch::HighlightCurrentLine:
-            return switches.highlightCurrentLine;
-        case EditorSwitch::AutoIndent:
-            return switches.autoIndent;
-    }
-    return switches.syntaxColouring;
-}
-
-}  // namespace
-
 void ProgramState::flipEditorSwitch(EditorSwitch which) {
+    const SwitchStorage storage = storageOf(which);
     EditorSwitches switches = m_editorSwitches;
-    bool& on = switchIn(switches, which);
-    on = !on;
+    switches.*storage.member = !(switches.*storage.member);
     setEditorSwitches(switches);
-    switch (which) {
-        case EditorSwitch::SyntaxColouring:
-            return m_preferences.setSyntaxColouring(on);
-        case EditorSwitch::LineNumbers:
-            return m_preferences.setLineNumbers(on);
-        case EditorSwitch::OpenLargeFiles:
-            return m_preferences.setOpenLargeFiles(on);
-        case EditorSwitch::HighlightCurrentLine:
-            return m_preferences.setHighlightCurrentLine(on);
-        case EditorSwitch::AutoIndent:
-            return m_preferences.setAutoIndent(on);
-    }
+    (m_preferences.*storage.save)(switches.*storage.member);
 }

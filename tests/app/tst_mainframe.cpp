@@ -165,6 +165,17 @@ private slots:
         QVERIFY(!frame.action(Command::OptionsStartWithoutDocument)->isChecked());
     }
 
+    void aFileTooLargeForTheEditorIsRefusedWithoutReadingIt() {
+        FrameFixture fx;
+        // Sparse: 2 GiB on paper, nothing on the disk.
+        const QString huge = fx.writeFile("huge.html", "<p>");
+        QVERIFY(QFile::resize(huge, qint64(1) << 31));
+        fx.start(huge);
+        QCOMPARE(fx.dialogs().messageTexts(), QStringList{"The file is too large to open."});
+        QCOMPARE(captions(fx), QStringList{"Untitled"});
+        QCOMPARE(fx.text(), QString());
+    }
+
     void aFolderIsNotOpenedAsAFile() {
         FrameFixture fx;
         fx.start(fx.programDir());

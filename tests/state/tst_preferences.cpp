@@ -187,8 +187,9 @@ private slots:
         for (const QString& section : {Pref::Tools, Pref::Noform, Pref::Template})
             store.save(section, Pref::Checked, text);
         store.save(Pref::Template, Pref::File, QStringLiteral("/t.html"));
-        for (const QString& key : {Pref::SyntaxColouring, Pref::LineNumbers,
-                                   Pref::HighlightCurrentLine, Pref::AutoIndent})
+        for (const QString& key :
+             {Pref::SyntaxColouring, Pref::LineNumbers, Pref::TagCompletion, Pref::AutoCloseTags,
+              Pref::HighlightCurrentLine, Pref::AutoIndent})
             store.save(Pref::View, key, text);
         store.save(Pref::Open, Pref::LargeFiles, text);
         const Preferences prefs(store);
@@ -198,6 +199,8 @@ private slots:
         QTEST(prefs.templateOptions().marksNewDocument(), "templateWindow");
         QTEST(prefs.syntaxColouring(), "viewSwitch");
         QTEST(prefs.lineNumbers(), "viewSwitch");
+        QTEST(prefs.tagCompletion(), "viewSwitch");
+        QTEST(prefs.autoCloseTags(), "viewSwitch");
         QTEST(prefs.highlightCurrentLine(), "viewSwitch");
         QTEST(prefs.autoIndent(), "viewSwitch");
         QTEST(prefs.openLargeFiles(), "largeFiles");

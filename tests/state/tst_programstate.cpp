@@ -142,6 +142,10 @@ private slots:
         QTest::newRow("current line")
             << EditorSwitch::HighlightCurrentLine << &EditorSwitches::highlightCurrentLine;
         QTest::newRow("auto indent") << EditorSwitch::AutoIndent << &EditorSwitches::autoIndent;
+        QTest::newRow("tag completion")
+            << EditorSwitch::TagCompletion << &EditorSwitches::tagCompletion;
+        QTest::newRow("auto-close tags")
+            << EditorSwitch::AutoCloseTags << &EditorSwitches::autoCloseTags;
     }
     void editorSwitchesFlipForEveryWindowAndAreStored() {
         QFETCH(EditorSwitch, which);
@@ -153,10 +157,11 @@ private slots:
         state.flipEditorSwitch(which);
         QCOMPARE(changed.count(), 1);
         QCOMPARE(state.editorSwitches().*field, !before);
-        const EditorSwitches stored{
-            state.preferences().syntaxColouring(), state.preferences().lineNumbers(),
-            state.preferences().openLargeFiles(), state.preferences().highlightCurrentLine(),
-            state.preferences().autoIndent()};
+        const Preferences& prefs = state.preferences();
+        const EditorSwitches stored{prefs.syntaxColouring(), prefs.lineNumbers(),
+                                    prefs.openLargeFiles(),  prefs.tagCompletion(),
+                                    prefs.autoCloseTags(),   prefs.highlightCurrentLine(),
+                                    prefs.autoIndent()};
         QCOMPARE(stored, state.editorSwitches());
     }
 
