@@ -3,6 +3,7 @@
 #include "app/DocumentArea.h"
 #include "state/ProgramState.h"
 
+#include <QEvent>
 #include <QFileInfo>
 #include <QIconEngine>
 #include <QLabel>
@@ -60,6 +61,16 @@ WindowMarks::WindowMarks(DocumentArea& documents, QMdiArea& area, ProgramState& 
     connect(&area, &QMdiArea::subWindowActivated, this, &WindowMarks::showActive);
     // Switching to tabs makes them afresh from the windows' titles.
     connect(&state, &ProgramState::marksChanged, this, &WindowMarks::labelTabs);
+    // The program's picture may come after the first window: each window's icon follows it.
+    area.window()->installEventFilter(this);
+}
+
+bool WindowMarks::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::WindowIconChange && watched == m_area.window()) {
+        for (DocumentWindow* doc : m_documents.openWindows())
+            markWindow(*doc);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 QIcon WindowMarks::markedIcon(const QIcon& plain) {

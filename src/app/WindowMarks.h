@@ -25,6 +25,9 @@ public:
     // drawn at whatever size and scale it is shown.
     static QIcon markedIcon(const QIcon& plain);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void follow(DocumentWindow& doc);
     void markWindow(DocumentWindow& doc);

@@ -5,6 +5,7 @@
 #include "document/DocumentWindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -35,6 +36,10 @@ private slots:
         const QLabel* panel = fx.frame().statusLine()->modified();
         DocumentWindow* first = fx.active();
         QVERIFY(!marked(first) && panel->text().isEmpty());
+        QPixmap picture(16, 16);  // the program's picture, set once the frame is on its way
+        picture.fill(Qt::red);
+        QApplication::setWindowIcon(QIcon(picture));
+        QCOMPARE(drawn(first->subWindow()->windowIcon()), drawn(QIcon(picture)));
         fx.typeText(QStringLiteral("a"));
         QVERIFY(marked(first));
         QCOMPARE(panel->text(), QStringLiteral("Modified"));
