@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 #include <QAction>
 #include <QTextBlock>
+#include <utility>
 
 namespace {
 
@@ -78,8 +79,10 @@ void caretLine(benchmark::State& state, bool ours, bool highlight) {
         row = row.next();
     editor.setTextCursor(QTextCursor(row));
     settle();
+    // State::iterations() stays put inside the loop: the direction is counted here.
+    bool down = true;
     for (auto _ : state) {
-        const int key = state.iterations() % 2 ? Qt::Key_Up : Qt::Key_Down;
+        const int key = std::exchange(down, !down) ? Qt::Key_Down : Qt::Key_Up;
         sendKey(&editor, QEvent::KeyPress, key, QString());
         sendKey(&editor, QEvent::KeyRelease, key, QString());
         settle();
