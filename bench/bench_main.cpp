@@ -44,6 +44,8 @@ void printRatios(const std::map<std::string, double>& times) {
         {"openFile/Pagelark/20000000", "openPlain/20000000"},
         {"typing/Pagelark/1000", "typingPlain/1000"},
         {"typing/Pagelark/20000000", "typingPlain/20000000"},
+        {"caretLine/Pagelark/1000", "caretLine/NoHighlight/1000"},
+        {"caretLine/Pagelark/20000000", "caretLine/NoHighlight/20000000"},
         {"typingAids/On/1000", "typingAids/Off/1000"},
         {"typingAids/On/20000000", "typingAids/Off/20000000"},
         {"typingInTag/On/1000", "typingInTag/Off/1000"},

@@ -7,6 +7,8 @@
 
 #include <benchmark/benchmark.h>
 #include <QAction>
+#include <QTextBlock>
+#include <utility>
 
 namespace {
 
@@ -63,6 +65,32 @@ void caretKey(benchmark::State& state, bool ours) {
     }
 }
 
+// A caret key that changes lines, Down then Up between two table rows in the middle of the text:
+// the current line's background moves with it (when `highlight` is on), the rows it leaves and
+// enters painted again.
+void caretLine(benchmark::State& state, bool ours, bool highlight) {
+    SizedPair& pair = pairFor(state.range(0));
+    EditorSwitches switches = pair.ours.state().editorSwitches();
+    switches.highlightCurrentLine = highlight;
+    pair.ours.state().setEditorSwitches(switches);
+    QPlainTextEdit& editor = editorOf(state, ours);
+    QTextBlock row = editor.textCursor().block();
+    while (row.isValid() && !row.text().startsWith(QLatin1String("  <tr><td>0")))
+        row = row.next();
+    editor.setTextCursor(QTextCursor(row));
+    settle();
+    // State::iterations() stays put inside the loop: the direction is counted here.
+    bool down = true;
+    for (auto _ : state) {
+        const int key = std::exchange(down, !down) ? Qt::Key_Down : Qt::Key_Up;
+        sendKey(&editor, QEvent::KeyPress, key, QString());
+        sendKey(&editor, QEvent::KeyRelease, key, QString());
+        settle();
+    }
+    switches.highlightCurrentLine = true;
+    pair.ours.state().setEditorSwitches(switches);
+}
+
 void changeTracking(benchmark::State& state, bool ours) {
     QPlainTextEdit& editor = editorOf(state, ours);
     for (auto _ : state) {
@@ -105,6 +133,9 @@ BENCHMARK_CAPTURE(sizeReport, Pagelark, true)->Apply(sizes);
 BENCHMARK_CAPTURE(sizeReport, Bare, false)->Apply(sizes);
 BENCHMARK_CAPTURE(caretKey, Pagelark, true)->Apply(sizes);
 BENCHMARK_CAPTURE(caretKey, Bare, false)->Apply(sizes);
+BENCHMARK_CAPTURE(caretLine, Pagelark, true, true)->Apply(sizes);
+BENCHMARK_CAPTURE(caretLine, NoHighlight, true, false)->Apply(sizes);
+BENCHMARK_CAPTURE(caretLine, Bare, false, false)->Apply(sizes);
 BENCHMARK_CAPTURE(changeTracking, Pagelark, true)->Apply(sizes);
 BENCHMARK_CAPTURE(changeTracking, Bare, false)->Apply(sizes);
 BENCHMARK_CAPTURE(selectAllThenWrap, Pagelark, true)->Apply(sizes)->Unit(benchmark::kMillisecond);

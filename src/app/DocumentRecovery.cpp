@@ -102,6 +102,7 @@ bool DocumentRecovery::restore(const RecoverableEntry& kept) {
                                    : m_documents.createForFile(entry.path);
     doc->loadKeptText(entry.bytes, entry.keptFormat(), entry.format);
     doc->setChanged(true);
+    emit restored(*doc);
     return m_journal.adopt(*doc->editor()->document(), kept);
 }
 

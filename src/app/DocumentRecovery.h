@@ -28,6 +28,8 @@ public:
     QString currentTrouble() const;
 
 signals:
+    // A kept text was restored into `doc`, marked changed.
+    void restored(DocumentWindow& doc);
     // Recovery copies cannot be kept, for `reason`; an empty reason: they can again.
     void troubleChanged(const QString& reason);
 

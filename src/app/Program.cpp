@@ -8,6 +8,7 @@
 #include "app/StatusLine.h"
 #include "app/TagBoxes.h"
 #include "app/Toolbar.h"
+#include "app/WindowMarks.h"
 #include "app/WindowMenu.h"
 #include "document/EditOperations.h"
 #include "document/PreferenceCommands.h"
@@ -18,18 +19,23 @@
 #include "ui/BusyCursor.h"
 #include "ui/DialogService.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 
 Program::Program(ProgramState& state, DialogService& dialogs, RecoveryJournal* journal)
     : m_state(state),
       m_dialogs(dialogs),
       m_frame(std::make_unique<MainFrame>(state, m_commands)),
       m_documents(new DocumentArea(*m_frame->mdiArea(), state, dialogs, m_commands, m_frame.get())),
-      m_files(state, dialogs, m_frame.get(),
-              [this](const QString& caption) { return m_documents->createForFile(caption); }),
+      m_diskChanges(m_diskWatch, dialogs, m_frame.get()),
+      m_files(
+          state, dialogs, m_frame.get(),
+          [this](const QString& caption) { return m_documents->createForFile(caption); },
+          m_diskChanges),
       m_search(state.search(), dialogs, m_frame.get(), [this] { return m_documents->active(); }),
       m_appearance(state.preferences(), [this] { return m_documents->openWindows(); }),
       m_builders(*m_documents, dialogs, m_frame.get()),
@@ -44,15 +50,20 @@ Program::Program(ProgramState& state, DialogService& dialogs, RecoveryJournal* j
           [this](const QString& text) { m_frame->statusLine()->templateFile()->setText(text); }),
       m_userMenuFile(state, m_files, dialogs, m_frame.get(),
                      [this](const QString& text) { m_frame->setStatusMessage(text); }),
-      m_help(std::make_unique<HelpCommands>(state, m_files, m_frame.get())) {
+      m_help(std::make_unique<HelpCommands>(state, m_files, m_frame.get())),
+      m_marks(std::make_unique<WindowMarks>(*m_documents, *m_frame->mdiArea(), state,
+                                            *m_frame->statusLine()->modified())) {
     if (journal)
         m_recovery =
             new DocumentRecovery(*m_documents, state.documents(), *journal, dialogs, m_frame.get());
     connectParts();
+    watchDisk();
     bindCommands();
 }
 
 Program::~Program() {
+    // The marks stop following the area before it reports its last activations on the way out.
+    m_marks.reset();
     // The windows go first, while everything they call on is still there.
     m_frame.reset();
 }
@@ -93,6 +104,26 @@ void Program::connectParts() {
                          &StatusLine::showRecoveryTrouble);
         status->showRecoveryTrouble(m_recovery->currentTrouble());
     }
+}
+
+void Program::watchDisk() {
+    MainFrame* frame = m_frame.get();
+    m_diskChanges.setStatusNote([frame](const QString& text) { frame->setStatusMessage(text); });
+    // File systems that report no changes (network shares, some containers) are looked at when
+    // the user comes back to a window.
+    QObject::connect(frame->mdiArea(), &QMdiArea::subWindowActivated, frame,
+                     [this] { m_diskWatch.checkSoon(m_documents->active()); });
+    QObject::connect(qApp, &QGuiApplication::applicationStateChanged, frame,
+                     [this](Qt::ApplicationState state) {
+                         if (state == Qt::ApplicationActive)
+                             m_diskWatch.checkAllSoon();
+                     });
+    if (m_recovery)
+        QObject::connect(m_recovery, &DocumentRecovery::restored, frame,
+                         [this](DocumentWindow& doc) {
+                             if (!doc.isUntitled())
+                                 m_diskChanges.knownAsFound(doc, doc.caption());
+                         });
 }
 
 void Program::bindCommands() {
@@ -162,9 +193,12 @@ bool Program::openCommandLineFile(const QString& name) {
         return false;
     }
     BusyCursor busy;
+    const FileStamp stamp = FileStamp::of(name);
+    const QByteArray bytes = file.readAll();
     DocumentWindow* doc = m_documents->active();
-    doc->loadBytes(file.readAll());
+    doc->loadBytes(bytes);
     doc->setCaption(name);
     doc->setChanged(false);
+    m_diskChanges.known(*doc, name, stamp, bytes);
     return true;
 }

@@ -3,6 +3,8 @@
 #include "builders/BuilderLauncher.h"
 #include "document/AppearanceOptions.h"
 #include "document/CommandHandlers.h"
+#include "files/DiskChanges.h"
+#include "files/DiskWatch.h"
 #include "files/DocumentFiles.h"
 #include "files/UserMenuFileCommands.h"
 #include "find/DocumentSearch.h"
@@ -19,6 +21,7 @@ class HelpCommands;
 class MainFrame;
 class ProgramState;
 class RecoveryJournal;
+class WindowMarks;
 
 // The running program: the main frame and the parts behind its menus, each made here and handed
 // exactly what it uses, and every command bound to the part that carries it out.
@@ -35,6 +38,7 @@ public:
     MainFrame& frame() { return *m_frame; }
     DocumentArea& documents() { return *m_documents; }
     DocumentFiles& files() { return m_files; }
+    DiskWatch& diskWatch() { return m_diskWatch; }
     DocumentSearch& search() { return m_search; }
     BuilderLauncher& builders() { return m_builders; }
     PageTools& pageTools() { return m_pageTools; }
@@ -43,6 +47,7 @@ public:
 
 private:
     void connectParts();
+    void watchDisk();
     void bindCommands();
     bool openCommandLineFile(const QString& name);
 
@@ -51,6 +56,8 @@ private:
     CommandHandlers m_commands;
     std::unique_ptr<MainFrame> m_frame;
     DocumentArea* m_documents;
+    DiskWatch m_diskWatch;
+    DiskChanges m_diskChanges;
     DocumentFiles m_files;
     DocumentSearch m_search;
     AppearanceOptions m_appearance;
@@ -59,5 +66,6 @@ private:
     TemplateCommands m_templates;
     UserMenuFileCommands m_userMenuFile;
     std::unique_ptr<HelpCommands> m_help;
+    std::unique_ptr<WindowMarks> m_marks;
     DocumentRecovery* m_recovery = nullptr;
 };

@@ -13,6 +13,7 @@
 #include <QFontDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -149,4 +150,26 @@ std::optional<TableShape> QtDialogService::askTable(QWidget* parent) {
     if (DialogFront::exec(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.shape();
+}
+
+DiskChangeAnswer QtDialogService::askDiskChange(QWidget* parent, const DiskChangeRequest& request) {
+    const bool reloading = request.question == DiskChangeQuestion::ReloadOrKeep;
+    QMessageBox box(QMessageBox::NoIcon, request.title, request.text, QMessageBox::NoButton,
+                    DialogFront::owner(parent));
+    const QPixmap picture = MessageIcons::pixmapFor(MessageIcon::Exclamation, box);
+    if (!picture.isNull())
+        box.setIconPixmap(picture);
+    QPushButton* takeDisk = box.addButton(
+        reloading ? QStringLiteral("&Reload and Lose My Edits") : QStringLiteral("&Overwrite"),
+        QMessageBox::DestructiveRole);
+    // The safe answer is the default, and what Esc or closing the box gives.
+    QPushButton* keep =
+        reloading ? box.addButton(QStringLiteral("&Keep My Text"), QMessageBox::RejectRole)
+                  : box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(keep);
+    box.setEscapeButton(keep);
+    DialogFront::exec(box);
+    if (box.clickedButton() == takeDisk)
+        return reloading ? DiskChangeAnswer::Reload : DiskChangeAnswer::Overwrite;
+    return reloading ? DiskChangeAnswer::KeepText : DiskChangeAnswer::Cancel;
 }

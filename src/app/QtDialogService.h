@@ -19,6 +19,7 @@ public:
     RecoveryChoice showRecovery(QWidget* parent, const RecoveryRequest& request) override;
     std::optional<LineColumn> showGoToLine(QWidget* parent, int lineCount) override;
     std::optional<TableShape> askTable(QWidget* parent) override;
+    DiskChangeAnswer askDiskChange(QWidget* parent, const DiskChangeRequest& request) override;
 
     // "Text|pattern|Text|pattern" as Qt's name filters ("Text (pattern)"); "*.*" matches every
     // file, with or without an extension.

@@ -16,7 +16,8 @@ struct LabelPlace {
 constexpr LabelPlace kLabels[] = {{"status_message", 0, 2775},
                                   {"status_font", 2760, 3135},
                                   {"status_template", 5880, 6135},
-                                  {"status_caret_place", 12000, 1800}};
+                                  {"status_caret_place", 12000, 1800},
+                                  {"status_modified", 13785, 1200}};
 constexpr int kHeightTwips = 345;
 constexpr int kTimerMs = 3000;
 

@@ -6,7 +6,8 @@ class QLabel;
 class QTimer;
 
 // The frame's status line: three labels side by side and the timer that clears the first one
-// three seconds after the last hint; after them, the caret's line and column.
+// three seconds after the last hint; after them, the caret's line and column, and whether the
+// active document has unsaved changes.
 class StatusLine : public QWidget {
     Q_OBJECT
 protected:
@@ -20,6 +21,8 @@ public:
     QLabel* templateFile() const { return m_labels[2]; }
     // "Ln 12, Col 5" of the active document, empty while none is open.
     QLabel* caretPlace() const { return m_labels[3]; }
+    // "Modified" while the active document has unsaved changes.
+    QLabel* modified() const { return m_labels[4]; }
     QTimer* timer() const { return m_timer; }
     // A mark at the right end that stays while recovery copies cannot be kept; `reason` shows
     // in full as its tooltip. An empty reason takes the mark away.
@@ -32,7 +35,7 @@ public:
 private:
     void placeRecoveryMark();
 
-    QLabel* m_labels[4];
+    QLabel* m_labels[5];
     QTimer* m_timer;
     QLabel* m_recoveryMark;
     QString m_recoveryReason;

@@ -45,6 +45,8 @@ enum class Command {
     ViewLineNumbers,
     ViewTagCompletion,
     ViewAutoCloseTags,
+    ViewHighlightCurrentLine,
+    ViewAutoIndent,
     WindowCascade,
     WindowTile,
     WindowArrangeIcons,

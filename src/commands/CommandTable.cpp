@@ -50,6 +50,9 @@ constexpr CommandRow kRows[] = {
     {C::ViewLineNumbers, "view_line_numbers", "&Line Numbers", "", true},
     {C::ViewTagCompletion, "view_tag_completion", "&Tag Completion", "", true},
     {C::ViewAutoCloseTags, "view_auto_close_tags", "&Auto-close Tags", "", true},
+    {C::ViewHighlightCurrentLine, "view_highlight_current_line", "&Highlight Current Line", "",
+     true},
+    {C::ViewAutoIndent, "view_auto_indent", "Auto &Indent", "", true},
     {C::WindowCascade, "window_cascade", "&Cascade"},
     {C::WindowTile, "window_tile", "&Tile"},
     {C::WindowArrangeIcons, "window_arrange_icons", "&Arrange Icons"},
@@ -118,8 +121,10 @@ const MenuItem kDocumentOptionItems[] = {C::OptionsTemplate,
                                          C::OptionsClearPreferences,
                                          "large_files_separator",
                                          C::OptionsOpenLargeFiles};
-const MenuItem kViewItems[] = {C::ViewSyntaxColouring, C::ViewLineNumbers, "typing_aids_separator",
-                               C::ViewTagCompletion, C::ViewAutoCloseTags};
+const MenuItem kViewItems[] = {
+    C::ViewSyntaxColouring,  C::ViewLineNumbers,   C::ViewHighlightCurrentLine,
+    "typing_aids_separator", C::ViewTagCompletion, C::ViewAutoCloseTags,
+    C::ViewAutoIndent};
 const MenuItem kToolItems[] = {C::ToolsPreviewInBrowser, C::ToolsCheckPage, C::ToolsStopCheck};
 const MenuItem kWindowItems[] = {C::WindowCascade, C::WindowTile,           C::WindowArrangeIcons,
                                  C::WindowTabbed,  "next_window_separator", C::WindowNext,

@@ -18,6 +18,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 DocumentWindow::DocumentWindow(ProgramState& state, int slot, Host& host, InsertionTarget& target,
@@ -69,6 +70,23 @@ void DocumentWindow::setChanged(bool changed) {
 void DocumentWindow::loadBytes(const QByteArray& bytes) {
     m_format = DocumentText::load(*m_editor->document(), bytes);
     showLoadedText(bytes, m_format);
+}
+
+void DocumentWindow::reloadBytes(const QByteArray& bytes) {
+    const QTextCursor caret = m_editor->textCursor();
+    const int line = caret.blockNumber();
+    const int column = caret.positionInBlock();
+    const int top = m_editor->verticalScrollBar()->value();
+    const int left = m_editor->horizontalScrollBar()->value();
+    loadBytes(bytes);
+    setChanged(false);
+    const QTextBlock block =
+        m_editor->document()->findBlockByNumber(qMin(line, m_editor->blockCount() - 1));
+    QTextCursor placed(block);
+    placed.setPosition(block.position() + qMin(column, block.length() - 1));
+    m_editor->setTextCursor(placed);
+    m_editor->verticalScrollBar()->setValue(top);
+    m_editor->horizontalScrollBar()->setValue(left);
 }
 
 void DocumentWindow::loadKeptText(const QByteArray& bytes, const TextFormat& kept,

@@ -52,6 +52,10 @@ public:
     void setTextFormat(const TextFormat& format) { m_format = format; }
     // Replaces the whole text with a file's bytes (not an edit: the document stays clean).
     void loadBytes(const QByteArray& bytes);
+    // The file's bytes read again: the whole text replaced, the document left unchanged, the
+    // caret on the same line (and column, where the line is long enough) and the view scrolled
+    // as it was.
+    void reloadBytes(const QByteArray& bytes);
     // The same for text the program kept itself: bytes in the format `kept`, for a document that
     // saves in `format`.
     void loadKeptText(const QByteArray& bytes, const TextFormat& kept, const TextFormat& format);

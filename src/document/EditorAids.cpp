@@ -26,4 +26,6 @@ void EditorAids::apply(const EditorSwitches& switches, const QString& fileName) 
         delete m_typing;
     if (m_typing)
         m_typing->apply(switches.tagCompletion, switches.autoCloseTags);
+    m_editor.setCurrentLineShown(switches.highlightCurrentLine);
+    m_editor.setAutoIndent(switches.autoIndent);
 }

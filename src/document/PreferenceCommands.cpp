@@ -35,6 +35,10 @@ const SwitchRow kSwitches[] = {
      [](const CommandStatus& status) { return status.switches.tagCompletion; }},
     {Command::ViewAutoCloseTags, EditorSwitch::AutoCloseTags,
      [](const CommandStatus& status) { return status.switches.autoCloseTags; }},
+    {Command::ViewHighlightCurrentLine, EditorSwitch::HighlightCurrentLine,
+     [](const CommandStatus& status) { return status.switches.highlightCurrentLine; }},
+    {Command::ViewAutoIndent, EditorSwitch::AutoIndent,
+     [](const CommandStatus& status) { return status.switches.autoIndent; }},
 };
 
 }  // namespace

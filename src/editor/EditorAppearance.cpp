@@ -48,3 +48,11 @@ void EA::setForeColor(EditorBox& box, const QColor& color) {
     palette.setColor(QPalette::Text, color);
     box.setPalette(palette);
 }
+
+QColor EA::blend(const QColor& from, const QColor& to, double part) {
+    const QColor a = from.toRgb();
+    const QColor b = to.toRgb();
+    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * part,
+                            a.greenF() + (b.greenF() - a.greenF()) * part,
+                            a.blueF() + (b.blueF() - a.blueF()) * part);
+}

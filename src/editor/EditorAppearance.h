@@ -20,4 +20,7 @@ EditorColors colorsOf(const EditorBox& box);
 void setBackColor(EditorBox& box, const QColor& color);
 void setForeColor(EditorBox& box, const QColor& color);
 
+// `part` of the way from `from` to `to`: shades that suit any pair of colours the user chose.
+QColor blend(const QColor& from, const QColor& to, double part);
+
 }  // namespace EditorAppearance

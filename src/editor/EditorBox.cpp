@@ -1,6 +1,8 @@
 #include "editor/EditorBox.h"
 
+#include "editor/AutoIndent.h"
 #include "editor/ColoredLinePainter.h"
+#include "editor/EditorAppearance.h"
 #include "editor/EditorTextLayout.h"
 
 #include <QAction>
@@ -83,8 +85,21 @@ void EditorBox::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    QPlainTextEdit::keyPressEvent(event);
+    if (!breakLineIndented(event))
+        QPlainTextEdit::keyPressEvent(event);
     emit keyPressHandled(event);
+}
+
+bool EditorBox::breakLineIndented(QKeyEvent* event) {
+    if (!m_autoIndent || isReadOnly() || !event->matches(QKeySequence::InsertParagraphSeparator))
+        return false;
+    QTextCursor cursor = textCursor();
+    if (!AutoIndent::breakLine(cursor))
+        return false;  // nothing to keep: the editor's own Enter
+    setTextCursor(cursor);
+    ensureCursorVisible();
+    event->accept();
+    return true;
 }
 
 void EditorBox::keyReleaseEvent(QKeyEvent* event) {
@@ -121,9 +136,64 @@ void EditorBox::setLineColors(LineColors* colors) {
     viewport()->update();
 }
 
+void EditorBox::setCurrentLineShown(bool shown) {
+    if (shown == m_currentLineShown)
+        return;
+    m_currentLineShown = shown;
+    if (shown) {
+        connect(this, &QPlainTextEdit::cursorPositionChanged, this, &EditorBox::followCaretLine);
+        m_caretLine = textCursor().blockNumber();
+        updateLine(m_caretLine);
+    } else {
+        disconnect(this, &QPlainTextEdit::cursorPositionChanged, this, &EditorBox::followCaretLine);
+        updateLine(m_caretLine);
+        m_caretLine = -1;
+    }
+}
+
+QColor EditorBox::currentLineColor() const {
+    const QPalette& colors = palette();
+    return EditorAppearance::blend(colors.color(QPalette::Base), colors.color(QPalette::Text),
+                                   0.08);
+}
+
+void EditorBox::followCaretLine() {
+    const int line = textCursor().blockNumber();
+    if (line == m_caretLine)
+        return;
+    updateLine(m_caretLine);
+    updateLine(line);
+    m_caretLine = line;
+}
+
+void EditorBox::updateLine(int blockNumber) {
+    const QTextBlock block = document()->findBlockByNumber(blockNumber);
+    if (!block.isValid())
+        return;
+    viewport()->update(lineBand(block));
+}
+
+QRect EditorBox::lineBand(const QTextBlock& block) const {
+    const QRect line = shownRect(block).toAlignedRect();
+    return QRect(0, line.top(), viewport()->width(), line.height());
+}
+
+void EditorBox::paintCurrentLine(const QRect& clip) {
+    const QTextBlock block = textCursor().block();
+    if (!block.isVisible())
+        return;
+    const QRect band = lineBand(block) & clip;
+    if (band.isEmpty())
+        return;
+    QPainter painter(viewport());
+    painter.fillRect(band, currentLineColor());
+}
+
 // The editor's own painting, line by line as QPlainTextEdit paints, except that each line is
-// drawn in its colours.
+// drawn in its colours. The current line's background goes under the text either way.
 void EditorBox::paintEvent(QPaintEvent* event) {
+    if (m_currentLineShown)
+        paintCurrentLine(event->rect());
     if (!m_lineColors) {
         QPlainTextEdit::paintEvent(event);
         return;

@@ -41,6 +41,17 @@ public:
     // Paints the lines in the colours `colors` gives them; null paints them plain.
     void setLineColors(LineColors* colors);
 
+    // Gives the caret's line a background of its own (View > Highlight Current Line). Moving the
+    // caret to another line repaints that line and the one it left, nothing else.
+    void setCurrentLineShown(bool shown);
+    bool currentLineShown() const { return m_currentLineShown; }
+    // The current line's background: a touch of the text colour over the editor's own, so that
+    // it stays faint on light, dark and chosen colours alike.
+    QColor currentLineColor() const;
+    // Enter typed keeps the leading blanks of the line it breaks (View > Auto Indent).
+    void setAutoIndent(bool on) { m_autoIndent = on; }
+    bool autoIndents() const { return m_autoIndent; }
+
     // Makes `keys` run `command` (while it is enabled) instead of the editor's own handling:
     // the editor would otherwise take Ctrl+X, Ctrl+C, Ctrl+V and Del before any menu entry.
     void routeKey(const QKeySequence& keys, QAction* command);
@@ -71,12 +82,21 @@ private:
         QPointer<QAction> command;
     };
     QAction* routedCommand(const QKeyEvent* event) const;
+    bool breakLineIndented(QKeyEvent* event);
+    void followCaretLine();
+    void updateLine(int blockNumber);
+    // The whole width of the viewport over `block`'s lines.
+    QRect lineBand(const QTextBlock& block) const;
+    void paintCurrentLine(const QRect& clip);
     void paintBlock(QPainter& painter, const QTextBlock& block, const QPointF& offset,
                     const QAbstractTextDocumentLayout::PaintContext& context, const QRectF& clip);
     static QList<QTextLayout::FormatRange> selectionsIn(
         const QTextBlock& block, const QList<QAbstractTextDocumentLayout::Selection>& selections);
 
     LineColors* m_lineColors = nullptr;
+    bool m_currentLineShown = false;
+    int m_caretLine = -1;  // the block whose background is painted, or -1
+    bool m_autoIndent = false;
 
     QTextCursor m_hiddenCursor;
     QList<KeyRoute> m_keyRoutes;

@@ -1,5 +1,6 @@
 #include "editor/LineNumberGutter.h"
 
+#include "editor/EditorAppearance.h"
 #include "editor/EditorBox.h"
 
 #include <QEvent>
@@ -11,21 +12,14 @@ namespace {
 
 constexpr int kPadding = 4;  // pixels either side of the numbers
 
-// `part` of the way from `from` to `to`.
-QColor blend(const QColor& from, const QColor& to, double part) {
-    const QColor a = from.toRgb();
-    const QColor b = to.toRgb();
-    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * part,
-                            a.greenF() + (b.greenF() - a.greenF()) * part,
-                            a.blueF() + (b.blueF() - a.blueF()) * part);
-}
-
 int digitsOf(int count) {
     int digits = 1;
     for (; count >= 10; count /= 10)
         ++digits;
     return digits;
 }
+
+using EditorAppearance::blend;
 
 }  // namespace
 

@@ -3,6 +3,8 @@
 #include "document/CommandHandlers.h"
 #include "document/DocumentWindow.h"
 #include "editor/EditorBox.h"
+#include "files/DiskChanges.h"
+#include "files/FileStamp.h"
 #include "files/FileWriter.h"
 #include "files/SaveMessage.h"
 #include "state/ProgramState.h"
@@ -31,11 +33,12 @@ constexpr TypeByEnding kTypeByEnding[] = {
 }  // namespace
 
 DocumentFiles::DocumentFiles(ProgramState& state, DialogService& dialogs, QWidget* frame,
-                             WindowMaker makeWindow)
+                             WindowMaker makeWindow, DiskChanges& diskChanges)
     : m_state(state),
       m_dialogs(dialogs),
       m_frame(frame),
       m_makeWindow(std::move(makeWindow)),
+      m_diskChanges(diskChanges),
       m_dialog(dialogs, frame) {}
 
 int DocumentFiles::typeIndexFor(const QString& path) {
@@ -77,12 +80,14 @@ DocumentWindow* DocumentFiles::openDocumentFile(const QString& fileName) {
         return nullptr;
     }
     BusyCursor busy;
+    const FileStamp stamp = FileStamp::of(fileName);
     const QByteArray bytes = file.readAll();
     // Sized and styled before the text arrives: doing either afterwards lays out every line of
     // a long file once more.
     DocumentWindow* doc = m_makeWindow(fileName);
     doc->loadBytes(bytes);
     doc->setChanged(false);
+    m_diskChanges.known(*doc, fileName, stamp, bytes);
     return doc;
 }
 
@@ -99,6 +104,8 @@ QString DocumentFiles::askSaveName(const QString& suggestion) {
 }
 
 bool DocumentFiles::saveDocumentAs(DocumentWindow& doc, const QString& fileName) {
+    if (!m_diskChanges.allowsWriting(doc, fileName))
+        return false;
     BusyCursor busy;
     QString unstorable;
     const auto bytes = DocumentText::save(*doc.editor()->document(), doc.textFormat(), &unstorable);
@@ -106,6 +113,7 @@ bool DocumentFiles::saveDocumentAs(DocumentWindow& doc, const QString& fileName)
         return refuseSave(SaveMessage::forReason(fileName, unstorable));
     if (const auto failure = FileWriter::write(fileName, *bytes))
         return refuseSave(SaveMessage::forFailure(fileName, *failure));
+    m_diskChanges.known(doc, fileName, FileStamp::of(fileName), *bytes);
     doc.setCaption(fileName);
     doc.setChanged(false);
     return true;
@@ -133,6 +141,8 @@ void DocumentFiles::saveAs(DocumentWindow& doc) {
 bool DocumentFiles::confirmClose(DocumentWindow& doc) {
     if (!doc.isChanged())
         return true;
+    // Two windows may share a caption ("Untitled"): the one asked about is the one in front.
+    doc.activate();
     const MessageRequest prompt{
         QStringLiteral("The text in [") + doc.caption() + QStringLiteral("] has changed.\n\r") +
             QStringLiteral("Do you want to save the changes?"),

@@ -7,18 +7,20 @@
 #include <limits>
 
 class CommandHandlers;
+class DiskChanges;
 class DocumentWindow;
 class ProgramState;
 
 // Opening, saving and closing documents, through the frame's one file dialog, which remembers
-// its file name and filter between commands.
+// its file name and filter between commands. What each document read or wrote is handed to the
+// watch for changes on disk.
 class DocumentFiles {
 public:
     // Makes a document window in a new slot, sized and styled, ready for its text.
     using WindowMaker = std::function<DocumentWindow*(const QString& caption)>;
 
     DocumentFiles(ProgramState& state, DialogService& dialogs, QWidget* frame,
-                  WindowMaker makeWindow);
+                  WindowMaker makeWindow, DiskChanges& diskChanges);
 
     // Binds Open, Close, Save and Save As.
     void bindCommands(CommandHandlers& commands);
@@ -42,11 +44,13 @@ public:
     // The save dialog; an empty result means the user cancelled.
     QString askSaveName(const QString& suggestion);
     // Writes the window's text to the file atomically; on success the window takes the name,
-    // otherwise a message names the file and says why, and the window stays changed.
+    // otherwise a message names the file and says why, and the window stays changed. A file
+    // that changed on disk since the window read it is written over only if the user agrees.
     bool saveDocumentAs(DocumentWindow& doc, const QString& fileName);
     void save(DocumentWindow& doc);
     void saveAs(DocumentWindow& doc);
-    // The prompt for unsaved changes; false keeps the window open.
+    // The prompt for unsaved changes, with the window brought to the front; false keeps it
+    // open.
     bool confirmClose(DocumentWindow& doc);
 
     CommonDialog& dialog() { return m_dialog; }
@@ -63,5 +67,6 @@ private:
     DialogService& m_dialogs;
     QWidget* m_frame;
     WindowMaker m_makeWindow;
+    DiskChanges& m_diskChanges;
     CommonDialog m_dialog;
 };

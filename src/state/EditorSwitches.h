@@ -8,6 +8,8 @@ struct EditorSwitches {
     bool openLargeFiles = false;
     bool tagCompletion = true;
     bool autoCloseTags = true;
+    bool highlightCurrentLine = true;
+    bool autoIndent = true;
 
     bool operator==(const EditorSwitches&) const = default;
 };
@@ -18,5 +20,7 @@ enum class EditorSwitch {
     LineNumbers,
     OpenLargeFiles,
     TagCompletion,
-    AutoCloseTags
+    AutoCloseTags,
+    HighlightCurrentLine,
+    AutoIndent,
 };

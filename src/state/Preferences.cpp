@@ -227,6 +227,22 @@ void Preferences::setAutoCloseTags(bool on) {
     m_store.save(Pref::View, Pref::AutoCloseTags, switchText(on));
 }
 
+bool Preferences::highlightCurrentLine() const {
+    return onUnlessOff(m_store.get(Pref::View, Pref::HighlightCurrentLine));
+}
+
+void Preferences::setHighlightCurrentLine(bool on) {
+    m_store.save(Pref::View, Pref::HighlightCurrentLine, switchText(on));
+}
+
+bool Preferences::autoIndent() const {
+    return onUnlessOff(m_store.get(Pref::View, Pref::AutoIndent));
+}
+
+void Preferences::setAutoIndent(bool on) {
+    m_store.save(Pref::View, Pref::AutoIndent, switchText(on));
+}
+
 bool Preferences::openLargeFiles() const {
     return isTrue(m_store.get(Pref::Open, Pref::LargeFiles));
 }

@@ -70,8 +70,8 @@ public:
     int fileType(int fallback) const;
     void setFileType(int position);
 
-    // View > Syntax Colouring, Line Numbers, Tag Completion and Auto-close Tags: on unless stored
-    // as "False" (any case) or a zero.
+    // View > Syntax Colouring, Line Numbers, Highlight Current Line, Tag Completion, Auto-close
+    // Tags and Auto Indent: on unless stored as "False" (any case) or a zero.
     bool syntaxColouring() const;
     void setSyntaxColouring(bool on);
     bool lineNumbers() const;
@@ -80,6 +80,10 @@ public:
     void setTagCompletion(bool on);
     bool autoCloseTags() const;
     void setAutoCloseTags(bool on);
+    bool highlightCurrentLine() const;
+    void setHighlightCurrentLine(bool on);
+    bool autoIndent() const;
+    void setAutoIndent(bool on);
     // Options > Open Large Files: off unless stored as "True" or a non-zero number.
     bool openLargeFiles() const;
     void setOpenLargeFiles(bool on);

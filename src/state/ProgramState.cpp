@@ -22,6 +22,10 @@ SwitchStorage storageOf(EditorSwitch which) {
             return {&EditorSwitches::tagCompletion, &Preferences::setTagCompletion};
         case EditorSwitch::AutoCloseTags:
             return {&EditorSwitches::autoCloseTags, &Preferences::setAutoCloseTags};
+        case EditorSwitch::HighlightCurrentLine:
+            return {&EditorSwitches::highlightCurrentLine, &Preferences::setHighlightCurrentLine};
+        case EditorSwitch::AutoIndent:
+            return {&EditorSwitches::autoIndent, &Preferences::setAutoIndent};
     }
     return {&EditorSwitches::syntaxColouring, &Preferences::setSyntaxColouring};
 }
@@ -33,8 +37,9 @@ ProgramState::ProgramState(PreferencesStore& store, const ProgramFolders& folder
       m_folders(folders),
       m_recentFiles(m_preferences),
       m_editorSwitches{m_preferences.syntaxColouring(), m_preferences.lineNumbers(),
-                       m_preferences.openLargeFiles(), m_preferences.tagCompletion(),
-                       m_preferences.autoCloseTags()} {}
+                       m_preferences.openLargeFiles(),  m_preferences.tagCompletion(),
+                       m_preferences.autoCloseTags(),   m_preferences.highlightCurrentLine(),
+                       m_preferences.autoIndent()} {}
 
 QString ProgramState::readmeFile() const {
     return QDir(m_folders.readmeFolder).filePath(QStringLiteral("readme.txt"));

@@ -14,8 +14,8 @@
 class QWidget;
 
 // Every modal message box, every open, save, colour, font and go-to-line dialog, the tag question
-// of Surround With Tag, the table question of Insert > Table and the recovery offer go through
-// this seam. The program shows Qt's
+// of Surround With Tag, the table question of Insert > Table, the recovery offer and the
+// questions about files changed on disk go through this seam. The program shows Qt's
 // dialogs; tests script the answers.
 
 enum class MessageButtons { Ok, OkCancel, YesNoCancel };
@@ -72,6 +72,19 @@ struct RecoveryChoice {
     }
 };
 
+// A document's file changed on disk after it was read or saved: what becomes of the two texts.
+enum class DiskChangeQuestion {
+    ReloadOrKeep,       // the text was edited meanwhile: reload (losing the edits) or keep it
+    OverwriteOrCancel,  // Save is about to write over the newer file
+};
+enum class DiskChangeAnswer { Reload, KeepText, Overwrite, Cancel };
+
+struct DiskChangeRequest {
+    DiskChangeQuestion question = DiskChangeQuestion::ReloadOrKeep;
+    QString text;  // names the file
+    QString title;
+};
+
 class DialogService {
 public:
     virtual ~DialogService() = default;
@@ -90,6 +103,9 @@ public:
     virtual RecoveryChoice showRecovery(QWidget* parent, const RecoveryRequest& request) = 0;
     // Go to Line: a place in a text of `lineCount` lines, as the user typed it (not yet clamped).
     virtual std::optional<LineColumn> showGoToLine(QWidget* parent, int lineCount) = 0;
+    // Reload or KeepText for ReloadOrKeep, Overwrite or Cancel for OverwriteOrCancel; closing the
+    // box keeps the text, or cancels.
+    virtual DiskChangeAnswer askDiskChange(QWidget* parent, const DiskChangeRequest& request) = 0;
 
     // Insert > Table: the table's rows, columns, header row and caption.
     virtual std::optional<TableShape> askTable(QWidget* parent) = 0;

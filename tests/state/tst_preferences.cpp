@@ -188,7 +188,8 @@ private slots:
             store.save(section, Pref::Checked, text);
         store.save(Pref::Template, Pref::File, QStringLiteral("/t.html"));
         for (const QString& key :
-             {Pref::SyntaxColouring, Pref::LineNumbers, Pref::TagCompletion, Pref::AutoCloseTags})
+             {Pref::SyntaxColouring, Pref::LineNumbers, Pref::TagCompletion, Pref::AutoCloseTags,
+              Pref::HighlightCurrentLine, Pref::AutoIndent})
             store.save(Pref::View, key, text);
         store.save(Pref::Open, Pref::LargeFiles, text);
         const Preferences prefs(store);
@@ -200,6 +201,8 @@ private slots:
         QTEST(prefs.lineNumbers(), "viewSwitch");
         QTEST(prefs.tagCompletion(), "viewSwitch");
         QTEST(prefs.autoCloseTags(), "viewSwitch");
+        QTEST(prefs.highlightCurrentLine(), "viewSwitch");
+        QTEST(prefs.autoIndent(), "viewSwitch");
         QTEST(prefs.openLargeFiles(), "largeFiles");
     }
 

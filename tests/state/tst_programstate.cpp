@@ -139,6 +139,13 @@ private slots:
         QTest::newRow("line numbers") << EditorSwitch::LineNumbers << &EditorSwitches::lineNumbers;
         QTest::newRow("large files")
             << EditorSwitch::OpenLargeFiles << &EditorSwitches::openLargeFiles;
+        QTest::newRow("current line")
+            << EditorSwitch::HighlightCurrentLine << &EditorSwitches::highlightCurrentLine;
+        QTest::newRow("auto indent") << EditorSwitch::AutoIndent << &EditorSwitches::autoIndent;
+        QTest::newRow("tag completion")
+            << EditorSwitch::TagCompletion << &EditorSwitches::tagCompletion;
+        QTest::newRow("auto-close tags")
+            << EditorSwitch::AutoCloseTags << &EditorSwitches::autoCloseTags;
     }
     void editorSwitchesFlipForEveryWindowAndAreStored() {
         QFETCH(EditorSwitch, which);
@@ -150,9 +157,11 @@ private slots:
         state.flipEditorSwitch(which);
         QCOMPARE(changed.count(), 1);
         QCOMPARE(state.editorSwitches().*field, !before);
-        const EditorSwitches stored{state.preferences().syntaxColouring(),
-                                    state.preferences().lineNumbers(),
-                                    state.preferences().openLargeFiles()};
+        const Preferences& prefs = state.preferences();
+        const EditorSwitches stored{prefs.syntaxColouring(), prefs.lineNumbers(),
+                                    prefs.openLargeFiles(),  prefs.tagCompletion(),
+                                    prefs.autoCloseTags(),   prefs.highlightCurrentLine(),
+                                    prefs.autoIndent()};
         QCOMPARE(stored, state.editorSwitches());
     }
 

@@ -9,6 +9,15 @@ QStringList ScriptedDialogService::messageTexts() const {
     return texts;
 }
 
+QList<DiskChangeQuestion> ScriptedDialogService::diskQuestions() const {
+    QList<DiskChangeQuestion> questions;
+    for (const Shown& shown : m_shown) {
+        if (shown.kind == Kind::DiskChange)
+            questions.append(shown.diskChange.question);
+    }
+    return questions;
+}
+
 void ScriptedDialogService::clear() {
     m_shown.clear();
     m_messageAnswers.clear();
@@ -19,6 +28,9 @@ void ScriptedDialogService::clear() {
     m_recoveryAnswers.clear();
     m_placeAnswers.clear();
     m_tableAnswers.clear();
+}
+
+    m_diskAnswers.clear();
 }
 
 MessageAnswer ScriptedDialogService::showMessage(QWidget*, const MessageRequest& request) {
@@ -72,4 +84,12 @@ std::optional<LineColumn> ScriptedDialogService::showGoToLine(QWidget*, int line
 std::optional<TableShape> ScriptedDialogService::askTable(QWidget*) {
     m_shown.append({Kind::Table, {}, {}, {}, {}, {}});
     return m_tableAnswers.isEmpty() ? std::nullopt : m_tableAnswers.dequeue();
+}
+
+DiskChangeAnswer ScriptedDialogService::askDiskChange(QWidget*, const DiskChangeRequest& request) {
+    m_shown.append({Kind::DiskChange, {}, {}, {}, {}, {}, 0, request});
+    if (!m_diskAnswers.isEmpty())
+        return m_diskAnswers.dequeue();
+    return request.question == DiskChangeQuestion::ReloadOrKeep ? DiskChangeAnswer::KeepText
+                                                                : DiskChangeAnswer::Cancel;
 }

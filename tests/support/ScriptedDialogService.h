@@ -8,10 +8,11 @@
 // The dialog seam for tests and benchmarks: answers come from queues filled in advance, and
 // every dialog shown is recorded. With its queue empty, a message box answers OK when OK is its
 // only button and Cancel otherwise; a file, colour, font, tag, go-to-line or table dialog is
-// cancelled; the recovery offer is closed (Later).
+// cancelled; the recovery offer is closed (Later); a question about a file changed on disk keeps
+// the text, or cancels the save.
 class ScriptedDialogService : public DialogService {
 public:
-    enum class Kind { Message, Open, Save, Color, Font, Tag, Recovery, GoToLine, Table };
+    enum class Kind { Message, Open, Save, Color, Font, Tag, Recovery, GoToLine, Table, DiskChange };
     struct Shown {
         Kind kind;
         MessageRequest message;
@@ -20,6 +21,7 @@ public:
         FontChoice font;
         RecoveryRequest recovery;
         int lineCount = 0;
+        DiskChangeRequest diskChange = {};
     };
 
     void answerMessage(MessageAnswer answer) { m_messageAnswers.enqueue(answer); }
@@ -31,10 +33,13 @@ public:
     void answerRecovery(const RecoveryChoice& choice) { m_recoveryAnswers.enqueue(choice); }
     void answerGoToLine(std::optional<LineColumn> place) { m_placeAnswers.enqueue(place); }
     void answerTable(std::optional<TableShape> shape) { m_tableAnswers.enqueue(shape); }
+    void answerDiskChange(DiskChangeAnswer answer) { m_diskAnswers.enqueue(answer); }
 
     const QList<Shown>& shown() const { return m_shown; }
     // The texts of the message boxes shown so far.
     QStringList messageTexts() const;
+    // The questions about files changed on disk asked so far.
+    QList<DiskChangeQuestion> diskQuestions() const;
     void clear();
 
     MessageAnswer showMessage(QWidget* parent, const MessageRequest& request) override;
@@ -48,6 +53,7 @@ public:
     RecoveryChoice showRecovery(QWidget* parent, const RecoveryRequest& request) override;
     std::optional<LineColumn> showGoToLine(QWidget* parent, int lineCount) override;
     std::optional<TableShape> askTable(QWidget* parent) override;
+    DiskChangeAnswer askDiskChange(QWidget* parent, const DiskChangeRequest& request) override;
 
 private:
     std::optional<FileDialogResult> nextFile(Kind kind, const FileDialogRequest& request);
@@ -61,4 +67,5 @@ private:
     QQueue<RecoveryChoice> m_recoveryAnswers;
     QQueue<std::optional<LineColumn>> m_placeAnswers;
     QQueue<std::optional<TableShape>> m_tableAnswers;
+    QQueue<DiskChangeAnswer> m_diskAnswers;
 };
