@@ -28,8 +28,6 @@ void ScriptedDialogService::clear() {
     m_recoveryAnswers.clear();
     m_placeAnswers.clear();
     m_tableAnswers.clear();
-}
-
     m_diskAnswers.clear();
 }
 
