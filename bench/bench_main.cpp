@@ -43,6 +43,10 @@ void printRatios(const std::map<std::string, double>& times) {
         {"openFile/Pagelark/20000000", "openPlain/20000000"},
         {"typing/Pagelark/1000", "typingPlain/1000"},
         {"typing/Pagelark/20000000", "typingPlain/20000000"},
+        // Painting a folded page against the same page unfolded.
+        {"scrollFolded/Folded/iterations:2000", "scrollFolded/Unfolded/iterations:2000"},
+        {"paintOverFold/Folded", "paintOverFold/Unfolded"},
+        {"paintOverFold/FoldedPlain", "paintOverFold/UnfoldedPlain"},
     };
     for (const auto& [with, without] : kAidPairs) {
         const auto aided = times.find(with);

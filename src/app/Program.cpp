@@ -10,6 +10,7 @@
 #include "app/Toolbar.h"
 #include "app/WindowMenu.h"
 #include "document/EditOperations.h"
+#include "document/FoldCommands.h"
 #include "document/PreferenceCommands.h"
 #include "editor/EditorBox.h"
 #include "state/ProgramState.h"
@@ -108,6 +109,8 @@ void Program::bindCommands() {
     m_pageTools.bindCommands(m_commands);
     WindowMenu::bindCommands(m_commands, *m_frame->mdiArea(), m_state);
     m_help->bindCommands(m_commands);
+    FoldCommands::bindCommands(m_commands,
+                               [this](const QString& text) { m_frame->setStatusMessage(text); });
     m_frame->bindCommands(m_commands);
     m_frame->refreshMenus();
 }

@@ -41,6 +41,9 @@ constexpr CommandRow kRows[] = {
     {C::OptionsClearPreferences, "options_clear_preferences", "Clear &Preferences", "", true},
     {C::ToolsPreviewInBrowser, "tools_preview_in_browser", "&Preview in Browser", "F12"},
     {C::ToolsCheckPage, "tools_check_page", "&Check Page", "F7"},
+    {C::ViewFold, "view_fold", "&Fold", "Ctrl+Alt+F"},
+    {C::ViewUnfold, "view_unfold", "&Unfold", "Ctrl+Alt+U"},
+    {C::ViewUnfoldAll, "view_unfold_all", "Unfold &All", "Ctrl+Alt+Shift+U"},
     {C::OptionsOpenLargeFiles, "options_open_large_files", "Open &Large Files", "", true},
     {C::ViewSyntaxColouring, "view_syntax_colouring", "&Syntax Colouring", "", true},
     {C::ViewLineNumbers, "view_line_numbers", "&Line Numbers", "", true},
@@ -102,7 +105,9 @@ const MenuItem kDocumentOptionItems[] = {C::OptionsTemplate,
                                          C::OptionsClearPreferences,
                                          "large_files_separator",
                                          C::OptionsOpenLargeFiles};
-const MenuItem kViewItems[] = {C::ViewSyntaxColouring, C::ViewLineNumbers};
+const MenuItem kViewItems[] = {C::ViewSyntaxColouring, C::ViewLineNumbers,
+                               "fold_separator",       C::ViewFold,
+                               C::ViewUnfold,          C::ViewUnfoldAll};
 const MenuItem kToolItems[] = {C::ToolsPreviewInBrowser, C::ToolsCheckPage};
 const MenuItem kWindowItems[] = {C::WindowCascade, C::WindowTile,           C::WindowArrangeIcons,
                                  C::WindowTabbed,  "next_window_separator", C::WindowNext,

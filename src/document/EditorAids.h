@@ -9,7 +9,8 @@ class SyntaxColoring;
 struct EditorSwitches;
 
 // What the View menu adds to one document's editor: HTML colouring (for every file but text and
-// batch files) and the line-number gutter. Each is made when it is first wanted. Colouring that
+// batch files), the line-number gutter, and the folding of HTML (on as the colouring would be,
+// whether or not the colouring is shown). Each is made when it is first wanted. Colouring that
 // is switched off goes, taking its colours along; the gutter is only hidden.
 class EditorAids {
 public:

@@ -2,6 +2,7 @@
 
 #include "editor/ColoredLinePainter.h"
 #include "editor/EditorTextLayout.h"
+#include "editor/FoldedLines.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -140,7 +141,9 @@ void EditorBox::paintEvent(QPaintEvent* event) {
     const QAbstractTextDocumentLayout::PaintContext context = getPaintContext();
     painter.setPen(context.palette.text().color());
     QTextBlock block = firstVisibleBlock();
-    for (; block.isValid() && offset.y() <= viewport()->height(); block = block.next()) {
+    // Folded lines take no room: the loop steps over them in one go.
+    for (; block.isValid() && offset.y() <= viewport()->height();
+         block = FoldedLines::nextShown(block)) {
         const QRectF rect = blockBoundingRect(block).translated(offset);
         if (block.isVisible() && rect.bottom() >= clip.top() && rect.top() <= clip.bottom())
             paintBlock(painter, block, offset, context, clip);

@@ -9,6 +9,7 @@
 #include <QTextCursor>
 
 class LineColors;
+class LineFolding;
 class QAction;
 
 // The document window's editor. One widget stands for both of the window's boxes, the wrapping
@@ -40,6 +41,10 @@ public:
 
     // Paints the lines in the colours `colors` gives them; null paints them plain.
     void setLineColors(LineColors* colors);
+
+    // What says where lines fold, for the gutter; null when nothing does.
+    void setLineFolding(LineFolding* folding) { m_lineFolding = folding; }
+    LineFolding* lineFolding() const { return m_lineFolding; }
 
     // Makes `keys` run `command` (while it is enabled) instead of the editor's own handling:
     // the editor would otherwise take Ctrl+X, Ctrl+C, Ctrl+V and Del before any menu entry.
@@ -75,6 +80,7 @@ private:
         const QTextBlock& block, const QList<QAbstractTextDocumentLayout::Selection>& selections);
 
     LineColors* m_lineColors = nullptr;
+    LineFolding* m_lineFolding = nullptr;
 
     QTextCursor m_hiddenCursor;
     QList<KeyRoute> m_keyRoutes;

@@ -280,3 +280,8 @@ int HtmlLexer::lexLine(QStringView line, int state, QList<SyntaxSpan>* spans) {
     LineScanner scanner(line, spans);
     return HtmlLineLexer(scanner, State::unpack(state)).run().pack();
 }
+
+bool HtmlLexer::insideComment(int state) {
+    const Mode mode = State::unpack(state).mode;
+    return mode == Mode::Comment || mode == Mode::Directive;
+}

@@ -19,4 +19,7 @@ inline constexpr int kStateLimit = 1 << 14;
 // and returns the state at the end of the line.
 int lexLine(QStringView line, int state, QList<SyntaxSpan>* spans);
 
+// Whether `state` stands inside a comment or a server-side include directive.
+bool insideComment(int state);
+
 }  // namespace HtmlLexer
