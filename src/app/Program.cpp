@@ -44,6 +44,8 @@ Program::Program(ProgramState& state, DialogService& dialogs, RecoveryJournal* j
           [this](const QString& text) { m_frame->statusLine()->templateFile()->setText(text); }),
       m_userMenuFile(state, m_files, dialogs, m_frame.get(),
                      [this](const QString& text) { m_frame->setStatusMessage(text); }),
+      m_recording(m_userMenuFile, dialogs, m_frame.get(),
+                  [this](const QString& text) { m_frame->setStatusMessage(text); }),
       m_help(std::make_unique<HelpCommands>(state, m_files, m_frame.get())) {
     if (journal)
         m_recovery =
@@ -106,6 +108,7 @@ void Program::bindCommands() {
     m_builders.bindCommands(m_commands);
     m_templates.bindCommands(m_commands);
     m_userMenuFile.bindCommands(m_commands);
+    m_recording.bindCommands(m_commands);
     m_pageTools.bindCommands(m_commands);
     WindowMenu::bindCommands(m_commands, *m_frame->mdiArea(), m_state);
     m_help->bindCommands(m_commands);

@@ -4,6 +4,7 @@
 #include "document/AppearanceOptions.h"
 #include "document/CommandHandlers.h"
 #include "files/DocumentFiles.h"
+#include "files/RecordingCommands.h"
 #include "files/UserMenuFileCommands.h"
 #include "find/DocumentSearch.h"
 #include "templates/TemplateCommands.h"
@@ -58,6 +59,7 @@ private:
     PageTools m_pageTools;
     TemplateCommands m_templates;
     UserMenuFileCommands m_userMenuFile;
+    RecordingCommands m_recording;
     std::unique_ptr<HelpCommands> m_help;
     DocumentRecovery* m_recovery = nullptr;
 };

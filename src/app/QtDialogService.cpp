@@ -4,6 +4,7 @@
 #include "find/GoToLineDialog.h"
 #include "recovery/RecoveryDialog.h"
 #include "tags/SurroundTagDialog.h"
+#include "tags/UserMenuChoiceDialog.h"
 #include "ui/MessageIcons.h"
 
 #include <QColorDialog>
@@ -142,4 +143,11 @@ std::optional<LineColumn> QtDialogService::showGoToLine(QWidget* parent, int lin
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.target();
+}
+
+std::optional<int> QtDialogService::askUserMenu(QWidget* parent, const QString& script) {
+    UserMenuChoiceDialog dialog(script, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.menu();
 }

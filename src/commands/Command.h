@@ -36,6 +36,8 @@ enum class Command {
     OptionsClearPreferences,
     ToolsPreviewInBrowser,
     ToolsCheckPage,
+    ToolsRecordKeystrokes,
+    ToolsStopRecording,
     ViewFold,
     ViewUnfold,
     ViewUnfoldAll,

@@ -41,6 +41,8 @@ constexpr CommandRow kRows[] = {
     {C::OptionsClearPreferences, "options_clear_preferences", "Clear &Preferences", "", true},
     {C::ToolsPreviewInBrowser, "tools_preview_in_browser", "&Preview in Browser", "F12"},
     {C::ToolsCheckPage, "tools_check_page", "&Check Page", "F7"},
+    {C::ToolsRecordKeystrokes, "tools_record_keystrokes", "&Record Keystrokes"},
+    {C::ToolsStopRecording, "tools_stop_recording", "&Stop Recording"},
     {C::ViewFold, "view_fold", "&Fold", "Ctrl+Alt+F"},
     {C::ViewUnfold, "view_unfold", "&Unfold", "Ctrl+Alt+U"},
     {C::ViewUnfoldAll, "view_unfold_all", "Unfold &All", "Ctrl+Alt+Shift+U"},
@@ -108,7 +110,8 @@ const MenuItem kDocumentOptionItems[] = {C::OptionsTemplate,
 const MenuItem kViewItems[] = {C::ViewSyntaxColouring, C::ViewLineNumbers,
                                "fold_separator",       C::ViewFold,
                                C::ViewUnfold,          C::ViewUnfoldAll};
-const MenuItem kToolItems[] = {C::ToolsPreviewInBrowser, C::ToolsCheckPage};
+const MenuItem kToolItems[] = {C::ToolsPreviewInBrowser, C::ToolsCheckPage, "record_separator",
+                               C::ToolsRecordKeystrokes, C::ToolsStopRecording};
 const MenuItem kWindowItems[] = {C::WindowCascade, C::WindowTile,           C::WindowArrangeIcons,
                                  C::WindowTabbed,  "next_window_separator", C::WindowNext,
                                  C::WindowPrevious};

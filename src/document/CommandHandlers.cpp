@@ -8,8 +8,8 @@
 void CommandHandlers::bind(Command id, Handler handler, Rule checked, Rule enabled) {
     Binding& binding = m_bindings[static_cast<int>(id)];
     binding.handler = std::move(handler);
-    binding.checked = checked;
-    binding.enabled = enabled;
+    binding.checked = std::move(checked);
+    binding.enabled = std::move(enabled);
     ++binding.count;
 }
 
@@ -21,7 +21,7 @@ void CommandHandlers::bindForDocument(Command id, std::function<void(DocumentWin
             if (doc)
                 handler(*doc);
         },
-        checked, enabled);
+        std::move(checked), std::move(enabled));
 }
 
 void CommandHandlers::run(Command id, DocumentWindow* doc) const {

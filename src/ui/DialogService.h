@@ -13,7 +13,8 @@
 class QWidget;
 
 // Every modal message box, every open, save, colour, font and go-to-line dialog, the tag question
-// of Surround With Tag and the recovery offer go through this seam. The program shows Qt's
+// of Surround With Tag, the recovery offer and the user-menu question of Stop Recording go
+// through this seam. The program shows Qt's
 // dialogs; tests script the answers.
 
 enum class MessageButtons { Ok, OkCancel, YesNoCancel };
@@ -75,6 +76,8 @@ public:
     virtual RecoveryAnswer showRecovery(QWidget* parent, const RecoveryRequest& request) = 0;
     // Go to Line: a place in a text of `lineCount` lines, as the user typed it (not yet clamped).
     virtual std::optional<LineColumn> showGoToLine(QWidget* parent, int lineCount) = 0;
+    // Stop Recording: the user menu (1 to 4) that takes the recorded `script` as a new entry.
+    virtual std::optional<int> askUserMenu(QWidget* parent, const QString& script) = 0;
 
     // The program's plain note: the text, the title "Pagelark" and an OK button.
     void showNote(QWidget* parent, const QString& text) {

@@ -18,6 +18,7 @@ void ScriptedDialogService::clear() {
     m_tagAnswers.clear();
     m_recoveryAnswers.clear();
     m_placeAnswers.clear();
+    m_menuAnswers.clear();
 }
 
 MessageAnswer ScriptedDialogService::showMessage(QWidget*, const MessageRequest& request) {
@@ -66,4 +67,9 @@ RecoveryAnswer ScriptedDialogService::showRecovery(QWidget*, const RecoveryReque
 std::optional<LineColumn> ScriptedDialogService::showGoToLine(QWidget*, int lineCount) {
     m_shown.append({Kind::GoToLine, {}, {}, {}, {}, {}, lineCount});
     return m_placeAnswers.isEmpty() ? std::nullopt : m_placeAnswers.dequeue();
+}
+
+std::optional<int> ScriptedDialogService::askUserMenu(QWidget*, const QString& script) {
+    m_shown.append({Kind::UserMenu, {}, {}, {}, {}, {}, 0, script});
+    return m_menuAnswers.isEmpty() ? std::nullopt : m_menuAnswers.dequeue();
 }

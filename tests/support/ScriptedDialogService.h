@@ -8,10 +8,10 @@
 // The dialog seam for tests and benchmarks: answers come from queues filled in advance, and
 // every dialog shown is recorded. With its queue empty, a message box answers OK when OK is its
 // only button and Cancel otherwise; a file, colour, font, tag or go-to-line dialog is cancelled;
-// the recovery offer is closed (Later).
+// the recovery offer is closed (Later); the user-menu question is cancelled.
 class ScriptedDialogService : public DialogService {
 public:
-    enum class Kind { Message, Open, Save, Color, Font, Tag, Recovery, GoToLine };
+    enum class Kind { Message, Open, Save, Color, Font, Tag, Recovery, GoToLine, UserMenu };
     struct Shown {
         Kind kind;
         MessageRequest message;
@@ -20,6 +20,7 @@ public:
         FontChoice font;
         RecoveryRequest recovery;
         int lineCount = 0;
+        QString script = {};  // for UserMenu
     };
 
     void answerMessage(MessageAnswer answer) { m_messageAnswers.enqueue(answer); }
@@ -29,6 +30,7 @@ public:
     void answerTag(std::optional<QString> tag) { m_tagAnswers.enqueue(tag); }
     void answerRecovery(RecoveryAnswer answer) { m_recoveryAnswers.enqueue(answer); }
     void answerGoToLine(std::optional<LineColumn> place) { m_placeAnswers.enqueue(place); }
+    void answerUserMenu(std::optional<int> menu) { m_menuAnswers.enqueue(menu); }
 
     const QList<Shown>& shown() const { return m_shown; }
     // The texts of the message boxes shown so far.
@@ -45,6 +47,7 @@ public:
     std::optional<QString> askTag(QWidget* parent) override;
     RecoveryAnswer showRecovery(QWidget* parent, const RecoveryRequest& request) override;
     std::optional<LineColumn> showGoToLine(QWidget* parent, int lineCount) override;
+    std::optional<int> askUserMenu(QWidget* parent, const QString& script) override;
 
 private:
     std::optional<FileDialogResult> nextFile(Kind kind, const FileDialogRequest& request);
@@ -57,4 +60,5 @@ private:
     QQueue<std::optional<QString>> m_tagAnswers;
     QQueue<RecoveryAnswer> m_recoveryAnswers;
     QQueue<std::optional<LineColumn>> m_placeAnswers;
+    QQueue<std::optional<int>> m_menuAnswers;
 };
