@@ -60,7 +60,7 @@ void paintOverFold(benchmark::State& state, bool folded, bool plain) {
     if (folded) {
         const QTextBlock last =
             editor.document()->findBlockByNumber(middle.blockNumber() + FoldFinder::kMaxLines);
-        FoldedLines::fold(editor, middle, last);
+        HtmlFolding::of(editor).foldLines(middle, last);
     }
     settle();
     for (auto _ : state)

@@ -76,6 +76,8 @@ private:
     QAction* routedCommand(const QKeyEvent* event) const;
     void paintBlock(QPainter& painter, const QTextBlock& block, const QPointF& offset,
                     const QAbstractTextDocumentLayout::PaintContext& context, const QRectF& clip);
+    void paintCaret(QPainter& painter, const QTextBlock& block, const QPointF& offset,
+                    const QAbstractTextDocumentLayout::PaintContext& context);
     static QList<QTextLayout::FormatRange> selectionsIn(
         const QTextBlock& block, const QList<QAbstractTextDocumentLayout::Selection>& selections);
 

@@ -10,6 +10,8 @@ public:
     virtual bool startsFold(const QTextBlock& block) = 0;
     // Unfolds a folded line; folds a line where a fold starts.
     virtual void toggleFold(const QTextBlock& block) = 0;
+    // False while no line can be folded: then nothing needs stepping over.
+    virtual bool mayHaveFolds() const = 0;
 
 protected:
     ~LineFolding() = default;

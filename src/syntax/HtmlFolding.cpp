@@ -61,18 +61,22 @@ QString HtmlFolding::fold(const QTextBlock& block) {
         case FoldFinder::Outcome::Found:
             break;
     }
+    foldLines(block, found.last);
+    return QStringLiteral("Folded lines %1 to %2.").arg(line).arg(found.last.blockNumber() + 1);
+}
+
+void HtmlFolding::foldLines(const QTextBlock& header, const QTextBlock& last) {
     // The caret stays where it can be seen: at the end of the folded line.
-    const int foldEnd = found.last.position() + found.last.length() - 1;
+    const int foldEnd = last.position() + last.length() - 1;
     QTextCursor caret = m_editor.textCursor();
-    if (qMax(caret.position(), caret.anchor()) >= block.position() + block.length() &&
+    if (qMax(caret.position(), caret.anchor()) >= header.position() + header.length() &&
         qMin(caret.position(), caret.anchor()) <= foldEnd) {
-        caret.setPosition(block.position() + block.length() - 1);
+        caret.setPosition(header.position() + header.length() - 1);
         m_editor.setTextCursor(caret);
     }
-    FoldedLines::fold(m_editor, block, found.last);
+    FoldedLines::fold(m_editor, header, last);
     m_mayHaveFolds = true;
     m_blockCount = m_editor.document()->blockCount();
-    return QStringLiteral("Folded lines %1 to %2.").arg(line).arg(found.last.blockNumber() + 1);
 }
 
 bool HtmlFolding::unfold(const QTextBlock& block) {

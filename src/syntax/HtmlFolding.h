@@ -24,10 +24,14 @@ public:
 
     bool startsFold(const QTextBlock& block) override;
     void toggleFold(const QTextBlock& block) override;
+    bool mayHaveFolds() const override { return m_mayHaveFolds; }
 
     // Folds what starts at `block`; returns a note for the status line (why nothing folded, or
     // what did).
     QString fold(const QTextBlock& block);
+    // Hides the lines after `header` up to `last` (which FoldFinder found or a caller chose),
+    // moving the caret out of them first.
+    void foldLines(const QTextBlock& header, const QTextBlock& last);
     // Unfolds the fold that `block` starts or lies in; false when it is in none.
     bool unfold(const QTextBlock& block);
     // Unfolds every fold; returns how many there were.
