@@ -113,6 +113,13 @@ DocumentWindow* DocumentArea::createForFile(const QString& caption) {
     return doc;
 }
 
+DocumentWindow* DocumentArea::createUntitled() {
+    const int slot = m_state.documents().findFreeSlot();
+    DocumentWindow* doc = create(slot, QStringLiteral("Untitled:%1").arg(slot));
+    fitToClientArea(*doc);
+    return doc;
+}
+
 void DocumentArea::leaveCloseKeysToTheMenu(QMdiSubWindow& sub, DocumentWindow& doc) {
     // The frame window's own menu claims Ctrl+W and Ctrl+F4 for its Close as well; a key that
     // two entries claim runs neither.

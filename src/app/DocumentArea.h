@@ -44,6 +44,8 @@ public:
     DocumentWindow* create(int slot, const QString& caption);
     // A window in a new slot, sized and styled, ready for a file's text.
     DocumentWindow* createForFile(const QString& caption);
+    // The same for a text that has no file yet: "Untitled:<slot>", without the template.
+    DocumentWindow* createUntitled();
     // Makes the window reach the lower right corner of the frame's client area.
     void fitToClientArea(DocumentWindow& doc);
     // Loads the template into `doc` when templates are in force, leaving it unchanged. True when

@@ -27,9 +27,9 @@ DocumentRecovery::DocumentRecovery(DocumentArea& documents, DocumentTable& table
         if (DocumentWindow* doc = windowOf(slot); doc && !changed)
             m_journal.noteSaved(*doc->editor()->document());
     });
-    connect(&journal, &RecoveryJournal::writeFailed, this, [this](const QString& message) {
-        emit notice(QStringLiteral("No recovery copy kept: ") + message);
-    });
+    connect(&journal, &RecoveryJournal::writeFailed, this, &DocumentRecovery::troubleChanged);
+    connect(&journal, &RecoveryJournal::writeRecovered, this,
+            [this] { emit troubleChanged(QString()); });
 }
 
 DocumentWindow* DocumentRecovery::windowOf(int slot) const {
@@ -64,15 +64,42 @@ void DocumentRecovery::offerUnsavedDocuments() {
     // stay where they are for a later start.
     if (orphans.isEmpty() || !m_journal.open())
         return;
-    const RecoveryAnswer answer = m_dialogs.showRecovery(m_dialogParent, orphans.request());
-    orphans.resolve(answer, [this](const RecoverableEntry& kept) { return restore(kept); });
+    const RecoveryChoice choice = m_dialogs.showRecovery(m_dialogParent, orphans.request());
+    m_startWindow = choice.answer == RecoveryAnswer::Restore ? pristineStartWindow() : nullptr;
+    const QStringList damaged =
+        orphans.resolve(choice, [this](const RecoverableEntry& kept) { return restore(kept); });
+    m_startWindow = nullptr;
+    if (!damaged.isEmpty())
+        m_dialogs.showNote(m_dialogParent, damaged.join(QLatin1Char('\n')));
+}
+
+QString DocumentRecovery::currentTrouble() const {
+    return m_journal.lastFailure();
+}
+
+// The window start-up made, when nothing has been done with it: the first restored document
+// takes its place instead of standing beside it.
+DocumentWindow* DocumentRecovery::pristineStartWindow() const {
+    const QList<DocumentWindow*> open = m_documents.openWindows();
+    if (open.size() != 1)
+        return nullptr;
+    DocumentWindow* doc = open.first();
+    const bool untouched = doc->caption() == QStringLiteral("Untitled") && !doc->isChanged() &&
+                           doc->editor()->document()->isEmpty();
+    return untouched ? doc : nullptr;
 }
 
 // A window of its own for the kept text, with the path or caption it had, marked changed; the
 // entry becomes this run's.
 bool DocumentRecovery::restore(const RecoverableEntry& kept) {
     const JournalEntry& entry = kept.entry;
-    DocumentWindow* doc = m_documents.createForFile(entry.displayName());
+    // An untitled document gets a caption no open window has, as File > New would give it.
+    DocumentWindow* doc = std::exchange(m_startWindow, nullptr);
+    if (doc && !entry.path.isEmpty())
+        doc->setCaption(entry.path);
+    else if (!doc)
+        doc = entry.path.isEmpty() ? m_documents.createUntitled()
+                                   : m_documents.createForFile(entry.path);
     doc->loadKeptText(entry.bytes, entry.keptFormat(), entry.format);
     doc->setChanged(true);
     return m_journal.adopt(*doc->editor()->document(), kept);

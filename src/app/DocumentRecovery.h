@@ -24,18 +24,23 @@ public:
     // The run ends cleanly: nothing is left for a later start.
     void finish();
 
+    // Why recovery copies cannot be kept at the moment; empty while they can.
+    QString currentTrouble() const;
+
 signals:
-    // A note for the status line: what went wrong keeping a recovery copy.
-    void notice(const QString& text);
+    // Recovery copies cannot be kept, for `reason`; an empty reason: they can again.
+    void troubleChanged(const QString& reason);
 
 private:
     void follow(DocumentWindow& doc);
     void describe(DocumentWindow& doc);
     DocumentWindow* windowOf(int slot) const;
     bool restore(const RecoverableEntry& kept);
+    DocumentWindow* pristineStartWindow() const;
 
     DocumentArea& m_documents;
     RecoveryJournal& m_journal;
     DialogService& m_dialogs;
     QWidget* m_dialogParent;
+    DocumentWindow* m_startWindow = nullptr;
 };

@@ -90,8 +90,10 @@ void Program::connectParts() {
     });
     if (m_recovery) {
         QObject::connect(frame, &MainFrame::closingDown, m_recovery, &DocumentRecovery::finish);
-        QObject::connect(m_recovery, &DocumentRecovery::notice, frame,
-                         &MainFrame::setStatusMessage);
+        StatusLine* status = frame->statusLine();
+        QObject::connect(m_recovery, &DocumentRecovery::troubleChanged, status,
+                         &StatusLine::showRecoveryTrouble);
+        status->showRecoveryTrouble(m_recovery->currentTrouble());
     }
 }
 

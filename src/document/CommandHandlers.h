@@ -17,6 +17,8 @@ class DocumentWindow;
 class CommandHandlers {
 public:
     using Handler = std::function<void(DocumentWindow* doc)>;
+    // A rule may also read the state of the part that binds it, as it stands when the menus are
+    // refreshed (a menu opening, a command run).
     using Rule = std::function<bool(const CommandStatus& status)>;
 
     // Binds `id` to `handler`; `checked` gives a checkable entry its mark, `enabled` (none:

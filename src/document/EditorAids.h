@@ -6,12 +6,14 @@
 class EditorBox;
 class LineNumberGutter;
 class SyntaxColoring;
+class TypingAids;
 struct EditorSwitches;
 
-// What the View menu adds to one document's editor: HTML colouring (for every file but text and
-// batch files), the line-number gutter, and the folding of HTML (on as the colouring would be,
-// whether or not the colouring is shown). Each is made when it is first wanted. Colouring that
-// is switched off goes, taking its colours along; the gutter is only hidden.
+// What the View menu adds to one document's editor: HTML colouring and help with typing tags (for
+// every file but text and batch files), the line-number gutter, and the folding of HTML (on as
+// the colouring would be, whether or not the colouring is shown). Each is made when it is first
+// wanted. Colouring that is switched off goes, taking its colours along; the gutter is only
+// hidden; the typing aids go with a file name that makes the document a text file.
 class EditorAids {
 public:
     explicit EditorAids(EditorBox& editor);
@@ -23,4 +25,5 @@ private:
     EditorBox& m_editor;
     QPointer<SyntaxColoring> m_coloring;
     QPointer<LineNumberGutter> m_gutter;
+    QPointer<TypingAids> m_typing;
 };

@@ -8,6 +8,10 @@
 
 namespace {
 
+bool insideComment(int state) {
+    return HtmlLexer::regionOf(state) == MarkupRegion::Comment;
+}
+
 // Elements that never have content, so never an end tag.
 constexpr const char* kVoidElements[] = {
     "area", "base",  "br",     "col",   "embed", "hr",       "img",   "input",   "keygen",  "link",
@@ -165,7 +169,7 @@ FoldFinder::Fold commentEnd(const QTextBlock& header, int state) {
         if (++lines > FoldFinder::kMaxLines || characters > FoldFinder::kMaxCharacters)
             return {FoldFinder::Outcome::TooFar, {}};
         state = HtmlLexer::lexLine(block.text(), state, nullptr);
-        if (!HtmlLexer::insideComment(state))
+        if (!insideComment(state))
             return {FoldFinder::Outcome::Found, block};
     }
     return {FoldFinder::Outcome::Unclosed, {}};
@@ -198,7 +202,7 @@ bool FoldFinder::opensFold(QStringView line, int startState) {
     OpenElements open;
     const int endState = open.readLine(line, startState);
     return !open.isEmpty() ||
-           (!HtmlLexer::insideComment(startState) && HtmlLexer::insideComment(endState));
+           (!insideComment(startState) && insideComment(endState));
 }
 
 FoldFinder::Fold FoldFinder::find(const QTextBlock& header, int startState) {
@@ -211,7 +215,7 @@ FoldFinder::Fold FoldFinder::find(const QTextBlock& header, int startState) {
         open.follow();
         return elementEnd(header, open, state);
     }
-    if (!HtmlLexer::insideComment(startState) && HtmlLexer::insideComment(state))
+    if (!insideComment(startState) && insideComment(state))
         return commentEnd(header, state);
     return {};
 }

@@ -191,10 +191,12 @@ private:
 
     void inTag() {
         m_scan.skipWhile([](QChar ch) { return ch.isSpace(); });
+        // The end of the line, not a null character: peek() gives one for both, and a NUL in
+        // a tag is an attribute name's character like any other.
+        if (m_scan.atEnd())
+            return;
         const qsizetype from = m_scan.pos();
         const QChar ch = m_scan.peek();
-        if (ch.isNull())
-            return;
         if (ch == u'>' || (ch == u'/' && m_scan.peek(1) == u'>'))
             return tagEnd(ch == u'/');
         if (ch == u'<') {
@@ -230,9 +232,9 @@ private:
 
     void afterEquals() {
         m_scan.skipWhile([](QChar ch) { return ch.isSpace(); });
-        const QChar ch = m_scan.peek();
-        if (ch.isNull())
+        if (m_scan.atEnd())
             return;
+        const QChar ch = m_scan.peek();
         const qsizetype from = m_scan.pos();
         m_state.mode = Mode::InTag;
         if (ch == u'"' || ch == u'\'')
@@ -281,7 +283,25 @@ int HtmlLexer::lexLine(QStringView line, int state, QList<SyntaxSpan>* spans) {
     return HtmlLineLexer(scanner, State::unpack(state)).run().pack();
 }
 
-bool HtmlLexer::insideComment(int state) {
-    const Mode mode = State::unpack(state).mode;
-    return mode == Mode::Comment || mode == Mode::Directive;
+MarkupRegion HtmlLexer::regionOf(int state) {
+    switch (State::unpack(state).mode) {
+        case Mode::Text:
+            return MarkupRegion::Text;
+        case Mode::InTag:
+        case Mode::AfterEquals:
+            return MarkupRegion::Tag;
+        case Mode::ValueDouble:
+        case Mode::ValueSingle:
+            return MarkupRegion::AttributeValue;
+        case Mode::Comment:
+        case Mode::Directive:
+            return MarkupRegion::Comment;
+        case Mode::Declaration:
+            return MarkupRegion::Declaration;
+        case Mode::Style:
+            return MarkupRegion::Style;
+        case Mode::Script:
+            return MarkupRegion::Script;
+    }
+    return MarkupRegion::Text;
 }

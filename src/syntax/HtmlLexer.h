@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/SyntaxKind.h"
+#include "html/MarkupRegion.h"
 
 #include <QList>
 #include <QStringView>
@@ -19,7 +20,7 @@ inline constexpr int kStateLimit = 1 << 14;
 // and returns the state at the end of the line.
 int lexLine(QStringView line, int state, QList<SyntaxSpan>* spans);
 
-// Whether `state` stands inside a comment or a server-side include directive.
-bool insideComment(int state);
+// What the text that follows a place lexed to `state` is part of.
+MarkupRegion regionOf(int state);
 
 }  // namespace HtmlLexer

@@ -23,6 +23,13 @@ void PageTools::bindCommands(CommandHandlers& commands) {
                              [this](DocumentWindow& doc) { preview(doc); });
     commands.bindForDocument(Command::ToolsCheckPage,
                              [this](DocumentWindow& doc) { checkPage(doc); });
+    commands.bind(
+        Command::ToolsStopCheck,
+        [this](DocumentWindow*) {
+            if (m_panel)
+                m_panel->stop();
+        },
+        nullptr, [this](const CommandStatus&) { return m_panel && m_panel->isChecking(); });
 }
 
 void PageTools::preview(DocumentWindow& doc) {

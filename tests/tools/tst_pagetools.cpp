@@ -9,6 +9,7 @@
 #include "tools/PageCheckPanel.h"
 #include "tools/PageChecker.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -192,6 +193,25 @@ private slots:
         QCOMPARE(finished.size(), 1);
         QVERIFY(!panel->isChecking());
         QCOMPARE(panel->list()->item(0)->text(), QStringLiteral("Checking was stopped."));
+    }
+
+    void stopCheckIsThereOnlyWhileACheckRuns() {
+        FrameFixture fx;
+        fx.start();
+        QAction* stop = fx.active()->action(Command::ToolsStopCheck);
+        fx.active()->refreshMenus();
+        QVERIFY(!stop->isEnabled());
+        fx.active()->action(Command::ToolsCheckPage)->trigger();
+        PageCheckPanel* panel = fx.program().pageTools().panel();
+        QTRY_VERIFY(!panel->isChecking());
+        panel->setChecker(script(QStringLiteral("exec sleep 30")));
+        fx.active()->action(Command::ToolsCheckPage)->trigger();
+        QVERIFY(panel->isChecking());
+        QVERIFY(stop->isEnabled());
+        stop->trigger();
+        QVERIFY(!panel->isChecking());
+        QCOMPARE(panel->list()->item(0)->text(), QStringLiteral("Checking was stopped."));
+        QVERIFY(!stop->isEnabled());
     }
 
     void editWhileThePageIsHandedOverChecksTheEditedPage() {
