@@ -2,8 +2,8 @@
 
 #include "editor/EditorBox.h"
 #include "tags/InsertionStops.h"
+#include "tags/TextEditBuffer.h"
 
-#include <QCoreApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QTextBlock>
@@ -29,7 +29,7 @@ KeystrokeRecorder::~KeystrokeRecorder() {
 }
 
 bool KeystrokeRecorder::eventFilter(QObject* watched, QEvent* event) {
-    if (!m_taking || m_delivering || !m_editor)
+    if (!m_taking || m_typing || !m_editor)
         return false;
     switch (event->type()) {
         case QEvent::KeyPress:
@@ -38,11 +38,12 @@ bool KeystrokeRecorder::eventFilter(QObject* watched, QEvent* event) {
             const auto* input = static_cast<QInputMethodEvent*>(event);
             if (watched != m_editor || input->commitString().isEmpty())
                 return false;
-            if (input->replacementLength() != 0 || !m_recording.addText(input->commitString())) {
+            KeystrokeRecording piece;
+            if (input->replacementLength() != 0 || !piece.addText(input->commitString())) {
                 halt(QStringLiteral("the input method typed what a keystroke script cannot"));
                 return false;
             }
-            deliver(event);
+            type(piece);
             return true;
         }
         case QEvent::MouseButtonPress:
@@ -54,9 +55,10 @@ bool KeystrokeRecorder::eventFilter(QObject* watched, QEvent* event) {
     }
 }
 
-// True when the key was recorded and handed to the editor here.
+// True when the key was recorded and typed here.
 bool KeystrokeRecorder::takeKey(QKeyEvent* event) {
-    switch (m_recording.addKey(event->key(), event->modifiers(), event->text())) {
+    KeystrokeRecording piece;
+    switch (piece.addKey(event->key(), event->modifiers(), event->text())) {
         case KeystrokeRecording::Take::Ignored:
             return false;
         case KeystrokeRecording::Take::Refused:
@@ -66,24 +68,23 @@ bool KeystrokeRecorder::takeKey(QKeyEvent* event) {
         case KeystrokeRecording::Take::Recorded:
             break;
     }
-    deliver(event);
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        // Whatever the editor typed after the break (an indent) is part of what Enter did.
-        const QTextCursor caret = m_editor->textCursor();
-        if (!m_recording.addText(caret.block().text().left(caret.positionInBlock())))
-            halt(QStringLiteral("Enter typed what a keystroke script cannot"));
-    }
+    type(piece);
     return true;
 }
 
-void KeystrokeRecorder::deliver(QEvent* event) {
-    m_delivering = true;
-    QCoreApplication::sendEvent(m_editor, event);
-    m_delivering = false;
+// The key goes in as its piece of script does when the entry is chosen, not as the editor
+// would take it: the completion list, added end tags and indents never act on a script, so
+// what the user sees while recording is what the entry will type.
+void KeystrokeRecorder::type(const KeystrokeRecording& piece) {
+    m_recording.append(piece);
+    m_typing = true;
+    TextEditBuffer::typeScript(m_editor, piece.script());
+    m_editor->ensureCursorVisible();
+    m_typing = false;
 }
 
 void KeystrokeRecorder::noteOutsideChange(const QString& what) {
-    if (m_taking && !m_delivering)
+    if (m_taking && !m_typing)
         halt(what);
 }
 

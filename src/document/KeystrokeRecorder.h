@@ -10,8 +10,8 @@ class EditorBox;
 class QKeyEvent;
 
 // Records the keys the user types into one editor as a keystroke script, so that typing the
-// script gives the same text and caret again. The editor gets every key as before; a recorded
-// key reaches it from here, so that what the key does is told apart from everything else.
+// script gives the same text and caret again. A recorded key is typed from here as its piece of
+// script, so that what the key does is told apart from everything else.
 //
 // The recording stops taking keys (and says why) at the first thing its script could not repeat:
 // a key it refuses (see KeystrokeRecording), a mouse click in the text, a change of the text or
@@ -36,12 +36,12 @@ protected:
 
 private:
     bool takeKey(QKeyEvent* event);
-    void deliver(QEvent* event);
+    void type(const KeystrokeRecording& piece);
     void noteOutsideChange(const QString& what);
     void halt(const QString& reason);
 
     QPointer<EditorBox> m_editor;
     KeystrokeRecording m_recording;
     bool m_taking = true;
-    bool m_delivering = false;  // a recorded key is with the editor
+    bool m_typing = false;  // a recorded key is being typed
 };

@@ -106,6 +106,15 @@ bool KeystrokeRecording::addText(QStringView text) {
     return true;
 }
 
+void KeystrokeRecording::append(const KeystrokeRecording& other) {
+    if (!other.m_done.isEmpty()) {
+        flush();
+        m_done += other.m_done;
+    }
+    for (int i = 0; i < other.m_count; ++i)
+        press(other.m_prefix, other.m_name);
+}
+
 void KeystrokeRecording::press(const QString& prefix, const char* name) {
     if (m_count > 0 && prefix == m_prefix && qstrcmp(name, m_name) == 0) {
         ++m_count;

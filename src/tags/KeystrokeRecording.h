@@ -18,12 +18,13 @@ class KeystrokeRecording {
 public:
     enum class Take { Recorded, Ignored, Refused };
 
-    // One key press as the editor receives it. An Enter is recorded as `~` alone: whatever it
-    // typed after the line break (an indent) is added with addText() once it is known.
+    // One key press as the editor receives it.
     Take addKey(int key, Qt::KeyboardModifiers modifiers, const QString& text);
-    // Characters typed otherwise (an input method's text, an indent); false, and nothing added,
-    // when one of them is a control character a script cannot type.
+    // Characters typed otherwise (an input method's text); false, and nothing added, when one of
+    // them is a control character a script cannot type.
     bool addText(QStringView text);
+    // Adds what `other` recorded, a key pressed again still counted with the one before.
+    void append(const KeystrokeRecording& other);
 
     QString script() const;
     bool isEmpty() const { return m_done.isEmpty() && m_count == 0; }

@@ -7,16 +7,17 @@
 
 namespace {
 
-// Presses `keys` in turn: a key sequence such as "Shift+Left", or "=text" for a key typing text.
+// Presses `keys` in turn, each recorded on its own and added to `recording` as the recorder
+// does: a key sequence such as "Shift+Left", or "=text" for a key typing text.
 QList<KeystrokeRecording::Take> press(KeystrokeRecording& recording, const QStringList& keys) {
     QList<KeystrokeRecording::Take> takes;
     for (const QString& key : keys) {
-        if (key.startsWith(u'=')) {
-            takes << recording.addKey(Qt::Key_unknown, Qt::NoModifier, key.sliced(1));
-            continue;
-        }
-        const QKeyCombination combination = QKeySequence(key)[0];
-        takes << recording.addKey(combination.key(), combination.keyboardModifiers(), QString());
+        const QKeyCombination combination =
+            key.startsWith(u'=') ? QKeyCombination(Qt::Key_unknown) : QKeySequence(key)[0];
+        const QString text = key.startsWith(u'=') ? key.sliced(1) : QString();
+        KeystrokeRecording piece;
+        takes << piece.addKey(combination.key(), combination.keyboardModifiers(), text);
+        recording.append(piece);
     }
     return takes;
 }
