@@ -111,13 +111,18 @@ const MenuItem kDocumentOptionItems[] = {C::OptionsTemplate,
                                          C::OptionsClearPreferences,
                                          "large_files_separator",
                                          C::OptionsOpenLargeFiles};
-const MenuItem kViewItems[] = {C::ViewSyntaxColouring, C::ViewLineNumbers,
-                               "typing_aids_separator", C::ViewTagCompletion,
-                               C::ViewAutoCloseTags, "fold_separator",
-                               C::ViewFold, C::ViewUnfold, C::ViewUnfoldAll};
-const MenuItem kToolItems[] = {C::ToolsPreviewInBrowser, C::ToolsCheckPage, C::ToolsStopCheck,
-                               "record_separator", C::ToolsRecordKeystrokes,
-                               C::ToolsStopRecording};
+const MenuItem kViewItems[] = {C::ViewSyntaxColouring,
+                               C::ViewLineNumbers,
+                               "typing_aids_separator",
+                               C::ViewTagCompletion,
+                               C::ViewAutoCloseTags,
+                               "fold_separator",
+                               C::ViewFold,
+                               C::ViewUnfold,
+                               C::ViewUnfoldAll};
+const MenuItem kToolItems[] = {C::ToolsPreviewInBrowser, C::ToolsCheckPage,
+                               C::ToolsStopCheck,        "record_separator",
+                               C::ToolsRecordKeystrokes, C::ToolsStopRecording};
 const MenuItem kWindowItems[] = {C::WindowCascade, C::WindowTile,           C::WindowArrangeIcons,
                                  C::WindowTabbed,  "next_window_separator", C::WindowNext,
                                  C::WindowPrevious};

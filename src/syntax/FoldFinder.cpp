@@ -201,8 +201,7 @@ bool FoldFinder::opensFold(QStringView line, int startState) {
         return false;
     OpenElements open;
     const int endState = open.readLine(line, startState);
-    return !open.isEmpty() ||
-           (!insideComment(startState) && insideComment(endState));
+    return !open.isEmpty() || (!insideComment(startState) && insideComment(endState));
 }
 
 FoldFinder::Fold FoldFinder::find(const QTextBlock& header, int startState) {
