@@ -5,6 +5,7 @@
 #include "state/PreferencesStore.h"
 #include "state/ProgramFolders.h"
 #include "state/ProgramState.h"
+#include "ui/ReadableOutlineStyle.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Pagelark"));
     QApplication::setDesktopFileName(QStringLiteral("org.pagelark.Pagelark"));
     Q_INIT_RESOURCE(resources);
+    ReadableOutlineStyle::install();
 
     PreferencesStore prefs(PreferencesStore::userSettingsPath());
     const ProgramFolders folders =

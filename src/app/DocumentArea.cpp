@@ -16,6 +16,14 @@
 #include <QMenu>
 #include <QTimer>
 
+namespace {
+
+TextEditBuffer::UndoStep stepOf(bool joins) {
+    return joins ? TextEditBuffer::UndoStep::JoinPrevious : TextEditBuffer::UndoStep::New;
+}
+
+}  // namespace
+
 DocumentArea::DocumentArea(QMdiArea& area, ProgramState& state, DialogService& dialogs,
                            const CommandHandlers& commands, QWidget* frame)
     : QObject(frame),
@@ -199,16 +207,45 @@ void DocumentArea::typeKeystrokeScript(const QString& script) {
     DocumentWindow* doc = active();
     if (!doc)
         return;
-    // Pieces sent while one command runs join one undo step, as one burst of typing would; the
-    // step closes when control returns to the event loop.
-    const bool joins = m_insertingInto == doc;
-    InsertionStops::typeScript(
-        doc->editor(), script,
-        joins ? TextEditBuffer::UndoStep::JoinPrevious : TextEditBuffer::UndoStep::New);
-    if (!joins) {
-        m_insertingInto = doc;
-        QTimer::singleShot(0, this, [this] { m_insertingInto = nullptr; });
-    }
+    InsertionStops::typeScript(doc->editor(), script, stepOf(joinsInsertion(*doc)));
+}
+
+void DocumentArea::typeKeepingSelection(const QStringList& scripts) {
+    insertKeepingSelection([&scripts](EditorBox* editor, bool joins) {
+        for (const QString& script : scripts) {
+            InsertionStops::typeScript(editor, script, stepOf(joins));
+            joins = true;
+        }
+    });
+}
+
+void DocumentArea::typeStructure(const QString& text) {
+    insertKeepingSelection([&text](EditorBox* editor, bool joins) {
+        InsertionStops::typeStructure(editor, text, stepOf(joins));
+    });
+}
+
+void DocumentArea::insertKeepingSelection(
+    const std::function<void(EditorBox* editor, bool joins)>& type) {
+    focusActive();
+    DocumentWindow* doc = active();
+    if (!doc)
+        return;
+    const bool joins = joinsInsertion(*doc);
+    // Taking the selection out begins the undo step that the insertion joins.
+    const bool takesSelection = doc->editor()->textCursor().hasSelection();
+    InsertionStops::keepSelectionAround(doc->editor(),
+                                        [&] { type(doc->editor(), joins || takesSelection); });
+}
+
+// Pieces sent while one command runs join one undo step, as one burst of typing would; the step
+// closes when control returns to the event loop.
+bool DocumentArea::joinsInsertion(DocumentWindow& doc) {
+    if (m_insertingInto == &doc)
+        return true;
+    m_insertingInto = &doc;
+    QTimer::singleShot(0, this, [this] { m_insertingInto = nullptr; });
+    return false;
 }
 
 void DocumentArea::showStatusNote(const QString& note) {

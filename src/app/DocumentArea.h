@@ -10,6 +10,7 @@
 #include <functional>
 
 class CommandHandlers;
+class EditorBox;
 class QMdiArea;
 class QMdiSubWindow;
 
@@ -62,6 +63,8 @@ public:
     // one undo step.
     bool hasActiveDocument() const override { return active() != nullptr; }
     void typeKeystrokeScript(const QString& script) override;
+    void typeKeepingSelection(const QStringList& scripts) override;
+    void typeStructure(const QString& text) override;
     void showStatusNote(const QString& note) override;
 
     bool queryClose(DocumentWindow& doc) override;
@@ -83,6 +86,11 @@ signals:
 private:
     void leaveCloseKeysToTheMenu(QMdiSubWindow& sub, DocumentWindow& doc);
     void connectWindow(DocumentWindow& doc);
+    // Whether the next edit of one command's insertion into `doc` joins the step it began.
+    bool joinsInsertion(DocumentWindow& doc);
+    // Runs `type` on the active document, keeping its selection (see typeKeepingSelection); it
+    // gets whether its first edit joins an undo step begun already.
+    void insertKeepingSelection(const std::function<void(EditorBox* editor, bool joins)>& type);
 
     QMdiArea& m_area;
     ProgramState& m_state;

@@ -12,6 +12,7 @@
 #include "document/EditOperations.h"
 #include "document/FoldCommands.h"
 #include "document/PreferenceCommands.h"
+#include "document/StructureTyping.h"
 #include "editor/EditorBox.h"
 #include "state/ProgramState.h"
 #include "templates/Templates.h"
@@ -102,6 +103,7 @@ void Program::bindCommands() {
     m_documents->bindCommands(m_commands);
     m_files.bindCommands(m_commands);
     EditOperations::bindCommands(m_commands, *m_documents, m_dialogs, frame);
+    StructureTyping::bindCommands(m_commands, *m_documents);
     m_search.bindCommands(m_commands,
                           [this](const QString& text) { m_frame->setStatusMessage(text); });
     m_appearance.bindCommands(

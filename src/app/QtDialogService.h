@@ -18,6 +18,7 @@ public:
     std::optional<QString> askTag(QWidget* parent) override;
     RecoveryChoice showRecovery(QWidget* parent, const RecoveryRequest& request) override;
     std::optional<LineColumn> showGoToLine(QWidget* parent, int lineCount) override;
+    std::optional<TableShape> askTable(QWidget* parent) override;
     std::optional<int> askUserMenu(QWidget* parent, const QString& script) override;
 
     // "Text|pattern|Text|pattern" as Qt's name filters ("Text (pattern)"); "*.*" matches every

@@ -2,6 +2,7 @@
 
 #include "builders/NumericField.h"
 #include "tags/InsertionTarget.h"
+#include "ui/TitleWidth.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -27,6 +28,7 @@ BuilderDialog::BuilderDialog(InsertionTarget& target, const QString& objectName,
     : QDialog(parent), m_target(target) {
     setObjectName(objectName);
     setWindowTitle(caption);
+    TitleWidth::keep(*this);
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
 }
@@ -36,8 +38,7 @@ void BuilderDialog::accept() {
         m_target.showStatusNote(QStringLiteral(" A document must be open to insert the tag."));
         return;
     }
-    for (const QString& piece : scriptPieces())
-        m_target.typeKeystrokeScript(piece);
+    m_target.typeKeepingSelection(scriptPieces());
     QDialog::accept();
 }
 

@@ -13,7 +13,8 @@ class QRadioButton;
 class QWidget;
 
 // Common ground of the tag builders: a modeless dialog, centred on the screen when shown, that
-// types its pieces into the active document on OK and then closes and deletes itself. Cancel and
+// types its pieces into the active document on OK (keeping a selection there: it goes where the
+// pieces leave the caret) and then closes and deletes itself. Cancel and
 // Esc close it without typing. OK while no document is open keeps the dialog and its values and
 // says why in the status line.
 class BuilderDialog : public QDialog {

@@ -1,6 +1,12 @@
 #include "builders/BuilderLauncher.h"
 
 #include "document/CommandHandlers.h"
+#include "document/DocumentWindow.h"
+#include "document/StructureTyping.h"
+#include "editor/EditorBox.h"
+#include "html/TableMarkup.h"
+#include "tags/InsertionTarget.h"
+#include "ui/DialogService.h"
 
 #include <QDialog>
 
@@ -27,4 +33,14 @@ QDialog* BuilderLauncher::openBuilder(BuilderKind kind) const {
 void BuilderLauncher::bindCommands(CommandHandlers& commands) {
     commands.bind(Command::InsertQuickPage,
                   [this](DocumentWindow*) { open(BuilderKind::QuickPage); });
+    commands.bindForDocument(Command::InsertTable,
+                             [this](DocumentWindow& doc) { insertTable(doc); });
+}
+
+void BuilderLauncher::insertTable(DocumentWindow& doc) {
+    const std::optional<TableShape> shape = m_dialogs.askTable(m_parent);
+    if (!shape)
+        return;
+    const MarkupLayout layout = StructureTyping::layoutAt(doc.editor()->textCursor());
+    m_target.typeStructure(writeMarkup(tableMarkup(*shape), layout));
 }

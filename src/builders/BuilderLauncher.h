@@ -7,6 +7,7 @@
 
 class CommandHandlers;
 class DialogService;
+class DocumentWindow;
 class InsertionTarget;
 class QDialog;
 class QWidget;
@@ -18,7 +19,8 @@ class BuilderLauncher {
 public:
     BuilderLauncher(InsertionTarget& target, DialogService& dialogs, QWidget* parent);
 
-    // Binds Insert > Quick Page.
+    // Binds Insert > Quick Page and Insert > Table (an HTML5 table asked for through the dialog
+    // seam, typed with a stop in every empty cell).
     void bindCommands(CommandHandlers& commands);
 
     // Shows the builder of that kind and returns it.
@@ -27,6 +29,8 @@ public:
     QDialog* openBuilder(BuilderKind kind) const;
 
 private:
+    void insertTable(DocumentWindow& doc);
+
     static constexpr int kKinds = static_cast<int>(BuilderKind::TableData) + 1;
 
     InsertionTarget& m_target;

@@ -21,6 +21,7 @@ constexpr CommandRow kRows[] = {
     {C::EditDelete, "edit_delete", "De&lete", "Del"},
     {C::EditSelectAll, "edit_select_all", "Select &All"},
     {C::EditSurroundWithTag, "edit_surround_with_tag", "&Surround With Tag...", "Ctrl+Shift+T"},
+    {C::EditExpandAbbreviation, "edit_expand_abbreviation", "E&xpand Abbreviation", "Ctrl+E"},
     {C::EditFind, "edit_find", "&Find", "Ctrl+F"},
     {C::EditFindNext, "edit_find_next", "Find &Next", "F3"},
     {C::EditReplace, "edit_replace", "R&eplace...", "Ctrl+H"},
@@ -29,6 +30,7 @@ constexpr CommandRow kRows[] = {
     {C::EditWrapText, "edit_wrap_text", "&Wrap Text", "", true},
     {C::InsertTimeDate, "insert_time_date", "Ti&me/Date"},
     {C::InsertQuickPage, "insert_quick_page", "&Quick Page"},
+    {C::InsertTable, "insert_table_builder", "Ta&ble..."},
     {C::OptionsTemplate, "options_template", "Te&mplate", "", true},
     {C::OptionsToolbar, "options_toolbar", "&Toolbar", "", true},
     {C::OptionsStartWithoutDocument, "options_cancel_new_form", "&Cancel new form on startup", "",
@@ -86,16 +88,26 @@ const MenuLayout kFrameMenus[] = {
 
 const MenuItem kDocumentFileItems[] = {C::FileNew,  C::FileOpen,   C::FileClose,
                                        C::FileSave, C::FileSaveAs, C::FileExit};
-const MenuItem kEditItems[] = {C::EditUndo,        C::EditRedo,
-                               "undo_separator",   C::EditCut,
-                               C::EditCopy,        C::EditPaste,
-                               C::EditDelete,      "clipboard_separator",
-                               C::EditSelectAll,   C::EditSurroundWithTag,
-                               "select_separator", C::EditFind,
-                               C::EditFindNext,    C::EditReplace,
-                               C::EditGoToLine,    C::EditGoToMatchingTag,
-                               "find_separator",   C::EditWrapText};
-const MenuItem kInsertItems[] = {C::InsertTimeDate, C::InsertQuickPage};
+const MenuItem kEditItems[] = {C::EditUndo,
+                               C::EditRedo,
+                               "undo_separator",
+                               C::EditCut,
+                               C::EditCopy,
+                               C::EditPaste,
+                               C::EditDelete,
+                               "clipboard_separator",
+                               C::EditSelectAll,
+                               C::EditSurroundWithTag,
+                               C::EditExpandAbbreviation,
+                               "select_separator",
+                               C::EditFind,
+                               C::EditFindNext,
+                               C::EditReplace,
+                               C::EditGoToLine,
+                               C::EditGoToMatchingTag,
+                               "find_separator",
+                               C::EditWrapText};
+const MenuItem kInsertItems[] = {C::InsertTimeDate, C::InsertQuickPage, C::InsertTable};
 const MenuItem kColorItems[] = {C::OptionsBackgroundColor, C::OptionsForegroundColor};
 const MenuLayout kColors{"colors_menu", "&Colors", kColorItems};
 const MenuItem kDocumentOptionItems[] = {C::OptionsTemplate,

@@ -1,6 +1,7 @@
 #include "tags/InsertionStops.h"
 
 #include "tags/InsertionStopFinder.h"
+#include "tags/ScriptText.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -31,6 +32,64 @@ ScriptOutcome InsertionStops::typeScript(QPlainTextEdit* editor, const QString& 
     }
     stops.startAfter(outcome, step == TextEditBuffer::UndoStep::JoinPrevious);
     return outcome;
+}
+
+ScriptOutcome InsertionStops::typeStructure(QPlainTextEdit* editor, const QString& text,
+                                            TextEditBuffer::UndoStep step) {
+    ScriptOutcome outcome = typeScript(editor, scriptForLiteralText(text), step);
+    InsertionStops& stops = of(editor);
+    if (!stops.m_session.isActive())
+        return outcome;
+    const int first = stops.m_session.stops().constFirst();
+    stops.m_typing = true;
+    const auto done = qScopeGuard([&stops] { stops.m_typing = false; });
+    stops.moveCaretTo(first);
+    outcome.setCaret(first);
+    return outcome;
+}
+
+bool InsertionStops::keepSelectionAround(QPlainTextEdit* editor,
+                                         const std::function<void()>& typeInsertion) {
+    QTextCursor cursor = editor->textCursor();
+    if (!cursor.hasSelection()) {
+        typeInsertion();
+        return false;
+    }
+    InsertionStops& stops = of(editor);
+    const QString kept = cursor.selectedText();
+    {
+        stops.m_typing = true;
+        const auto done = qScopeGuard([&stops] { stops.m_typing = false; });
+        cursor.beginEditBlock();
+        cursor.removeSelectedText();
+        cursor.endEditBlock();
+        editor->setTextCursor(cursor);
+    }
+    stops.end();
+    typeInsertion();
+    stops.putBack(kept);
+    return true;
+}
+
+// Puts the kept text in at the caret, in the same undo step, selects it and starts the stops
+// over the insertion with it.
+void InsertionStops::putBack(const QString& kept) {
+    QTextCursor cursor = m_editor->textCursor();
+    const int at = cursor.position();
+    const bool inside = m_session.covers(at);
+    int from = inside ? m_session.textStart() : at;
+    int to = (inside ? m_session.textEnd() : at) + int(kept.size());
+    end();
+    m_typing = true;
+    const auto done = qScopeGuard([this] { m_typing = false; });
+    cursor.joinPreviousEditBlock();
+    cursor.insertText(kept);
+    cursor.endEditBlock();
+    cursor.setPosition(at);
+    cursor.setPosition(at + int(kept.size()), QTextCursor::KeepAnchor);
+    m_editor->setTextCursor(cursor);
+    m_editor->ensureCursorVisible();
+    beginSession(from, to, at + int(kept.size()));
 }
 
 void InsertionStops::startAfter(const ScriptOutcome& outcome, bool joinsPrevious) {

@@ -6,6 +6,7 @@
 
 #include <QMetaObject>
 #include <QObject>
+#include <functional>
 
 class QKeyEvent;
 class QPlainTextEdit;
@@ -29,6 +30,18 @@ public:
     static ScriptOutcome typeScript(QPlainTextEdit* editor, const QString& script,
                                     TextEditBuffer::UndoStep step = TextEditBuffer::UndoStep::New);
 
+    // Types `text` as it stands (script characters and all) as one insertion and puts the caret
+    // at its first stop, so the user starts filling it in at once.
+    static ScriptOutcome typeStructure(
+        QPlainTextEdit* editor, const QString& text,
+        TextEditBuffer::UndoStep step = TextEditBuffer::UndoStep::New);
+    // Runs `typeInsertion`, which types one insertion whose pieces join the current undo step,
+    // without typing over the selection: the selected text is taken out first and put back,
+    // still selected, where the insertion leaves the caret, and the stops cover it. Without a
+    // selection it only runs `typeInsertion`. True when there was a selection to keep.
+    static bool keepSelectionAround(QPlainTextEdit* editor,
+                                    const std::function<void()>& typeInsertion);
+
     // Starts the stops of the text that `outcome` reports typed (with `joinsPrevious`, together
     // with the text of the running session). Nothing starts when no text was typed or when the
     // caret was left outside it.
@@ -42,6 +55,7 @@ protected:
 private:
     explicit InsertionStops(QPlainTextEdit* editor);
     void beginSession(int from, int to, int caret);
+    void putBack(const QString& kept);
     bool handleKey(const QKeyEvent* event);
     void moveCaretTo(int position);
     void caretMoved();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "html/TableMarkup.h"
 #include "state/FontChoice.h"
 #include "text/LineColumn.h"
 
@@ -13,8 +14,8 @@
 class QWidget;
 
 // Every modal message box, every open, save, colour, font and go-to-line dialog, the tag question
-// of Surround With Tag, the recovery offer and the user-menu question of Stop Recording go
-// through this seam. The program shows Qt's
+// of Surround With Tag, the table question of Insert > Table, the recovery offer and the
+// user-menu question of Stop Recording go through this seam. The program shows Qt's
 // dialogs; tests script the answers.
 
 enum class MessageButtons { Ok, OkCancel, YesNoCancel };
@@ -91,6 +92,9 @@ public:
     virtual std::optional<LineColumn> showGoToLine(QWidget* parent, int lineCount) = 0;
     // Stop Recording: the user menu (1 to 4) that takes the recorded `script` as a new entry.
     virtual std::optional<int> askUserMenu(QWidget* parent, const QString& script) = 0;
+
+    // Insert > Table: the table's rows, columns, header row and caption.
+    virtual std::optional<TableShape> askTable(QWidget* parent) = 0;
 
     // The program's plain note: the text, the title "Pagelark" and an OK button.
     void showNote(QWidget* parent, const QString& text) {

@@ -18,6 +18,7 @@ void ScriptedDialogService::clear() {
     m_tagAnswers.clear();
     m_recoveryAnswers.clear();
     m_placeAnswers.clear();
+    m_tableAnswers.clear();
     m_menuAnswers.clear();
 }
 
@@ -67,6 +68,11 @@ RecoveryChoice ScriptedDialogService::showRecovery(QWidget*, const RecoveryReque
 std::optional<LineColumn> ScriptedDialogService::showGoToLine(QWidget*, int lineCount) {
     m_shown.append({Kind::GoToLine, {}, {}, {}, {}, {}, lineCount});
     return m_placeAnswers.isEmpty() ? std::nullopt : m_placeAnswers.dequeue();
+}
+
+std::optional<TableShape> ScriptedDialogService::askTable(QWidget*) {
+    m_shown.append({Kind::Table, {}, {}, {}, {}, {}});
+    return m_tableAnswers.isEmpty() ? std::nullopt : m_tableAnswers.dequeue();
 }
 
 std::optional<int> ScriptedDialogService::askUserMenu(QWidget*, const QString& script) {

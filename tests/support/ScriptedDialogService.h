@@ -7,11 +7,11 @@
 
 // The dialog seam for tests and benchmarks: answers come from queues filled in advance, and
 // every dialog shown is recorded. With its queue empty, a message box answers OK when OK is its
-// only button and Cancel otherwise; a file, colour, font, tag or go-to-line dialog is cancelled;
-// the recovery offer is closed (Later); the user-menu question is cancelled.
+// only button and Cancel otherwise; a file, colour, font, tag, go-to-line or table dialog is
+// cancelled; the recovery offer is closed (Later); the user-menu question is cancelled.
 class ScriptedDialogService : public DialogService {
 public:
-    enum class Kind { Message, Open, Save, Color, Font, Tag, Recovery, GoToLine, UserMenu };
+    enum class Kind { Message, Open, Save, Color, Font, Tag, Recovery, GoToLine, Table, UserMenu };
     struct Shown {
         Kind kind;
         MessageRequest message;
@@ -31,6 +31,7 @@ public:
     void answerRecovery(RecoveryAnswer answer) { m_recoveryAnswers.enqueue({answer}); }
     void answerRecovery(const RecoveryChoice& choice) { m_recoveryAnswers.enqueue(choice); }
     void answerGoToLine(std::optional<LineColumn> place) { m_placeAnswers.enqueue(place); }
+    void answerTable(std::optional<TableShape> shape) { m_tableAnswers.enqueue(shape); }
     void answerUserMenu(std::optional<int> menu) { m_menuAnswers.enqueue(menu); }
 
     const QList<Shown>& shown() const { return m_shown; }
@@ -48,6 +49,7 @@ public:
     std::optional<QString> askTag(QWidget* parent) override;
     RecoveryChoice showRecovery(QWidget* parent, const RecoveryRequest& request) override;
     std::optional<LineColumn> showGoToLine(QWidget* parent, int lineCount) override;
+    std::optional<TableShape> askTable(QWidget* parent) override;
     std::optional<int> askUserMenu(QWidget* parent, const QString& script) override;
 
 private:
@@ -61,5 +63,6 @@ private:
     QQueue<std::optional<QString>> m_tagAnswers;
     QQueue<RecoveryChoice> m_recoveryAnswers;
     QQueue<std::optional<LineColumn>> m_placeAnswers;
+    QQueue<std::optional<TableShape>> m_tableAnswers;
     QQueue<std::optional<int>> m_menuAnswers;
 };

@@ -55,6 +55,11 @@ private slots:
         QTest::newRow("single quotes, blanks, a filled value")
             << "<img alt = '' src=\"x\" title=\"\">" << 31 << QList<int>{12, 29, 31};
         QTest::newRow("caret outside the text") << "<br>" << -3 << QList<int>{4};
+        QTest::newRow("inside empty elements only")
+            << "<ul><li></li></ul>" << -1 << QList<int>{8, 18};
+        QTest::newRow("end tag of another element") << "<b></i>" << -1 << QList<int>{7};
+        QTest::newRow("any case, blank in the end tag, > in a value")
+            << "<TD></td ><a title=\"a>b\"></a>" << -1 << QList<int>{4, 25, 29};
     }
 
     void stopsOfInsertedText() {
