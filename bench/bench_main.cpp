@@ -50,6 +50,10 @@ void printRatios(const std::map<std::string, double>& times) {
         {"typingAids/On/20000000", "typingAids/Off/20000000"},
         {"typingInTag/On/1000", "typingInTag/Off/1000"},
         {"typingInTag/On/20000000", "typingInTag/Off/20000000"},
+        // Painting a folded page against the same page unfolded.
+        {"scrollFolded/Folded/iterations:2000", "scrollFolded/Unfolded/iterations:2000"},
+        {"paintOverFold/Folded", "paintOverFold/Unfolded"},
+        {"paintOverFold/FoldedPlain", "paintOverFold/UnfoldedPlain"},
     };
     for (const auto& [with, without] : kAidPairs) {
         const auto aided = times.find(with);

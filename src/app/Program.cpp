@@ -11,6 +11,7 @@
 #include "app/WindowMarks.h"
 #include "app/WindowMenu.h"
 #include "document/EditOperations.h"
+#include "document/FoldCommands.h"
 #include "document/PreferenceCommands.h"
 #include "document/StructureTyping.h"
 #include "editor/EditorBox.h"
@@ -50,6 +51,8 @@ Program::Program(ProgramState& state, DialogService& dialogs, RecoveryJournal* j
           [this](const QString& text) { m_frame->statusLine()->templateFile()->setText(text); }),
       m_userMenuFile(state, m_files, dialogs, m_frame.get(),
                      [this](const QString& text) { m_frame->setStatusMessage(text); }),
+      m_recording(m_userMenuFile, dialogs, m_frame.get(),
+                  [this](const QString& text) { m_frame->setStatusMessage(text); }),
       m_help(std::make_unique<HelpCommands>(state, m_files, m_frame.get())),
       m_marks(std::make_unique<WindowMarks>(*m_documents, *m_frame->mdiArea(), state,
                                             *m_frame->statusLine()->modified())) {
@@ -140,9 +143,12 @@ void Program::bindCommands() {
     m_builders.bindCommands(m_commands);
     m_templates.bindCommands(m_commands);
     m_userMenuFile.bindCommands(m_commands);
+    m_recording.bindCommands(m_commands);
     m_pageTools.bindCommands(m_commands);
     WindowMenu::bindCommands(m_commands, *m_frame->mdiArea(), m_state);
     m_help->bindCommands(m_commands);
+    FoldCommands::bindCommands(m_commands,
+                               [this](const QString& text) { m_frame->setStatusMessage(text); });
     m_frame->bindCommands(m_commands);
     m_frame->refreshMenus();
 }

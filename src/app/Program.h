@@ -6,6 +6,7 @@
 #include "files/DiskChanges.h"
 #include "files/DiskWatch.h"
 #include "files/DocumentFiles.h"
+#include "files/RecordingCommands.h"
 #include "files/UserMenuFileCommands.h"
 #include "find/DocumentSearch.h"
 #include "templates/TemplateCommands.h"
@@ -65,6 +66,7 @@ private:
     PageTools m_pageTools;
     TemplateCommands m_templates;
     UserMenuFileCommands m_userMenuFile;
+    RecordingCommands m_recording;
     std::unique_ptr<HelpCommands> m_help;
     std::unique_ptr<WindowMarks> m_marks;
     DocumentRecovery* m_recovery = nullptr;

@@ -5,6 +5,7 @@
 #include "find/GoToLineDialog.h"
 #include "recovery/RecoveryDialog.h"
 #include "tags/SurroundTagDialog.h"
+#include "tags/UserMenuChoiceDialog.h"
 #include "ui/DialogFront.h"
 #include "ui/MessageIcons.h"
 
@@ -172,4 +173,11 @@ DiskChangeAnswer QtDialogService::askDiskChange(QWidget* parent, const DiskChang
     if (box.clickedButton() == takeDisk)
         return reloading ? DiskChangeAnswer::Reload : DiskChangeAnswer::Overwrite;
     return reloading ? DiskChangeAnswer::KeepText : DiskChangeAnswer::Cancel;
+}
+
+std::optional<int> QtDialogService::askUserMenu(QWidget* parent, const QString& script) {
+    UserMenuChoiceDialog dialog(script, DialogFront::owner(parent));
+    if (DialogFront::exec(dialog) != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.menu();
 }

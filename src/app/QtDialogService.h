@@ -20,6 +20,7 @@ public:
     std::optional<LineColumn> showGoToLine(QWidget* parent, int lineCount) override;
     std::optional<TableShape> askTable(QWidget* parent) override;
     DiskChangeAnswer askDiskChange(QWidget* parent, const DiskChangeRequest& request) override;
+    std::optional<int> askUserMenu(QWidget* parent, const QString& script) override;
 
     // "Text|pattern|Text|pattern" as Qt's name filters ("Text (pattern)"); "*.*" matches every
     // file, with or without an extension.

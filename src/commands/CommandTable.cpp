@@ -45,6 +45,11 @@ constexpr CommandRow kRows[] = {
     {C::ToolsPreviewInBrowser, "tools_preview_in_browser", "&Preview in Browser", "F12"},
     {C::ToolsCheckPage, "tools_check_page", "&Check Page", "F7"},
     {C::ToolsStopCheck, "tools_stop_check", "&Stop Check", "Shift+F7"},
+    {C::ToolsRecordKeystrokes, "tools_record_keystrokes", "&Record Keystrokes"},
+    {C::ToolsStopRecording, "tools_stop_recording", "&Stop Recording"},
+    {C::ViewFold, "view_fold", "&Fold", "Ctrl+Alt+F"},
+    {C::ViewUnfold, "view_unfold", "&Unfold", "Ctrl+Alt+U"},
+    {C::ViewUnfoldAll, "view_unfold_all", "Unfold &All", "Ctrl+Alt+Shift+U"},
     {C::OptionsOpenLargeFiles, "options_open_large_files", "Open &Large Files", "", true},
     {C::ViewSyntaxColouring, "view_syntax_colouring", "&Syntax Colouring", "", true},
     {C::ViewLineNumbers, "view_line_numbers", "&Line Numbers", "", true},
@@ -124,8 +129,11 @@ const MenuItem kDocumentOptionItems[] = {C::OptionsTemplate,
 const MenuItem kViewItems[] = {
     C::ViewSyntaxColouring,  C::ViewLineNumbers,   C::ViewHighlightCurrentLine,
     "typing_aids_separator", C::ViewTagCompletion, C::ViewAutoCloseTags,
-    C::ViewAutoIndent};
-const MenuItem kToolItems[] = {C::ToolsPreviewInBrowser, C::ToolsCheckPage, C::ToolsStopCheck};
+    C::ViewAutoIndent,       "fold_separator",     C::ViewFold,
+    C::ViewUnfold,           C::ViewUnfoldAll};
+const MenuItem kToolItems[] = {C::ToolsPreviewInBrowser, C::ToolsCheckPage,
+                               C::ToolsStopCheck,        "record_separator",
+                               C::ToolsRecordKeystrokes, C::ToolsStopRecording};
 const MenuItem kWindowItems[] = {C::WindowCascade, C::WindowTile,           C::WindowArrangeIcons,
                                  C::WindowTabbed,  "next_window_separator", C::WindowNext,
                                  C::WindowPrevious};

@@ -12,7 +12,8 @@ class DocumentWindow;
 
 // What each command of the command table does, bound by the part of the program that does it.
 // A handler gets the document window whose menu was chosen, or nullptr for the frame's menus.
-// Rules over one CommandStatus decide an entry's check mark and whether it can be chosen.
+// Rules over one CommandStatus decide an entry's check mark and whether it can be chosen; a rule
+// may also read the state of the part that binds it (a recording under way, say).
 class CommandHandlers {
 public:
     using Handler = std::function<void(DocumentWindow* doc)>;

@@ -7,6 +7,7 @@
 #include "editor/EditorAppearance.h"
 #include "editor/EditorBox.h"
 #include "state/ProgramState.h"
+#include "syntax/HtmlFolding.h"
 #include "tags/TagMenus.h"
 #include "tags/UserMenus.h"
 #include "text/DocumentText.h"
@@ -206,6 +207,7 @@ void DocumentWindow::connectEditor() {
     connect(m_editor, &EditorBox::keyReleased, this, &DocumentWindow::reportSize);
     connect(m_editor, &EditorBox::mouseReleased, this, &DocumentWindow::reportSize);
     connect(m_editor, &EditorBox::mouseMoved, this, &DocumentWindow::reportSizeOnMouseMove);
+    connect(&HtmlFolding::of(*m_editor), &HtmlFolding::noted, this, &DocumentWindow::statusMessage);
 }
 
 void DocumentWindow::onContentsChange(int, int charsRemoved, int charsAdded) {

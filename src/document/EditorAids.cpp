@@ -5,12 +5,15 @@
 #include "editor/EditorBox.h"
 #include "editor/LineNumberGutter.h"
 #include "state/EditorSwitches.h"
+#include "syntax/HtmlFolding.h"
 #include "syntax/SyntaxColoring.h"
 
 EditorAids::EditorAids(EditorBox& editor) : m_editor(editor) {}
 
 void EditorAids::apply(const EditorSwitches& switches, const QString& fileName) {
     const bool html = SyntaxColoring::appliesTo(fileName);
+    // Before the gutter is made, which leaves room for the fold marks when lines fold.
+    HtmlFolding::of(m_editor).setEnabled(html);
     const bool colours = switches.syntaxColouring && html;
     if (colours && !m_coloring)
         m_coloring = new SyntaxColoring(m_editor);

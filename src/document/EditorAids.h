@@ -10,10 +10,11 @@ class TypingAids;
 struct EditorSwitches;
 
 // What the View menu adds to one document's editor: HTML colouring and help with typing tags (for
-// every file but text and batch files), the line-number gutter, the current line's background and
-// auto indent. Each is made when it is first wanted. Colouring that is switched off goes, taking
-// its colours along; the gutter is only hidden; the typing aids go with a file name that makes
-// the document a text file.
+// every file but text and batch files), the line-number gutter, the current line's background,
+// auto indent and the folding of HTML (on as the colouring would be, whether or not the colouring
+// is shown). Each is made when it is first wanted. Colouring that is switched off goes, taking its
+// colours along; the gutter is only hidden; the typing aids go with a file name that makes the
+// document a text file.
 class EditorAids {
 public:
     explicit EditorAids(EditorBox& editor);

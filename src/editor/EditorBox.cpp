@@ -4,6 +4,8 @@
 #include "editor/ColoredLinePainter.h"
 #include "editor/EditorAppearance.h"
 #include "editor/EditorTextLayout.h"
+#include "editor/FoldedLines.h"
+#include "editor/LineFolding.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -194,7 +196,9 @@ void EditorBox::paintCurrentLine(const QRect& clip) {
 void EditorBox::paintEvent(QPaintEvent* event) {
     if (m_currentLineShown)
         paintCurrentLine(event->rect());
-    if (!m_lineColors) {
+    // The plain editor's painting walks every hidden line between the first shown one and the
+    // bottom of the window: over a long fold, that costs more than the lines shown.
+    if (!m_lineColors && !(m_lineFolding && m_lineFolding->mayHaveFolds())) {
         QPlainTextEdit::paintEvent(event);
         return;
     }
@@ -211,7 +215,9 @@ void EditorBox::paintEvent(QPaintEvent* event) {
     const QAbstractTextDocumentLayout::PaintContext context = getPaintContext();
     painter.setPen(context.palette.text().color());
     QTextBlock block = firstVisibleBlock();
-    for (; block.isValid() && offset.y() <= viewport()->height(); block = block.next()) {
+    // Folded lines take no room: the loop steps over them in one go.
+    for (; block.isValid() && offset.y() <= viewport()->height();
+         block = FoldedLines::nextShown(block)) {
         const QRectF rect = blockBoundingRect(block).translated(offset);
         if (block.isVisible() && rect.bottom() >= clip.top() && rect.top() <= clip.bottom())
             paintBlock(painter, block, offset, context, clip);
@@ -228,18 +234,26 @@ void EditorBox::paintBlock(QPainter& painter, const QTextBlock& block, const QPo
                            const QRectF& clip) {
     QTextLayout* layout = block.layout();
     const QList<QTextLayout::FormatRange> selections = selectionsIn(block, context.selections);
-    const QList<SyntaxSpan>* spans = m_lineColors->spansOf(block);
+    const QList<SyntaxSpan>* spans = m_lineColors ? m_lineColors->spansOf(block) : nullptr;
     const QString text = block.text();
     const QFont font = document()->defaultFont();
-    ColoredLinePainter colored(painter, m_lineColors->palette());
     // Text being composed in an input method is not part of the block's text yet.
-    if (!spans || !layout->preeditAreaText().isEmpty())
+    if (!spans || !layout->preeditAreaText().isEmpty()) {
         layout->draw(&painter, offset, selections, clip);
-    else if (selections.isEmpty() && ColoredLinePainter::canDraw(text, font))
+        paintCaret(painter, block, offset, context);
+        return;
+    }
+    ColoredLinePainter colored(painter, m_lineColors->palette());
+    if (selections.isEmpty() && ColoredLinePainter::canDraw(text, font))
         colored.draw(*layout, text, offset, *spans, clip);
     else
         colored.drawThroughLayout(*layout, text, font, offset, *spans, selections, clip);
+    paintCaret(painter, block, offset, context);
+}
 
+void EditorBox::paintCaret(QPainter& painter, const QTextBlock& block, const QPointF& offset,
+                           const QAbstractTextDocumentLayout::PaintContext& context) {
+    QTextLayout* layout = block.layout();
     if (isReadOnly() && !(textInteractionFlags() & Qt::TextSelectableByKeyboard))
         return;
     // Below -1 the caret stands in the text being composed, counted from its end.

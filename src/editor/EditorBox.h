@@ -9,6 +9,7 @@
 #include <QTextCursor>
 
 class LineColors;
+class LineFolding;
 class QAction;
 
 // The document window's editor. One widget stands for both of the window's boxes, the wrapping
@@ -51,6 +52,9 @@ public:
     // Enter typed keeps the leading blanks of the line it breaks (View > Auto Indent).
     void setAutoIndent(bool on) { m_autoIndent = on; }
     bool autoIndents() const { return m_autoIndent; }
+    // What says where lines fold, for the gutter; null when nothing does.
+    void setLineFolding(LineFolding* folding) { m_lineFolding = folding; }
+    LineFolding* lineFolding() const { return m_lineFolding; }
 
     // Makes `keys` run `command` (while it is enabled) instead of the editor's own handling:
     // the editor would otherwise take Ctrl+X, Ctrl+C, Ctrl+V and Del before any menu entry.
@@ -90,6 +94,8 @@ private:
     void paintCurrentLine(const QRect& clip);
     void paintBlock(QPainter& painter, const QTextBlock& block, const QPointF& offset,
                     const QAbstractTextDocumentLayout::PaintContext& context, const QRectF& clip);
+    void paintCaret(QPainter& painter, const QTextBlock& block, const QPointF& offset,
+                    const QAbstractTextDocumentLayout::PaintContext& context);
     static QList<QTextLayout::FormatRange> selectionsIn(
         const QTextBlock& block, const QList<QAbstractTextDocumentLayout::Selection>& selections);
 
@@ -97,6 +103,7 @@ private:
     bool m_currentLineShown = false;
     int m_caretLine = -1;  // the block whose background is painted, or -1
     bool m_autoIndent = false;
+    LineFolding* m_lineFolding = nullptr;
 
     QTextCursor m_hiddenCursor;
     QList<KeyRoute> m_keyRoutes;

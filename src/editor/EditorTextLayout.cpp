@@ -27,3 +27,16 @@ void EditorTextLayout::documentChanged(int from, int charsRemoved, int charsAdde
         keepShapesOf(block);
     QPlainTextDocumentLayout::documentChanged(from, charsRemoved, charsAdded);
 }
+
+QRectF EditorTextLayout::blockBoundingRect(const QTextBlock& block) const {
+    if (block.isValid() && !block.isVisible())
+        return {};
+    return QPlainTextDocumentLayout::blockBoundingRect(block);
+}
+
+void EditorTextLayout::visibilityChanged(const QTextBlock& first, const QTextBlock& last) {
+    // Told as a change of the range, the plain layout sets each line's count of displayed lines
+    // from its visibility, resizes the document and repaints the views.
+    const int from = first.position();
+    QPlainTextDocumentLayout::documentChanged(from, 0, last.position() + last.length() - from);
+}

@@ -11,6 +11,13 @@ class EditorTextLayout : public QPlainTextDocumentLayout {
 public:
     explicit EditorTextLayout(QTextDocument* document);
 
+    // A hidden line takes no room, and is not laid out to find that out: a fold may hide tens of
+    // thousands of lines that the editor's own code walks past.
+    QRectF blockBoundingRect(const QTextBlock& block) const override;
+    // Lays the lines from `first` to `last` out again after some of them were hidden or shown,
+    // and has the views follow. Not an edit: the document reports no change of its text.
+    void visibilityChanged(const QTextBlock& first, const QTextBlock& last);
+
 protected:
     void documentChanged(int from, int charsRemoved, int charsAdded) override;
 

@@ -1,12 +1,12 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 
 class CommandHandlers;
 class DialogService;
 class DocumentFiles;
 class ProgramState;
-class QString;
 class QWidget;
 
 // The Options menu's entries for userdef.dat: edit it as a document, read it again into the user
@@ -25,7 +25,18 @@ public:
     // there was nothing to copy or the copy failed.
     bool backUp();
 
+    // Writes `line` into userdef.dat as a new entry of user menu `menu` (see
+    // UserMenuFile::withEntry), after backing the file up, and rebuilds every window's user menus
+    // from it. A message box says why when nothing was written.
+    struct AddedEntry {
+        bool added = false;
+        int entry = 0;
+    };
+    AddedEntry addEntry(int menu, const QString& line);
+
 private:
+    bool writeFile(const QByteArray& bytes);
+
     ProgramState& m_state;
     DocumentFiles& m_files;
     DialogService& m_dialogs;

@@ -60,6 +60,10 @@ SyntaxColoring::~SyntaxColoring() {
         removeColors();
 }
 
+int SyntaxColoring::startStateOf(const QTextBlock& block) {
+    return ::startStateOf(block);
+}
+
 bool SyntaxColoring::appliesTo(const QString& fileName) {
     const QString suffix = QFileInfo(fileName).suffix();
     return suffix.compare(QLatin1String("txt"), Qt::CaseInsensitive) != 0 &&

@@ -40,6 +40,10 @@ public:
     // Whether a file of this name is coloured: text and batch files are not.
     static bool appliesTo(const QString& fileName);
 
+    // The lexer's state at the start of `block` as far as the colouring knows it: the start of a
+    // document where it does not (yet), or where nothing colours the text.
+    static int startStateOf(const QTextBlock& block);
+
     // True once every line's state is known and nothing waits for idle time.
     bool isComplete() const { return m_pending.isEmpty(); }
     // The lexer's state at the start of `block` (see HtmlLexer), once the lines above it have

@@ -14,9 +14,9 @@
 class QWidget;
 
 // Every modal message box, every open, save, colour, font and go-to-line dialog, the tag question
-// of Surround With Tag, the table question of Insert > Table, the recovery offer and the
-// questions about files changed on disk go through this seam. The program shows Qt's
-// dialogs; tests script the answers.
+// of Surround With Tag, the table question of Insert > Table, the recovery offer, the questions
+// about files changed on disk and the user-menu question of Stop Recording go through this seam.
+// The program shows Qt's dialogs; tests script the answers.
 
 enum class MessageButtons { Ok, OkCancel, YesNoCancel };
 enum class MessageIcon { None, Information, Exclamation, Question, Critical };
@@ -106,6 +106,8 @@ public:
     // Reload or KeepText for ReloadOrKeep, Overwrite or Cancel for OverwriteOrCancel; closing the
     // box keeps the text, or cancels.
     virtual DiskChangeAnswer askDiskChange(QWidget* parent, const DiskChangeRequest& request) = 0;
+    // Stop Recording: the user menu (1 to 4) that takes the recorded `script` as a new entry.
+    virtual std::optional<int> askUserMenu(QWidget* parent, const QString& script) = 0;
 
     // Insert > Table: the table's rows, columns, header row and caption.
     virtual std::optional<TableShape> askTable(QWidget* parent) = 0;

@@ -29,6 +29,7 @@ void ScriptedDialogService::clear() {
     m_placeAnswers.clear();
     m_tableAnswers.clear();
     m_diskAnswers.clear();
+    m_menuAnswers.clear();
 }
 
 MessageAnswer ScriptedDialogService::showMessage(QWidget*, const MessageRequest& request) {
@@ -90,4 +91,9 @@ DiskChangeAnswer ScriptedDialogService::askDiskChange(QWidget*, const DiskChange
         return m_diskAnswers.dequeue();
     return request.question == DiskChangeQuestion::ReloadOrKeep ? DiskChangeAnswer::KeepText
                                                                 : DiskChangeAnswer::Cancel;
+}
+
+std::optional<int> ScriptedDialogService::askUserMenu(QWidget*, const QString& script) {
+    m_shown.append({Kind::UserMenu, {}, {}, {}, {}, {}, 0, {}, script});
+    return m_menuAnswers.isEmpty() ? std::nullopt : m_menuAnswers.dequeue();
 }

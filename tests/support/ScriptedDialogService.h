@@ -9,10 +9,22 @@
 // every dialog shown is recorded. With its queue empty, a message box answers OK when OK is its
 // only button and Cancel otherwise; a file, colour, font, tag, go-to-line or table dialog is
 // cancelled; the recovery offer is closed (Later); a question about a file changed on disk keeps
-// the text, or cancels the save.
+// the text, or cancels the save; the user-menu question is cancelled.
 class ScriptedDialogService : public DialogService {
 public:
-    enum class Kind { Message, Open, Save, Color, Font, Tag, Recovery, GoToLine, Table, DiskChange };
+    enum class Kind {
+        Message,
+        Open,
+        Save,
+        Color,
+        Font,
+        Tag,
+        Recovery,
+        GoToLine,
+        Table,
+        DiskChange,
+        UserMenu
+    };
     struct Shown {
         Kind kind;
         MessageRequest message;
@@ -22,6 +34,7 @@ public:
         RecoveryRequest recovery;
         int lineCount = 0;
         DiskChangeRequest diskChange = {};
+        QString script = {};  // for UserMenu
     };
 
     void answerMessage(MessageAnswer answer) { m_messageAnswers.enqueue(answer); }
@@ -34,6 +47,7 @@ public:
     void answerGoToLine(std::optional<LineColumn> place) { m_placeAnswers.enqueue(place); }
     void answerTable(std::optional<TableShape> shape) { m_tableAnswers.enqueue(shape); }
     void answerDiskChange(DiskChangeAnswer answer) { m_diskAnswers.enqueue(answer); }
+    void answerUserMenu(std::optional<int> menu) { m_menuAnswers.enqueue(menu); }
 
     const QList<Shown>& shown() const { return m_shown; }
     // The texts of the message boxes shown so far.
@@ -54,6 +68,7 @@ public:
     std::optional<LineColumn> showGoToLine(QWidget* parent, int lineCount) override;
     std::optional<TableShape> askTable(QWidget* parent) override;
     DiskChangeAnswer askDiskChange(QWidget* parent, const DiskChangeRequest& request) override;
+    std::optional<int> askUserMenu(QWidget* parent, const QString& script) override;
 
 private:
     std::optional<FileDialogResult> nextFile(Kind kind, const FileDialogRequest& request);
@@ -68,4 +83,5 @@ private:
     QQueue<std::optional<LineColumn>> m_placeAnswers;
     QQueue<std::optional<TableShape>> m_tableAnswers;
     QQueue<DiskChangeAnswer> m_diskAnswers;
+    QQueue<std::optional<int>> m_menuAnswers;
 };
