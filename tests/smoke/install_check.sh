@@ -17,6 +17,12 @@ for file in bin/pagelark share/pagelark/readme.txt share/pagelark/userdef.dat \
   [ -e "$root/$file" ] || { echo "missing after install: $file"; exit 1; }
 done
 [ -x "$root/bin/pagelark" ] || { echo "pagelark is not executable"; exit 1; }
+# The live preview's module, where the program looks for it: <libdir>/pagelark.
+if [ -e "$build/src/pagelark-preview.so" ]; then
+  libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
+  [ -f "$root/$libdir/pagelark/pagelark-preview.so" ] ||
+    { echo "missing after install: $libdir/pagelark/pagelark-preview.so"; exit 1; }
+fi
 grep -q '^Exec=pagelark %f$' "$root/share/applications/org.pagelark.Pagelark.desktop"
 desktop-file-validate "$root/share/applications/org.pagelark.Pagelark.desktop"
 appstreamcli validate --no-net "$root/share/metainfo/org.pagelark.Pagelark.metainfo.xml" >/dev/null
