@@ -149,7 +149,7 @@ void PreviewPane::loadEnded() {
 void PreviewPane::askRenderer() {
     m_askTimer.start(m_loading ? kAskLoadingEveryMs : kAskShownEveryMs);
     if (m_asking) {
-        if (m_askedAt.elapsed() >= kHungAfterMs)
+        if (m_askedAt.elapsed() >= hungAfterMs())
             endRenderer();
         return;
     }
@@ -161,6 +161,12 @@ void PreviewPane::askRenderer() {
                               if (pane && serial == pane->m_askSerial)
                                   pane->rendererAnswered();
                           });
+}
+
+// Laying out a large page is one long task that answers nothing meanwhile, a slow machine's
+// several seconds for a few megabytes: the allowance grows with the page.
+qint64 PreviewPane::hungAfterMs() const {
+    return kHungAfterMs + m_current.html.size() * kHungAfterPerMegabyteMs / 1000000;
 }
 
 void PreviewPane::rendererAnswered() {

@@ -33,13 +33,16 @@ public:
     // Room for a page beside the source: the browser view itself asks for none.
     QSize sizeHint() const override { return {480, 480}; }
 
-    // How long a renderer may leave a question unanswered before it counts as hung.
+    // How long a renderer may leave a question unanswered before it counts as hung: a while,
+    // and longer for a large page.
     static constexpr int kHungAfterMs = 5000;
+    static constexpr int kHungAfterPerMegabyteMs = 5000;
 
 private:
     void startLoad();
     void loadEnded();
     void askRenderer();
+    qint64 hungAfterMs() const;
     void rendererAnswered();
     void endRenderer();
     void rendererGone();

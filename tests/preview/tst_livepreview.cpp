@@ -60,7 +60,7 @@ struct Preview {
     bool open(QPlainTextEdit* document, const QString& path = QString()) {
         const int before = shown;
         preview.setDocument(document, path);
-        return QTest::qWaitFor([&] { return shown > before; }, 20000);
+        return QTest::qWaitFor([&] { return shown > before; }, 60000);
     }
     QVariant evaluate(const QString& script, int timeoutMs = 5000) {
         auto result = std::make_shared<std::optional<QVariant>>();
@@ -166,25 +166,28 @@ private slots:
                           true, 3000));
     }
 
-    // Outside links go to the desktop; an in-page link stays in the pane, as does the page.
+    // Outside links go to the desktop, a link for a new window too (the window is refused); an
+    // in-page link stays in the pane, as does the page.
     void clickedLinksOpenOutsideAndThePaneStays() {
         QTemporaryDir dir;
         const QString path = writeFile(dir, QStringLiteral("site.html"), "");
         Preview p;
         p.editor->setPlainText(QStringLiteral(
             "<p><a id=out href='https://example.org/page'>out</a></p>"
-            "<p><a id=near href='other.html#top'>near</a></p><p><a id=in href='#x'>in</a></p>"));
+            "<p><a id=near href='other.html#top'>near</a></p><p><a id=in href='#x'>in</a></p>"
+            "<p><a id=new target=_blank href='https://example.org/new'>new</a></p>"));
         QVERIFY(p.open(p.editor, path));
         p.click(QStringLiteral("out"));
         p.click(QStringLiteral("near"));
         p.click(QStringLiteral("in"));
+        p.click(QStringLiteral("new"));
         QUrl near = QUrl::fromLocalFile(dir.filePath(QStringLiteral("other.html")));
         near.setFragment(QStringLiteral("top"));
-        QTRY_COMPARE(p.opened,
-                     QList<QUrl>({QUrl(QStringLiteral("https://example.org/page")), near}));
+        QTRY_COMPARE(p.opened, QList<QUrl>({QUrl(QStringLiteral("https://example.org/page")), near,
+                                            QUrl(QStringLiteral("https://example.org/new"))}));
         QVERIFY(p.waitFor(QStringLiteral("location.protocol + location.hash + "
                                          "document.links.length"),
-                          QStringLiteral("pagelark-preview:#x3"), 3000));
+                          QStringLiteral("pagelark-preview:#x4"), 3000));
     }
 
     void pageOfThreeMegabytesRenders() {
@@ -195,7 +198,7 @@ private slots:
         Preview p;
         p.editor->setPlainText(text + QStringLiteral("<h1>End</h1>"));
         QVERIFY(p.open(p.editor));
-        QVERIFY(p.waitFor(kHeading, QStringLiteral("End"), 30000));
+        QVERIFY(p.waitFor(kHeading, QStringLiteral("End"), 60000));
     }
 
     void switchingDocumentsSwitchesThePane() {
@@ -212,7 +215,9 @@ private slots:
         }
     }
 
-    // The renderer is another process: the editor goes on, and a later text is shown.
+    // The renderer is another process: the editor goes on (were anything to wait for the hung
+    // page, events would wait the whole time it is watched; a loaded machine only delays them a
+    // little), and a later text is shown.
     void scriptThatNeverEndsStallsNeitherTheEditorNorLaterPages() {
         Preview p;
         p.editor->setPlainText(QStringLiteral("<p>hangs</p><script>for (;;) {}</script>"));
@@ -224,8 +229,8 @@ private slots:
                 [&] { longestWait = std::max(longestWait, sinceTick.restart()); });
         sinceTick.start();
         tick.start(10);
-        QTest::qWait(1500);
-        QVERIFY2(longestWait < 500, qPrintable(QString::number(longestWait)));
+        QTest::qWait(3000);
+        QVERIFY2(longestWait < 1500, qPrintable(QString::number(longestWait)));
         p.editor->setPlainText(QStringLiteral("<h1>Fixed</h1>"));
         QVERIFY(p.waitFor(kHeading, QStringLiteral("Fixed"), 20000));
     }
