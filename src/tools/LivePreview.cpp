@@ -2,20 +2,20 @@
 
 #include "tools/PreviewText.h"
 
+#include <QDesktopServices>
 #include <QTextBlock>
 #include <QTextDocument>
 
 LivePreview::LivePreview(LivePreviewModule& module, QWidget* paneParent)
-    : m_pane(module.createPane(paneParent)), m_paneWidget(m_pane->widget()) {
-    m_typingPause.setSingleShot(true);
-    m_typingPause.setInterval(kTypingPauseMs);
-    m_caretPause.setSingleShot(true);
-    m_caretPause.setInterval(kCaretPauseMs);
-    connect(&m_typingPause, &QTimer::timeout, this, [this] {
-        if (m_text)
-            m_text->request();
-    });
-    connect(&m_caretPause, &QTimer::timeout, this, &LivePreview::revealCaret);
+    : m_pane(module.createPane(paneParent)),
+      m_paneWidget(m_pane->widget()),
+      m_typingPause(kTypingPauseMs,
+                    [this] {
+                        if (m_text)
+                            m_text->request();
+                    }),
+      m_caretPause(kCaretPauseMs, [this] { revealCaret(); }) {
+    m_pane->setUrlOpener([](const QUrl& url) { return QDesktopServices::openUrl(url); });
 }
 
 LivePreview::~LivePreview() {
@@ -50,9 +50,9 @@ void LivePreview::follow(QPlainTextEdit* editor) {
         return;
     m_text = new PreviewText(*editor->document());
     connect(m_text, &PreviewText::pageReady, this, &LivePreview::showPage);
-    // Each edit and caret move only restarts a timer here.
-    connect(editor, &QPlainTextEdit::textChanged, this, [this] { m_typingPause.start(); });
-    connect(editor, &QPlainTextEdit::cursorPositionChanged, this, [this] { m_caretPause.start(); });
+    // Each edit and caret move only reads the clock here.
+    connect(editor, &QPlainTextEdit::textChanged, this, [this] { m_typingPause.event(); });
+    connect(editor, &QPlainTextEdit::cursorPositionChanged, this, [this] { m_caretPause.event(); });
     connect(editor, &QObject::destroyed, this, [this] {
         follow(nullptr);
         m_path.clear();

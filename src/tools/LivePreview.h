@@ -1,11 +1,11 @@
 #pragma once
 
+#include "tools/PauseTimer.h"
 #include "ui/LivePreviewPane.h"
 
 #include <QObject>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QTimer>
 
 class PreviewText;
 
@@ -31,6 +31,7 @@ public:
     // file, empty while untitled. Called again with the same editor after Save As.
     void setDocument(QPlainTextEdit* editor, const QString& filePath);
     QPlainTextEdit* editor() const { return m_editor; }
+    // Where clicked links go; the desktop's browser unless replaced.
     void setUrlOpener(LivePreviewPane::UrlOpener opener) {
         m_pane->setUrlOpener(std::move(opener));
     }
@@ -47,8 +48,8 @@ private:
     QString m_path;
     quint64 m_documentId = 0;
     quint64 m_lastId = 0;
-    QTimer m_typingPause;
-    QTimer m_caretPause;
+    PauseTimer m_typingPause;
+    PauseTimer m_caretPause;
     int m_revealedLine = 0;
     bool m_revealOnShow = false;
 };
