@@ -60,12 +60,13 @@ void printRatios(const std::map<std::string, double>& times) {
         std::printf("  %-44s %6.2f\n", "startup", ours->second / floor->second);
 }
 
-// A key with the live preview open against closed, in wall-clock and user-interface thread time.
+// A key with the live preview open against closed, in wall-clock and user-interface thread time:
+// the medians of the repetitions.
 void printPreviewRatios(const RecordingReporter& reporter) {
     std::printf("\nLive preview open / closed, per key (budget 1.1; wall-clock, UI thread):\n");
     for (const char* size : {"1000", "1000000"}) {
-        const std::string open = std::string("previewTyping/Open/") + size;
-        const std::string closed = std::string("previewTyping/Closed/") + size;
+        const std::string open = std::string("previewTyping/Open/") + size + "_median";
+        const std::string closed = std::string("previewTyping/Closed/") + size + "_median";
         if (!reporter.times.count(open) || !reporter.times.count(closed))
             continue;
         std::printf("  %-44s %6.2f %6.2f\n", open.c_str(),

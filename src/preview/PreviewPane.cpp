@@ -6,6 +6,7 @@
 
 #include <sys/types.h>
 #include <QAction>
+#include <QDateTime>
 #include <QLabel>
 #include <QPointer>
 #include <QVBoxLayout>
@@ -21,8 +22,9 @@ namespace {
 // The renderer is asked this often whether it still answers, while a page loads and after.
 constexpr int kAskLoadingEveryMs = 250;
 constexpr int kAskShownEveryMs = 1000;
-// A newer page replaces one still loading (waiting for images, say) after this long.
-constexpr int kReplaceAfterMs = 2000;
+// What the renderer is asked: whether the document has been parsed, and when its loading began
+// (to tell the page that loads from the one it replaces, which answers until it goes).
+const QString kQuestion = QStringLiteral("document.readyState + ' ' + performance.timeOrigin");
 
 // Runs in the pane's own script world, apart from the page's scripts: finds the innermost block
 // element that starts at or before the line and scrolls it into view unless some of it shows.
@@ -124,6 +126,7 @@ void PreviewPane::startLoad() {
     m_shownUrl = url;
     m_loading = true;
     m_loadClock.start();
+    m_loadStartedAt = QDateTime::currentMSecsSinceEpoch();
     m_asking = false;
     m_askTimer.start(kAskLoadingEveryMs);
     if (update)
@@ -156,10 +159,10 @@ void PreviewPane::askRenderer() {
     m_asking = true;
     m_askedAt.start();
     const quint64 serial = ++m_askSerial;
-    m_page->runJavaScript(QStringLiteral("0"), QWebEngineScript::ApplicationWorld,
-                          [pane = QPointer<PreviewPane>(this), serial](const QVariant&) {
+    m_page->runJavaScript(kQuestion, QWebEngineScript::ApplicationWorld,
+                          [pane = QPointer<PreviewPane>(this), serial](const QVariant& answer) {
                               if (pane && serial == pane->m_askSerial)
-                                  pane->rendererAnswered();
+                                  pane->rendererAnswered(answer.toString());
                           });
 }
 
@@ -169,9 +172,16 @@ qint64 PreviewPane::hungAfterMs() const {
     return kHungAfterMs + m_current.html.size() * kHungAfterPerMegabyteMs / 1000000;
 }
 
-void PreviewPane::rendererAnswered() {
+// A newer page replaces the one loading once that one's text is in (its images and the like may
+// still be on their way), or once it has taken as long as a hung one would.
+void PreviewPane::rendererAnswered(const QString& answer) {
     m_asking = false;
-    if (m_loading && m_waiting && m_loadClock.elapsed() >= kReplaceAfterMs)
+    if (!m_loading || !m_waiting)
+        return;
+    const QStringList parts = answer.split(QLatin1Char(' '));
+    const bool parsed = parts.size() == 2 && parts[0] != QLatin1String("loading") &&
+                        parts[1].toDouble() >= double(m_loadStartedAt - kClockSlackMs);
+    if (parsed || m_loadClock.elapsed() >= hungAfterMs())
         startLoad();
 }
 

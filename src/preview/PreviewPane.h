@@ -18,7 +18,7 @@ class QWebEngineView;
 // nothing on disk. The renderer is another process and nothing here waits for it: a page arriving
 // while another loads waits for that one's text to be parsed (its images and the like may still
 // come) and then replaces it; a renderer that stops answering (a script that never ends) is
-// ended, and the next page starts a new one.
+// ended, and the page tried once more in a new one.
 class PreviewPane : public QWidget, public LivePreviewPane {
     Q_OBJECT
 public:
@@ -37,13 +37,15 @@ public:
     // and longer for a large page.
     static constexpr int kHungAfterMs = 5000;
     static constexpr int kHungAfterPerMegabyteMs = 5000;
+    // The renderer's clock is read in another process, and rounded.
+    static constexpr int kClockSlackMs = 50;
 
 private:
     void startLoad();
     void loadEnded();
     void askRenderer();
     qint64 hungAfterMs() const;
-    void rendererAnswered();
+    void rendererAnswered(const QString& answer);
     void endRenderer();
     void rendererGone();
     void runReveal(int line);
@@ -62,6 +64,7 @@ private:
     QUrl m_shownUrl;
     bool m_loading = false;
     QElapsedTimer m_loadClock;
+    qint64 m_loadStartedAt = 0;  // milliseconds since the epoch, as the renderer counts them
     int m_revealAfterLoad = 0;
     ShownListener m_shown;
 

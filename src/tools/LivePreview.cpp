@@ -30,7 +30,7 @@ void LivePreview::setDocument(QPlainTextEdit* editor, const QString& filePath) {
         follow(editor);
     m_path = editor ? filePath : QString();
     if (!m_text) {
-        m_pane->showPage(PreviewPage());
+        showNothing();
         return;
     }
     m_revealOnShow = true;
@@ -56,11 +56,19 @@ void LivePreview::follow(QPlainTextEdit* editor) {
     connect(editor, &QObject::destroyed, this, [this] {
         follow(nullptr);
         m_path.clear();
-        m_pane->showPage(PreviewPage());
+        showNothing();
     });
 }
 
+// The pane may have gone with its window before this object.
+void LivePreview::showNothing() {
+    if (m_paneWidget)
+        m_pane->showPage(PreviewPage());
+}
+
 void LivePreview::showPage(const QByteArray& html) {
+    if (!m_paneWidget)
+        return;
     m_pane->showPage({html, m_path, m_documentId});
     // The first page of a document shows the caret's place once it has loaded.
     if (std::exchange(m_revealOnShow, false)) {
@@ -70,7 +78,7 @@ void LivePreview::showPage(const QByteArray& html) {
 }
 
 void LivePreview::revealCaret() {
-    if (!m_editor)
+    if (!m_editor || !m_paneWidget)
         return;
     const int line = m_editor->textCursor().blockNumber() + 1;
     if (line == m_revealedLine)

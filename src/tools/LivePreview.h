@@ -25,6 +25,7 @@ public:
 
     // The pane's widget, for the frame to place (it may be given another parent).
     QWidget* pane() const { return m_paneWidget; }
+    // The pane itself, for a listener of its pages.
     LivePreviewPane& view() { return *m_pane; }
 
     // Follows `editor` (null: none, and the pane shows nothing); `filePath` is its document's
@@ -39,6 +40,7 @@ public:
 private:
     void follow(QPlainTextEdit* editor);
     void showPage(const QByteArray& html);
+    void showNothing();
     void revealCaret();
 
     LivePreviewPane* m_pane;
