@@ -1,4 +1,4 @@
-#include "app/MainFrame.h"
+#include "app/Program.h"
 #include "app/QtDialogService.h"
 #include "files/FileWriter.h"
 #include "recovery/RecoveryJournal.h"
@@ -31,8 +31,11 @@ int main(int argc, char** argv) {
     // time sees this one as alive.
     RecoveryJournal journal(JournalStore::defaultRoot());
     QtDialogService dialogs;
-    MainFrame frame(state, dialogs, &journal);
+    Program program(state, dialogs, &journal);
+    // A command left without its handler, or given two, is a fault of the program itself.
+    if (const QStringList faults = program.commands().faults(); !faults.isEmpty())
+        qFatal("Command bindings: %s", qPrintable(faults.join(QStringLiteral("; "))));
     // The whole argument string names one file, blanks included.
-    frame.startUp(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
+    program.startUp(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
     return app.exec();
 }

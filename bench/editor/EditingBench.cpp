@@ -34,7 +34,7 @@ void tagScript(benchmark::State& state, bool ours) {
     QPlainTextEdit& editor = editorOf(state, ours);
     for (auto _ : state) {
         if (ours)
-            pair.ours.frame().documents().typeKeystrokeScript(kTableScript);
+            pair.ours.program().documents().typeKeystrokeScript(kTableScript);
         else
             TextEditBuffer::typeScript(&editor, kTableScript);
         settle();

@@ -2,7 +2,7 @@
 // commands, against reading into and writing from a bare editor.
 #include "document/DocumentWindow.h"
 #include "editor/EditorBox.h"
-#include "files/FileCommands.h"
+#include "files/DocumentFiles.h"
 #include "support/BenchFrame.h"
 #include "support/BenchText.h"
 
@@ -17,7 +17,7 @@ void openFile(benchmark::State& state, bool ours) {
     const QString path = pair.ours.htmlFile(state.range(0));
     for (auto _ : state) {
         if (ours) {
-            DocumentWindow* doc = pair.ours.frame().commands().files().openDocumentFile(path);
+            DocumentWindow* doc = pair.ours.program().files().openDocumentFile(path);
             settle();
             state.PauseTiming();
             doc->closeDocument();
@@ -36,7 +36,7 @@ void saveFile(benchmark::State& state, bool ours) {
     const QString path = pair.ours.path(QStringLiteral("saved.html"));
     for (auto _ : state) {
         if (ours) {
-            pair.ours.frame().commands().files().saveDocumentAs(*pair.ours.doc(), path);
+            pair.ours.program().files().saveDocumentAs(*pair.ours.doc(), path);
         } else {
             QSaveFile file(path);
             file.open(QIODevice::WriteOnly);

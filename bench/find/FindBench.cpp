@@ -1,10 +1,10 @@
 // Find Next over the whole document for a match near its end, down and up, with and without
 // Match Case, against QString::indexOf / lastIndexOf over the same text already in memory.
-#include "app/FrameCommands.h"
 #include "app/MainFrame.h"
+#include "app/Program.h"
 #include "document/DocumentWindow.h"
 #include "editor/EditorBox.h"
-#include "find/FindCommands.h"
+#include "find/DocumentSearch.h"
 #include "find/FindEngine.h"
 #include "support/BenchFrame.h"
 
@@ -30,14 +30,13 @@ EditorBox& preparedEditor(SizedPair& pair) {
 void findNext(benchmark::State& state, bool down, bool matchCase) {
     SizedPair& pair = pairFor(state.range(0));
     EditorBox& editor = preparedEditor(pair);
-    MainFrame& frame = pair.ours.frame();
     for (auto _ : state) {
         QTextCursor cursor = editor.textCursor();
         cursor.movePosition(down ? QTextCursor::Start : QTextCursor::End);
         editor.setTextCursor(cursor);
-        frame.state().search() = FindState{matchCase ? kNeedle : kNeedle.toLower(),
-                                           matchCase ? 1 : 0, down ? 1 : 0, 0, true};
-        frame.commands().find().findNextMatch();
+        pair.ours.state().search() = FindState{matchCase ? kNeedle : kNeedle.toLower(),
+                                               matchCase ? 1 : 0, down ? 1 : 0, 0, true};
+        pair.ours.program().search().findNextMatch();
     }
     if (editor.textCursor().selectedText().compare(kNeedle, Qt::CaseInsensitive) != 0)
         state.SkipWithError("the match was not selected");
@@ -58,7 +57,6 @@ void findFloor(benchmark::State& state, bool down, bool matchCase) {
 void findAfterEdit(benchmark::State& state) {
     SizedPair& pair = pairFor(state.range(0));
     EditorBox& editor = preparedEditor(pair);
-    MainFrame& frame = pair.ours.frame();
     for (auto _ : state) {
         state.PauseTiming();
         QTextCursor cursor = editor.textCursor();
@@ -66,9 +64,9 @@ void findAfterEdit(benchmark::State& state) {
         cursor.insertText(QStringLiteral("x"));
         cursor.deletePreviousChar();
         editor.setTextCursor(cursor);
-        frame.state().search() = FindState{kNeedle, 1, 1, 0, true};
+        pair.ours.state().search() = FindState{kNeedle, 1, 1, 0, true};
         state.ResumeTiming();
-        frame.commands().find().findNextMatch();
+        pair.ours.program().search().findNextMatch();
     }
 }
 

@@ -25,19 +25,19 @@ BenchFrame::BenchFrame(bool editorAids)
     }
     m_state = std::make_unique<ProgramState>(*m_prefs, ProgramFolders{program, program});
     m_journal = std::make_unique<RecoveryJournal>(m_dir.filePath(QStringLiteral("recovery")));
-    m_frame = std::make_unique<MainFrame>(*m_state, m_dialogs, m_journal.get());
-    m_frame->startUp(QString());
+    m_program = std::make_unique<Program>(*m_state, m_dialogs, m_journal.get());
+    m_program->startUp(QString());
     settle();
 }
 
 BenchFrame::~BenchFrame() {
-    for (DocumentWindow* window : m_frame->documents().openWindows())
+    for (DocumentWindow* window : m_program->documents().openWindows())
         window->setChanged(false);
-    m_frame->close();
+    m_program->frame().close();
 }
 
 DocumentWindow* BenchFrame::doc() const {
-    return m_frame->documents().active();
+    return m_program->documents().active();
 }
 
 void BenchFrame::load(const QByteArray& bytes) {
@@ -57,7 +57,7 @@ void BenchFrame::setEditorAids(bool colouring, bool lineNumbers) {
 }
 
 void BenchFrame::finishColouring() {
-    for (DocumentWindow* window : m_frame->documents().openWindows()) {
+    for (DocumentWindow* window : m_program->documents().openWindows()) {
         auto* coloring = window->editor()->document()->findChild<SyntaxColoring*>();
         while (coloring && !coloring->isComplete())
             settle();

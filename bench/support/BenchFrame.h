@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/DocumentWindows.h"
-#include "app/FrameCommands.h"
+#include "app/DocumentArea.h"
 #include "app/MainFrame.h"
+#include "app/Program.h"
 #include "recovery/RecoveryJournal.h"
 #include "state/PreferencesStore.h"
 #include "state/ProgramState.h"
@@ -23,7 +23,9 @@ public:
     explicit BenchFrame(bool editorAids = true);
     ~BenchFrame();
 
-    MainFrame& frame() { return *m_frame; }
+    MainFrame& frame() { return m_program->frame(); }
+    Program& program() { return *m_program; }
+    ProgramState& state() { return *m_state; }
     DocumentWindow* doc() const;
     ScriptedDialogService& dialogs() { return m_dialogs; }
     QString path(const QString& name) const { return m_dir.filePath(name); }
@@ -44,7 +46,7 @@ private:
     std::unique_ptr<ProgramState> m_state;
     std::unique_ptr<RecoveryJournal> m_journal;
     ScriptedDialogService m_dialogs;
-    std::unique_ptr<MainFrame> m_frame;
+    std::unique_ptr<Program> m_program;
 };
 
 // The floor: a bare QPlainTextEdit holding the same text in the same font, shown the way a

@@ -68,7 +68,7 @@ void openPlain(benchmark::State& state) {
     const QString path = pair.ours.htmlFile(state.range(0));
     WithoutAids plain(pair.ours);
     for (auto _ : state) {
-        DocumentWindow* doc = pair.ours.frame().commands().files().openDocumentFile(path);
+        DocumentWindow* doc = pair.ours.program().files().openDocumentFile(path);
         settle();
         state.PauseTiming();
         doc->closeDocument();
@@ -87,7 +87,7 @@ void colourAll(benchmark::State& state) {
         state.PauseTiming();
         pair.ours.setEditorAids(false, true);
         state.ResumeTiming();
-        pair.ours.frame().state().setEditorSwitches({true, true, false});
+        pair.ours.state().setEditorSwitches({true, true, false});
         auto* coloring = pair.ours.doc()->editor()->document()->findChild<SyntaxColoring*>();
         while (!coloring->isComplete()) {
             const double start = threadMilliseconds();

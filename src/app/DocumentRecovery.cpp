@@ -1,20 +1,23 @@
 #include "app/DocumentRecovery.h"
 
-#include "app/DocumentWindows.h"
-#include "app/MainFrame.h"
+#include "app/DocumentArea.h"
 #include "editor/EditorBox.h"
 #include "recovery/OrphanedJournals.h"
 #include "recovery/RecoveryJournal.h"
 #include "state/ProgramState.h"
 #include "ui/DialogService.h"
 
-DocumentRecovery::DocumentRecovery(MainFrame& frame, RecoveryJournal& journal)
-    : QObject(&frame), m_frame(frame), m_journal(journal) {
-    DocumentWindows& windows = frame.documents();
-    connect(&windows, &DocumentWindows::created, this, &DocumentRecovery::follow);
-    connect(&windows, &DocumentWindows::closing, this,
+DocumentRecovery::DocumentRecovery(DocumentArea& documents, DocumentTable& table,
+                                   RecoveryJournal& journal, DialogService& dialogs,
+                                   QWidget* dialogParent)
+    : QObject(&documents),
+      m_documents(documents),
+      m_journal(journal),
+      m_dialogs(dialogs),
+      m_dialogParent(dialogParent) {
+    connect(&documents, &DocumentArea::created, this, &DocumentRecovery::follow);
+    connect(&documents, &DocumentArea::closing, this,
             [this](DocumentWindow& doc) { m_journal.noteClosed(*doc.editor()->document()); });
-    DocumentTable& table = frame.state().documents();
     connect(&table, &DocumentTable::captionChanged, this, [this](int slot) {
         if (DocumentWindow* doc = windowOf(slot))
             describe(*doc);
@@ -24,13 +27,13 @@ DocumentRecovery::DocumentRecovery(MainFrame& frame, RecoveryJournal& journal)
         if (DocumentWindow* doc = windowOf(slot); doc && !changed)
             m_journal.noteSaved(*doc->editor()->document());
     });
-    connect(&journal, &RecoveryJournal::writeFailed, this, [this](const QString& message) {
-        m_frame.setStatusMessage(QStringLiteral("No recovery copy kept: ") + message);
-    });
+    connect(&journal, &RecoveryJournal::writeFailed, this, &DocumentRecovery::troubleChanged);
+    connect(&journal, &RecoveryJournal::writeRecovered, this,
+            [this] { emit troubleChanged(QString()); });
 }
 
 DocumentWindow* DocumentRecovery::windowOf(int slot) const {
-    return m_frame.documents().window(slot);
+    return m_documents.window(slot);
 }
 
 void DocumentRecovery::follow(DocumentWindow& doc) {
@@ -61,15 +64,42 @@ void DocumentRecovery::offerUnsavedDocuments() {
     // stay where they are for a later start.
     if (orphans.isEmpty() || !m_journal.open())
         return;
-    const RecoveryAnswer answer = m_frame.dialogs().showRecovery(&m_frame, orphans.request());
-    orphans.resolve(answer, [this](const RecoverableEntry& kept) { return restore(kept); });
+    const RecoveryChoice choice = m_dialogs.showRecovery(m_dialogParent, orphans.request());
+    m_startWindow = choice.answer == RecoveryAnswer::Restore ? pristineStartWindow() : nullptr;
+    const QStringList damaged =
+        orphans.resolve(choice, [this](const RecoverableEntry& kept) { return restore(kept); });
+    m_startWindow = nullptr;
+    if (!damaged.isEmpty())
+        m_dialogs.showNote(m_dialogParent, damaged.join(QLatin1Char('\n')));
+}
+
+QString DocumentRecovery::currentTrouble() const {
+    return m_journal.lastFailure();
+}
+
+// The window start-up made, when nothing has been done with it: the first restored document
+// takes its place instead of standing beside it.
+DocumentWindow* DocumentRecovery::pristineStartWindow() const {
+    const QList<DocumentWindow*> open = m_documents.openWindows();
+    if (open.size() != 1)
+        return nullptr;
+    DocumentWindow* doc = open.first();
+    const bool untouched = doc->caption() == QStringLiteral("Untitled") && !doc->isChanged() &&
+                           doc->editor()->document()->isEmpty();
+    return untouched ? doc : nullptr;
 }
 
 // A window of its own for the kept text, with the path or caption it had, marked changed; the
 // entry becomes this run's.
 bool DocumentRecovery::restore(const RecoverableEntry& kept) {
     const JournalEntry& entry = kept.entry;
-    DocumentWindow* doc = m_frame.documents().createForFile(entry.displayName());
+    // An untitled document gets a caption no open window has, as File > New would give it.
+    DocumentWindow* doc = std::exchange(m_startWindow, nullptr);
+    if (doc && !entry.path.isEmpty())
+        doc->setCaption(entry.path);
+    else if (!doc)
+        doc = entry.path.isEmpty() ? m_documents.createUntitled()
+                                   : m_documents.createForFile(entry.path);
     doc->loadKeptText(entry.bytes, entry.keptFormat(), entry.format);
     doc->setChanged(true);
     return m_journal.adopt(*doc->editor()->document(), kept);

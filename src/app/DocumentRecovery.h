@@ -2,8 +2,11 @@
 
 #include <QObject>
 
+class DialogService;
+class DocumentArea;
+class DocumentTable;
 class DocumentWindow;
-class MainFrame;
+class QWidget;
 class RecoveryJournal;
 struct RecoverableEntry;
 
@@ -13,19 +16,31 @@ struct RecoverableEntry;
 class DocumentRecovery : public QObject {
     Q_OBJECT
 public:
-    DocumentRecovery(MainFrame& frame, RecoveryJournal& journal);
+    DocumentRecovery(DocumentArea& documents, DocumentTable& table, RecoveryJournal& journal,
+                     DialogService& dialogs, QWidget* dialogParent);
 
     // Offers the documents that runs which ended uncleanly had not saved, if there are any.
     void offerUnsavedDocuments();
     // The run ends cleanly: nothing is left for a later start.
     void finish();
 
+    // Why recovery copies cannot be kept at the moment; empty while they can.
+    QString currentTrouble() const;
+
+signals:
+    // Recovery copies cannot be kept, for `reason`; an empty reason: they can again.
+    void troubleChanged(const QString& reason);
+
 private:
     void follow(DocumentWindow& doc);
     void describe(DocumentWindow& doc);
     DocumentWindow* windowOf(int slot) const;
     bool restore(const RecoverableEntry& kept);
+    DocumentWindow* pristineStartWindow() const;
 
-    MainFrame& m_frame;
+    DocumentArea& m_documents;
     RecoveryJournal& m_journal;
+    DialogService& m_dialogs;
+    QWidget* m_dialogParent;
+    DocumentWindow* m_startWindow = nullptr;
 };

@@ -1,21 +1,14 @@
 #include "app/MainFrame.h"
 
-#include "app/DocumentRecovery.h"
-#include "app/DocumentWindows.h"
-#include "app/FrameCommands.h"
 #include "app/StatusLine.h"
-#include "app/TagBoxes.h"
 #include "app/Toolbar.h"
-#include "commands/CommandSet.h"
+#include "commands/CommandMenus.h"
 #include "commands/RecentFileEntries.h"
+#include "document/CommandHandlers.h"
+#include "document/DocumentWindow.h"
 #include "state/ProgramState.h"
-#include "templates/Templates.h"
-#include "ui/BusyCursor.h"
-#include "ui/DialogService.h"
 
 #include <QCloseEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
@@ -43,17 +36,22 @@ const QScreen* screenShowing(const QRect& pixels) {
     return nullptr;
 }
 
+// The document window the area shows in front, if any.
+DocumentWindow* documentIn(const QMdiArea& area) {
+    QMdiSubWindow* sub = area.currentSubWindow();
+    if (!sub)
+        sub = area.activeSubWindow();
+    return sub ? qobject_cast<DocumentWindow*>(sub->widget()) : nullptr;
+}
+
 }  // namespace
 
-MainFrame::MainFrame(ProgramState& state, DialogService& dialogs, RecoveryJournal* journal,
-                     QWidget* parent)
+MainFrame::MainFrame(ProgramState& state, const CommandHandlers& commands, QWidget* parent)
     : QMainWindow(parent),
       m_state(state),
-      m_dialogs(dialogs),
+      m_commands(commands),
       m_mdi(new QMdiArea),
-      m_status(new StatusLine),
-      m_documents(new DocumentWindows(*this)),
-      m_commands(std::make_unique<FrameCommands>(*this)) {
+      m_status(new StatusLine) {
     setObjectName(QStringLiteral("main_frame"));
     setWindowTitle(kCaption);
     auto* central = new QWidget;
@@ -69,8 +67,6 @@ MainFrame::MainFrame(ProgramState& state, DialogService& dialogs, RecoveryJourna
     move(initial.topLeft());
     resize(initial.size());
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &MainFrame::showMenusOf);
-    if (journal)
-        m_recovery = new DocumentRecovery(*this, *journal);
 }
 
 MainFrame::~MainFrame() {
@@ -79,29 +75,43 @@ MainFrame::~MainFrame() {
 }
 
 void MainFrame::buildMenus() {
-    m_menus = new CommandSet(frameMenuLayout(), this);
+    m_menus = new CommandMenus(frameMenuLayout(), this);
     new RecentFileEntries(*m_menus->menu("file_menu"), RecentFileEntries::Separator::None,
                           m_state.recentFiles(),
-                          [this](const QString& file) { m_commands->openRecentFile(file); });
-    connect(m_menus, &CommandSet::triggered, this, [this](Command id) {
-        m_commands->run(id, nullptr);
-        refreshCommands();
+                          [this](const QString& file) { emit recentFileChosen(file); });
+    connect(m_menus, &CommandMenus::triggered, this, [this](Command id) {
+        m_commands.run(id, nullptr);
+        refreshMenus();
     });
     for (QMenu* menu : m_menus->menus())
-        connect(menu, &QMenu::aboutToShow, this, &MainFrame::refreshCommands);
-    connect(&m_state, &ProgramState::marksChanged, this, &MainFrame::refreshCommands);
-    refreshCommands();
+        connect(menu, &QMenu::aboutToShow, this, &MainFrame::refreshMenus);
+    connect(&m_state, &ProgramState::marksChanged, this, &MainFrame::refreshMenus);
     showMenusOf(nullptr);
 }
 
-void MainFrame::refreshCommands() {
-    const MenuMarks marks = m_state.frameMarks();
-    CommandStatus status;
-    status.useTemplate = marks.useTemplate;
-    status.cancelNewForm = marks.cancelNewForm;
-    status.preferencesCleared = marks.preferencesCleared;
-    status.toolbarShown = m_state.toolbarShown();
-    m_menus->refresh(status);
+void MainFrame::refreshMenus() {
+    m_commands.refresh(*m_menus, CommandStatus::of(m_state, nullptr));
+}
+
+void MainFrame::bindCommands(CommandHandlers& commands) {
+    commands.bind(Command::FileExit, [this](DocumentWindow* doc) {
+        if (doc)
+            exitFromDocument();
+        else
+            exitFromFrame();
+    });
+    commands.bind(
+        Command::OptionsToolbar,
+        [this](DocumentWindow*) {
+            const bool shown = !m_state.toolbarShown();
+            showToolbar(shown);
+            m_state.preferences().setToolbarShown(shown);
+        },
+        [](const CommandStatus& status) { return status.toolbarShown; });
+}
+
+void MainFrame::setDocumentCloser(std::function<bool()> closeDocuments) {
+    m_closeDocuments = std::move(closeDocuments);
 }
 
 QAction* MainFrame::action(Command id) const {
@@ -116,40 +126,10 @@ QAction* MainFrame::entry(const QString& name) const {
     return nullptr;
 }
 
-void MainFrame::startUp(const QString& commandLine) {
+void MainFrame::showAtStoredPlace() {
     restoreGeometry();
     show();
     keepFrameOnScreen();
-    if (m_state.preferences().tabbedWindows())
-        showTabbedWindows(true);
-    // After the rest of start-up, with the frame drawn: nothing to offer costs one folder listing.
-    if (m_recovery)
-        QMetaObject::invokeMethod(m_recovery, &DocumentRecovery::offerUnsavedDocuments,
-                                  Qt::QueuedConnection);
-    m_state.documents().startWith();
-    DocumentWindow* first = m_documents->create(1, QStringLiteral("Untitled"));
-    first->setChanged(false);
-    m_state.recentFiles().rebuild();
-    m_state.search().direction = 1;
-    Preferences& prefs = m_state.preferences();
-    if (prefs.templateOptions().marksFrameAtStartUp()) {
-        MenuMarks marks = m_state.frameMarks();
-        marks.useTemplate = true;
-        m_state.setFrameMarks(marks);
-    }
-    if (prefs.toolbarShown())
-        m_commands->run(Command::OptionsToolbar, nullptr);
-    // The boxes are filled when the toolbar that holds them is made.
-    m_documents->fitToClientArea(*first);
-    m_commands->appearance().applyStored(*first);
-    if (prefs.font())
-        m_status->font()->setText(prefs.fontStatusText());
-    if (commandLine.isEmpty() && m_documents->applyTemplate(*first))
-        m_status->templateFile()->setText(Templates::statusText(prefs.templateOptions().file));
-    if (!commandLine.isEmpty() && !openCommandLineFile(commandLine))
-        return;
-    setWindowTitle(kCaption);
-    closeNoformWindow();
 }
 
 void MainFrame::restoreGeometry() {
@@ -181,33 +161,9 @@ void MainFrame::keepFrameOnScreen() {
     m_geometry.adjusted(QRect(pos(), size()));
 }
 
-bool MainFrame::openCommandLineFile(const QString& name) {
-    QFile file(name);
-    if (!QFileInfo(name).isFile() || !file.open(QIODevice::ReadOnly)) {
-        showMessage(QStringLiteral("Can't open : ") + name);
-        return false;
-    }
-    BusyCursor busy;
-    DocumentWindow* doc = m_documents->active();
-    doc->loadBytes(file.readAll());
-    doc->setCaption(name);
-    doc->setChanged(false);
-    return true;
-}
-
-void MainFrame::closeNoformWindow() {
-    if (!m_state.preferences().startWithoutDocument())
-        return;
-    MenuMarks marks = m_state.frameMarks();
-    marks.cancelNewForm = true;
-    m_state.setFrameMarks(marks);
-    if (DocumentWindow* doc = m_documents->active())
-        doc->closeDocument();
-}
-
 void MainFrame::showMenusOf(QMdiSubWindow*) {
     // The active document's own menus take the frame's place while one is open.
-    const DocumentWindow* doc = m_documents->active();
+    const DocumentWindow* doc = documentIn(*m_mdi);
     menuBar()->clear();
     for (QMenu* menu : doc ? doc->menus() : m_menus->menus())
         menuBar()->addMenu(menu);
@@ -215,7 +171,7 @@ void MainFrame::showMenusOf(QMdiSubWindow*) {
 }
 
 void MainFrame::showCaretPlace() {
-    const DocumentWindow* doc = m_documents->active();
+    const DocumentWindow* doc = documentIn(*m_mdi);
     m_status->caretPlace()->setText(doc ? doc->caretPlace() : QString());
 }
 
@@ -225,19 +181,20 @@ void MainFrame::showDocumentTools(bool shown) {
         m_toolbar->showDocumentTools(shown);
 }
 
+void MainFrame::setToolbarMaker(std::function<Toolbar*()> makeToolbar) {
+    m_makeToolbar = std::move(makeToolbar);
+}
+
 Toolbar* MainFrame::toolbar() {
     // Made when first needed: it is hidden until switched on, and building its boxes and
     // pictures would only slow every start without it.
-    if (!m_toolbar) {
-        m_toolbar = new Toolbar(*m_documents, m_commands->builders());
+    if (!m_toolbar && m_makeToolbar) {
+        m_toolbar = m_makeToolbar();
         m_centralLayout->insertWidget(0, m_toolbar);
-        connect(m_toolbar, &Toolbar::buttonChosen, this,
-                [this](ToolbarButton button) { m_commands->runToolbarButton(button); });
         connect(m_toolbar, &Toolbar::hint, this, [this](const QString& hint) {
             m_status->restartTimer();
             setStatusMessage(hint);
         });
-        m_toolbar->tagBoxes().fill();
         m_toolbar->showDocumentTools(!m_toolsHidden);
     }
     return m_toolbar;
@@ -248,7 +205,9 @@ bool MainFrame::toolbarShown() const {
 }
 
 void MainFrame::showToolbar(bool shown) {
-    toolbar()->setVisible(shown);
+    if (!toolbar())
+        return;
+    m_toolbar->setVisible(shown);
     // The document area gives up or takes back the toolbar's room at once, so that a window
     // sized right after this fits the area as it now is.
     m_centralLayout->activate();
@@ -280,22 +239,8 @@ void MainFrame::showUnderDocuments(QWidget* panel) {
     panel->show();
 }
 
-void MainFrame::showTabbedWindows(bool tabbed) {
-    m_mdi->setViewMode(tabbed ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
-    if (tabbed) {
-        m_mdi->setDocumentMode(true);
-        m_mdi->setTabsClosable(true);
-        m_mdi->setTabsMovable(true);
-    }
-    m_state.setTabbedWindows(tabbed);
-}
-
 void MainFrame::setStatusMessage(const QString& text) {
     m_status->message()->setText(text);
-}
-
-void MainFrame::showMessage(const QString& text) {
-    m_dialogs.showNote(this, text);
 }
 
 void MainFrame::storeGeometry() {
@@ -304,9 +249,9 @@ void MainFrame::storeGeometry() {
 
 void MainFrame::exitFromFrame() {
     storeGeometry();
-    m_skipQueryUnload = true;
+    m_leavingFromMenu = true;
     close();
-    m_skipQueryUnload = false;
+    m_leavingFromMenu = false;
 }
 
 void MainFrame::exitFromDocument() {
@@ -314,30 +259,20 @@ void MainFrame::exitFromDocument() {
     close();
 }
 
-void MainFrame::queryUnload() {
+void MainFrame::prepareToLeave() {
     if (isMinimized())
         showNormal();
-    m_commands->backupUserMenuFile();
+    emit leaving();
     storeGeometry();
 }
 
 void MainFrame::closeEvent(QCloseEvent* event) {
-    if (!m_skipQueryUnload)
-        queryUnload();
-    // Every window is asked before any closes, so that Cancel in one keeps all of them open,
-    // those already answered with No included.
-    const QList<DocumentWindow*> windows = m_documents->openWindows();
-    for (DocumentWindow* doc : windows) {
-        if (!m_commands->files().confirmClose(*doc)) {
-            event->ignore();
-            return;
-        }
+    if (!m_leavingFromMenu)
+        prepareToLeave();
+    if (m_closeDocuments && !m_closeDocuments()) {
+        event->ignore();
+        return;
     }
-    m_documents->setClosingAll(true);
-    for (DocumentWindow* doc : windows)
-        doc->closeDocument();
-    m_documents->setClosingAll(false);
-    if (m_recovery)
-        m_recovery->finish();
+    emit closingDown();
     event->accept();
 }

@@ -131,10 +131,10 @@ std::optional<QString> QtDialogService::askTag(QWidget* parent) {
     return dialog.tagField()->text();
 }
 
-RecoveryAnswer QtDialogService::showRecovery(QWidget* parent, const RecoveryRequest& request) {
+RecoveryChoice QtDialogService::showRecovery(QWidget* parent, const RecoveryRequest& request) {
     RecoveryDialog dialog(request, parent);
     dialog.exec();
-    return dialog.answer();
+    return {dialog.answer(), dialog.chosen()};
 }
 
 std::optional<LineColumn> QtDialogService::showGoToLine(QWidget* parent, int lineCount) {

@@ -16,7 +16,7 @@ public:
     std::optional<QColor> showColor(QWidget* parent, const QColor& initial) override;
     std::optional<FontChoice> showFont(QWidget* parent, const FontChoice& initial) override;
     std::optional<QString> askTag(QWidget* parent) override;
-    RecoveryAnswer showRecovery(QWidget* parent, const RecoveryRequest& request) override;
+    RecoveryChoice showRecovery(QWidget* parent, const RecoveryRequest& request) override;
     std::optional<LineColumn> showGoToLine(QWidget* parent, int lineCount) override;
 
     // "Text|pattern|Text|pattern" as Qt's name filters ("Text (pattern)"); "*.*" matches every

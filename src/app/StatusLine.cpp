@@ -22,7 +22,8 @@ constexpr int kTimerMs = 3000;
 
 }  // namespace
 
-StatusLine::StatusLine(QWidget* parent) : QWidget(parent), m_timer(new QTimer(this)) {
+StatusLine::StatusLine(QWidget* parent)
+    : QWidget(parent), m_timer(new QTimer(this)), m_recoveryMark(new QLabel(this)) {
     setObjectName(QStringLiteral("status_line"));
     const int height = Twips::toPixels(kHeightTwips);
     setFixedHeight(height);
@@ -40,6 +41,11 @@ StatusLine::StatusLine(QWidget* parent) : QWidget(parent), m_timer(new QTimer(th
                            height);
         m_labels[i] = label;
     }
+    m_recoveryMark->setObjectName(QStringLiteral("status_recovery"));
+    m_recoveryMark->setFrameShape(QFrame::Panel);
+    m_recoveryMark->setFrameShadow(QFrame::Sunken);
+    m_recoveryMark->setFixedHeight(height);
+    m_recoveryMark->hide();
     m_timer->setObjectName(QStringLiteral("status_hint_timer"));
     m_timer->setInterval(kTimerMs);
     connect(m_timer, &QTimer::timeout, this, [this] {
@@ -51,4 +57,30 @@ StatusLine::StatusLine(QWidget* parent) : QWidget(parent), m_timer(new QTimer(th
 
 void StatusLine::restartTimer() {
     m_timer->start();
+}
+
+void StatusLine::showRecoveryTrouble(const QString& reason) {
+    m_recoveryReason = reason;
+    m_recoveryMark->setToolTip(reason);
+    m_recoveryMark->setAccessibleDescription(reason);
+    m_recoveryMark->setVisible(!reason.isEmpty());
+    placeRecoveryMark();
+}
+
+void StatusLine::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeRecoveryMark();
+}
+
+void StatusLine::placeRecoveryMark() {
+    if (m_recoveryReason.isEmpty())
+        return;
+    // As much of the reason as half the line holds; the tooltip has all of it.
+    const QString full = tr(" No recovery copy: %1 ").arg(m_recoveryReason);
+    const int room = std::max(Twips::toPixels(3000), width() / 2);
+    m_recoveryMark->setText(m_recoveryMark->fontMetrics().elidedText(full, Qt::ElideRight, room));
+    m_recoveryMark->adjustSize();
+    // At the right end, where it stays in sight however narrow the frame, over the other labels.
+    m_recoveryMark->move(std::max(0, width() - m_recoveryMark->width()), 0);
+    m_recoveryMark->raise();
 }

@@ -1,6 +1,8 @@
 #include "app/WindowMenu.h"
 
-#include "app/DocumentWindows.h"
+#include "app/DocumentArea.h"
+#include "document/CommandHandlers.h"
+#include "state/ProgramState.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -39,12 +41,48 @@ QString listEntryText(int number, const QString& caption) {
 
 }  // namespace
 
-WindowMenu::WindowMenu(QMenu& menu, DocumentWindows& windows, QMdiArea& area)
+WindowMenu::WindowMenu(QMenu& menu, DocumentArea& windows, QMdiArea& area)
     : QObject(&menu), m_menu(menu), m_windows(windows), m_area(area) {
     connect(&m_menu, &QMenu::aboutToShow, this, &WindowMenu::rebuildList);
 }
 
-void WindowMenu::attach(QMenu& menu, DocumentWindows& windows, QMdiArea& area) {
+void WindowMenu::bindCommands(CommandHandlers& commands, QMdiArea& area, ProgramState& state) {
+    // Tabs show one window at a time, filling the area: there is nothing to arrange.
+    const CommandHandlers::Rule arranges = [](const CommandStatus& status) {
+        return !status.tabbedWindows;
+    };
+    commands.bind(
+        Command::WindowCascade, [&area](DocumentWindow*) { area.cascadeSubWindows(); }, nullptr,
+        arranges);
+    commands.bind(
+        Command::WindowTile, [&area](DocumentWindow*) { tile(area); }, nullptr, arranges);
+    commands.bind(
+        Command::WindowArrangeIcons, [&area](DocumentWindow*) { arrangeIcons(area); }, nullptr,
+        arranges);
+    commands.bind(Command::WindowNext, [&area](DocumentWindow*) { area.activateNextSubWindow(); });
+    commands.bind(Command::WindowPrevious,
+                  [&area](DocumentWindow*) { area.activatePreviousSubWindow(); });
+    commands.bind(
+        Command::WindowTabbed,
+        [&area, &state](DocumentWindow*) {
+            const bool tabbed = !state.tabbedWindows();
+            showTabbed(area, state, tabbed);
+            state.preferences().setTabbedWindows(tabbed);
+        },
+        [](const CommandStatus& status) { return status.tabbedWindows; });
+}
+
+void WindowMenu::showTabbed(QMdiArea& area, ProgramState& state, bool tabbed) {
+    area.setViewMode(tabbed ? QMdiArea::TabbedView : QMdiArea::SubWindowView);
+    if (tabbed) {
+        area.setDocumentMode(true);
+        area.setTabsClosable(true);
+        area.setTabsMovable(true);
+    }
+    state.setTabbedWindows(tabbed);
+}
+
+void WindowMenu::attach(QMenu& menu, DocumentArea& windows, QMdiArea& area) {
     new WindowMenu(menu, windows, area);
 }
 

@@ -1,5 +1,7 @@
 #include "builders/BuilderLauncher.h"
 
+#include "document/CommandHandlers.h"
+
 #include <QDialog>
 
 BuilderLauncher::BuilderLauncher(InsertionTarget& target, DialogService& dialogs, QWidget* parent)
@@ -20,4 +22,9 @@ QDialog* BuilderLauncher::open(BuilderKind kind) {
 QDialog* BuilderLauncher::openBuilder(BuilderKind kind) const {
     QDialog* builder = m_open[static_cast<int>(kind)];
     return builder && !builder->isHidden() ? builder : nullptr;
+}
+
+void BuilderLauncher::bindCommands(CommandHandlers& commands) {
+    commands.bind(Command::InsertQuickPage,
+                  [this](DocumentWindow*) { open(BuilderKind::QuickPage); });
 }

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <array>
 
+class CommandHandlers;
 class DialogService;
 class InsertionTarget;
 class QDialog;
@@ -16,6 +17,9 @@ class QWidget;
 class BuilderLauncher {
 public:
     BuilderLauncher(InsertionTarget& target, DialogService& dialogs, QWidget* parent);
+
+    // Binds Insert > Quick Page.
+    void bindCommands(CommandHandlers& commands);
 
     // Shows the builder of that kind and returns it.
     QDialog* open(BuilderKind kind);

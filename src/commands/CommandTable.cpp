@@ -30,7 +30,8 @@ constexpr CommandRow kRows[] = {
     {C::InsertQuickPage, "insert_quick_page", "&Quick Page"},
     {C::OptionsTemplate, "options_template", "Te&mplate", "", true},
     {C::OptionsToolbar, "options_toolbar", "&Toolbar", "", true},
-    {C::OptionsCancelNewForm, "options_cancel_new_form", "&Cancel new form on startup", "", true},
+    {C::OptionsStartWithoutDocument, "options_cancel_new_form", "&Cancel new form on startup", "",
+     true},
     {C::OptionsBackgroundColor, "options_background_color", "&Background color"},
     {C::OptionsForegroundColor, "options_foreground_color", "&Foreground color"},
     {C::OptionsFont, "options_font", "&Font"},
@@ -40,6 +41,7 @@ constexpr CommandRow kRows[] = {
     {C::OptionsClearPreferences, "options_clear_preferences", "Clear &Preferences", "", true},
     {C::ToolsPreviewInBrowser, "tools_preview_in_browser", "&Preview in Browser", "F12"},
     {C::ToolsCheckPage, "tools_check_page", "&Check Page", "F7"},
+    {C::ToolsStopCheck, "tools_stop_check", "&Stop Check", "Shift+F7"},
     {C::OptionsOpenLargeFiles, "options_open_large_files", "Open &Large Files", "", true},
     {C::ViewSyntaxColouring, "view_syntax_colouring", "&Syntax Colouring", "", true},
     {C::ViewLineNumbers, "view_line_numbers", "&Line Numbers", "", true},
@@ -65,7 +67,7 @@ static_assert(rowsFollowTheEnum(), "one row per command, in the enum's order");
 
 const MenuItem kFileItems[] = {C::FileNew, C::FileOpen, C::FileExit, "file_separator"};
 const MenuItem kFrameOptionItems[] = {C::OptionsTemplate, C::OptionsToolbar,
-                                      C::OptionsCancelNewForm, "clear_separator",
+                                      C::OptionsStartWithoutDocument, "clear_separator",
                                       C::OptionsClearPreferences};
 const MenuItem kHelpItems[] = {C::HelpReadme, C::HelpAbout};
 const MenuLayout kFrameMenus[] = {
@@ -90,7 +92,7 @@ const MenuItem kColorItems[] = {C::OptionsBackgroundColor, C::OptionsForegroundC
 const MenuLayout kColors{"colors_menu", "&Colors", kColorItems};
 const MenuItem kDocumentOptionItems[] = {C::OptionsTemplate,
                                          C::OptionsToolbar,
-                                         C::OptionsCancelNewForm,
+                                         C::OptionsStartWithoutDocument,
                                          kColors,
                                          C::OptionsFont,
                                          "user_menus_separator",
@@ -102,7 +104,7 @@ const MenuItem kDocumentOptionItems[] = {C::OptionsTemplate,
                                          "large_files_separator",
                                          C::OptionsOpenLargeFiles};
 const MenuItem kViewItems[] = {C::ViewSyntaxColouring, C::ViewLineNumbers};
-const MenuItem kToolItems[] = {C::ToolsPreviewInBrowser, C::ToolsCheckPage};
+const MenuItem kToolItems[] = {C::ToolsPreviewInBrowser, C::ToolsCheckPage, C::ToolsStopCheck};
 const MenuItem kWindowItems[] = {C::WindowCascade, C::WindowTile,           C::WindowArrangeIcons,
                                  C::WindowTabbed,  "next_window_separator", C::WindowNext,
                                  C::WindowPrevious};

@@ -1,7 +1,9 @@
 #include "document/DocumentWindow.h"
 
-#include "commands/CommandSet.h"
+#include "commands/CommandMenus.h"
 #include "commands/RecentFileEntries.h"
+#include "document/CommandHandlers.h"
+#include "document/EditOperations.h"
 #include "editor/EditorAppearance.h"
 #include "editor/EditorBox.h"
 #include "state/ProgramState.h"
@@ -19,13 +21,14 @@
 #include <QVBoxLayout>
 
 DocumentWindow::DocumentWindow(ProgramState& state, int slot, Host& host, InsertionTarget& target,
-                               DialogService& dialogs)
+                               DialogService& dialogs, const CommandHandlers& commands)
     : m_state(state),
       m_slot(slot),
       m_host(host),
       m_editor(new EditorBox(this)),
       m_commonDialog(dialogs, this),
-      m_commands(new CommandSet(documentMenuLayout(), this)),
+      m_commands(commands),
+      m_menus(new CommandMenus(documentMenuLayout(), this)),
       m_aids(*m_editor) {
     setObjectName(QStringLiteral("document_window"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -39,7 +42,8 @@ DocumentWindow::DocumentWindow(ProgramState& state, int slot, Host& host, Insert
     connectEditor();
     setCaption(QStringLiteral("Untitled"));
     applyEditorSwitches();
-    refreshCommands();
+    refreshMenus();
+    EditOperations::routeKeys(*this);
 }
 
 QString DocumentWindow::caption() const {
@@ -108,15 +112,15 @@ QString DocumentWindow::caretPlace() const {
 
 void DocumentWindow::switchWrap() {
     m_editor->switchBox();
-    refreshCommands();
+    refreshMenus();
 }
 
 const QList<QMenu*>& DocumentWindow::menus() const {
-    return m_commands->menus();
+    return m_menus->menus();
 }
 
 QAction* DocumentWindow::action(Command id) const {
-    return m_commands->action(id);
+    return m_menus->action(id);
 }
 
 QAction* DocumentWindow::entry(const QString& name) const {
@@ -124,7 +128,7 @@ QAction* DocumentWindow::entry(const QString& name) const {
 }
 
 QMenu* DocumentWindow::menu(const char* name) const {
-    return m_commands->menu(name);
+    return m_menus->menu(name);
 }
 
 void DocumentWindow::buildMenus(InsertionTarget& target) {
@@ -134,12 +138,12 @@ void DocumentWindow::buildMenus(InsertionTarget& target) {
     new RecentFileEntries(*menu("file_menu"), RecentFileEntries::Separator::Own,
                           m_state.recentFiles(),
                           [this](const QString& file) { m_host.openRecentFile(file); });
-    connect(m_commands, &CommandSet::triggered, this, [this](Command id) {
-        m_host.runCommand(id, *this);
-        refreshCommands();
+    connect(m_menus, &CommandMenus::triggered, this, [this](Command id) {
+        m_commands.run(id, this);
+        refreshMenus();
     });
-    for (QMenu* each : m_commands->menus())
-        connect(each, &QMenu::aboutToShow, this, &DocumentWindow::refreshCommands);
+    for (QMenu* each : m_menus->menus())
+        connect(each, &QMenu::aboutToShow, this, &DocumentWindow::refreshMenus);
 }
 
 void DocumentWindow::connectState() {
@@ -154,33 +158,19 @@ void DocumentWindow::connectState() {
     });
     connect(&table, &DocumentTable::marksChanged, this, [this](int slot) {
         if (slot == m_slot)
-            refreshCommands();
+            refreshMenus();
     });
-    connect(&m_state, &ProgramState::marksChanged, this, &DocumentWindow::refreshCommands);
+    connect(&m_state, &ProgramState::marksChanged, this, &DocumentWindow::refreshMenus);
     connect(&m_state, &ProgramState::editorSwitchesChanged, this, [this] {
         applyEditorSwitches();
-        refreshCommands();
+        refreshMenus();
     });
     connect(&m_state, &ProgramState::userMenusChanged, this,
             [this] { UserMenus::draw(this, m_state.userMenus()); });
 }
 
-void DocumentWindow::refreshCommands() {
-    const MenuMarks& marks = m_state.documents().marks(m_slot);
-    CommandStatus status;
-    status.useTemplate = marks.useTemplate;
-    status.cancelNewForm = marks.cancelNewForm;
-    status.preferencesCleared = marks.preferencesCleared;
-    status.toolbarShown = m_state.toolbarShown();
-    status.wrapsText = m_editor->wraps();
-    const EditorSwitches& switches = m_state.editorSwitches();
-    status.syntaxColouring = switches.syntaxColouring;
-    status.lineNumbers = switches.lineNumbers;
-    status.openLargeFiles = switches.openLargeFiles;
-    status.canUndo = m_editor->document()->isUndoAvailable();
-    status.canRedo = m_editor->document()->isRedoAvailable();
-    status.tabbedWindows = m_state.tabbedWindows();
-    m_commands->refresh(status);
+void DocumentWindow::refreshMenus() {
+    m_commands.refresh(*m_menus, CommandStatus::of(m_state, this));
 }
 
 void DocumentWindow::applyEditorSwitches() {
@@ -191,9 +181,9 @@ void DocumentWindow::connectEditor() {
     connect(m_editor->document(), &QTextDocument::contentsChange, this,
             &DocumentWindow::onContentsChange);
     connect(m_editor->document(), &QTextDocument::undoAvailable, this,
-            &DocumentWindow::refreshCommands);
+            &DocumentWindow::refreshMenus);
     connect(m_editor->document(), &QTextDocument::redoAvailable, this,
-            &DocumentWindow::refreshCommands);
+            &DocumentWindow::refreshMenus);
     connect(m_editor, &QPlainTextEdit::cursorPositionChanged, this, &DocumentWindow::caretMoved);
     connect(m_editor, &EditorBox::keyReleased, this, &DocumentWindow::reportSize);
     connect(m_editor, &EditorBox::mouseReleased, this, &DocumentWindow::reportSize);

@@ -8,7 +8,8 @@
 #include <QString>
 #include <QWidget>
 
-class CommandSet;
+class CommandHandlers;
+class CommandMenus;
 class EditorBox;
 class InsertionTarget;
 class ProgramState;
@@ -26,8 +27,6 @@ public:
     class Host {
     public:
         virtual ~Host() = default;
-        // One of the window's menu commands was chosen.
-        virtual void runCommand(Command id, DocumentWindow& doc) = 0;
         // The close prompt; false keeps the window open.
         virtual bool queryClose(DocumentWindow& doc) = 0;
         // The window has agreed to close and is about to go.
@@ -37,7 +36,7 @@ public:
     };
 
     DocumentWindow(ProgramState& state, int slot, Host& host, InsertionTarget& target,
-                   DialogService& dialogs);
+                   DialogService& dialogs, const CommandHandlers& commands);
 
     int slot() const { return m_slot; }
     EditorBox* editor() const { return m_editor; }
@@ -72,7 +71,7 @@ public:
     QAction* entry(const QString& name) const;
     QMenu* menu(const char* name) const;
     // Sets the entries' marks from the program state and this window's editor.
-    void refreshCommands();
+    void refreshMenus();
     // The window's own colour and font dialog object.
     CommonDialog& commonDialog() { return m_commonDialog; }
 
@@ -111,7 +110,8 @@ private:
     EditorBox* m_editor;
     TextFormat m_format;
     CommonDialog m_commonDialog;
-    CommandSet* m_commands;
+    const CommandHandlers& m_commands;
+    CommandMenus* m_menus;
     EditorAids m_aids;
     bool m_applyingAppearance = false;
 };

@@ -1,17 +1,23 @@
 #include "editor/EditorTextLayout.h"
 
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
 
-EditorTextLayout::EditorTextLayout(QTextDocument* document) : QPlainTextDocumentLayout(document) {}
+EditorTextLayout::EditorTextLayout(QTextDocument* document)
+    : QPlainTextDocumentLayout(document), m_typedLine(document) {
+    // At the line's start: text put in there belongs to the line.
+    m_typedLine.setKeepPositionOnInsert(true);
+}
 
 void EditorTextLayout::keepShapesOf(const QTextBlock& block) {
-    // The line typed in before goes back to throwing its shaped text away.
-    if (block == m_typedLine)
+    const QTextBlock typed = m_typedLine.block();
+    if (typed == block && block.layout()->cacheEnabled())
         return;
-    if (m_typedLine.isValid() && m_typedLine.layout())
-        m_typedLine.layout()->setCacheEnabled(false);
-    m_typedLine = block;
+    // The line typed in before goes back to throwing its shaped text away.
+    if (typed.isValid() && typed.layout())
+        typed.layout()->setCacheEnabled(false);
+    m_typedLine.setPosition(block.position());
     block.layout()->setCacheEnabled(true);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QPlainTextDocumentLayout>
-#include <QTextBlock>
+#include <QTextCursor>
 
 // The editor's plain text layout, keeping the shaped text of the line being typed in. A layout
 // throws its shaped text away once laid out, so the editor would shape the line again to draw it
@@ -17,5 +17,8 @@ protected:
 private:
     void keepShapesOf(const QTextBlock& block);
 
-    QTextBlock m_typedLine;  // the last line an edit changed
+    // A place in the last line an edit changed. The document moves it along with every edit and
+    // puts it back at the start when the whole text is replaced; a QTextBlock kept instead would
+    // point into freed memory once its line is gone.
+    QTextCursor m_typedLine;
 };

@@ -9,8 +9,10 @@
 
 namespace {
 
-QString folderOf(const QString& path) {
-    return QDir::toNativeSeparators(QFileInfo(path).absolutePath());
+// The folder that refused: through a symbolic link, the target's, not the link's.
+QString folderOf(const QString& path, const WriteFailure& failure) {
+    return QDir::toNativeSeparators(failure.folder.isEmpty() ? QFileInfo(path).absolutePath()
+                                                             : failure.folder);
 }
 
 QString plainReason(const QString& path, const WriteFailure& failure) {
@@ -23,7 +25,7 @@ QString plainReason(const QString& path, const WriteFailure& failure) {
             return QStringLiteral("The file would be larger than this system allows.");
         case ENOENT:
         case ENOTDIR:
-            return QStringLiteral("The folder %1 no longer exists.").arg(folderOf(path));
+            return QStringLiteral("The folder %1 no longer exists.").arg(folderOf(path, failure));
         case EISDIR:
             return QStringLiteral("There is a folder of that name.");
         case EACCES:
@@ -32,7 +34,7 @@ QString plainReason(const QString& path, const WriteFailure& failure) {
                 return QStringLiteral("The file is read-only.");
             [[fallthrough]];
         case EROFS:
-            return QStringLiteral("The folder %1 is read-only.").arg(folderOf(path));
+            return QStringLiteral("The folder %1 is read-only.").arg(folderOf(path, failure));
     }
     return QStringLiteral("The file could not be written.");
 }
@@ -47,5 +49,8 @@ QString SaveMessage::forFailure(const QString& path, const WriteFailure& failure
     QString text = forReason(path, plainReason(path, failure));
     if (!failure.systemText.isEmpty())
         text += QStringLiteral(" (") + failure.systemText + QLatin1Char(')');
+    if (!failure.keptAside.isEmpty())
+        text += QStringLiteral("\nIts old content is kept in %1.")
+                    .arg(QDir::toNativeSeparators(failure.keptAside));
     return text;
 }

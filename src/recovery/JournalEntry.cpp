@@ -51,7 +51,7 @@ std::optional<TextFormat> formatFrom(const QJsonObject& header) {
 QJsonObject headerOf(const QByteArray& file, qsizetype* bodyStart) {
     const qsizetype firstEnd = file.indexOf('\n');
     const qsizetype secondEnd = firstEnd < 0 ? -1 : file.indexOf('\n', firstEnd + 1);
-    if (secondEnd < 0)
+    if (secondEnd < 0 || secondEnd >= JournalEntry::kLongestHeader)
         return {};
     *bodyStart = secondEnd + 1;
     return QJsonDocument::fromJson(file.mid(firstEnd + 1, secondEnd - firstEnd - 1)).object();
@@ -81,34 +81,55 @@ QByteArray JournalEntry::header() const {
            QJsonDocument(header).toJson(QJsonDocument::Compact) + '\n';
 }
 
+QString JournalTextSpan::checkSize(qint64 size) const {
+    if (size < length)
+        return QStringLiteral("it is cut short");
+    return size > length ? QStringLiteral("its text is damaged") : QString();
+}
+
+QString JournalTextSpan::check(const QByteArray& bytes) const {
+    if (const QString problem = checkSize(bytes.size()); !problem.isEmpty())
+        return problem;
+    return hashOf(bytes) == sha1 ? QString() : QStringLiteral("its text is damaged");
+}
+
 std::optional<JournalEntry> JournalEntry::parse(const QByteArray& file, QString* problem,
                                                 QString* name) {
-    if (!file.startsWith(kMagic))
+    JournalTextSpan text;
+    std::optional<JournalEntry> entry = parseHeader(file, &text, problem, name);
+    if (!entry)
+        return entry;
+    entry->bytes = file.mid(text.start);
+    if (const QString damage = text.check(entry->bytes); !damage.isEmpty())
+        return fail(problem, damage);
+    return entry;
+}
+
+std::optional<JournalEntry> JournalEntry::parseHeader(const QByteArray& start,
+                                                      JournalTextSpan* text, QString* problem,
+                                                      QString* name) {
+    if (!start.startsWith(kMagic))
         return fail(problem, QStringLiteral("it is not a recovery entry"));
-    if (!file.startsWith(kMagic + QByteArray::number(kVersion) + '\n'))
+    if (!start.startsWith(kMagic + QByteArray::number(kVersion) + '\n'))
         return fail(problem, QStringLiteral("it was written by another version of Pagelark"));
-    qsizetype bodyStart = 0;
-    const QJsonObject header = headerOf(file, &bodyStart);
+    qsizetype textStart = 0;
+    const QJsonObject header = headerOf(start, &textStart);
     const std::optional<TextFormat> format = formatFrom(header);
     const QDateTime taken =
         QDateTime::fromString(header.value(QLatin1String("taken")).toString(), Qt::ISODateWithMs);
     const QString keptAs = header.value(QLatin1String("keptAs")).toString();
-    if (!format || !taken.isValid() ||
+    *text = {textStart, header.value(QLatin1String("length")).toInteger(-1),
+             header.value(QLatin1String("sha1")).toString()};
+    if (!format || !taken.isValid() || text->length < 0 ||
         !(keptAs.isEmpty() || keptAs == encodingName(TextEncoding::Utf8)))
         return fail(problem, QStringLiteral("its description is damaged"));
     JournalEntry entry{header.value(QLatin1String("path")).toString(),
                        header.value(QLatin1String("caption")).toString(),
                        *format,
                        taken.toLocalTime(),
-                       file.mid(bodyStart),
+                       {},
                        !keptAs.isEmpty()};
     if (name)
         *name = entry.displayName();
-    const qint64 length = header.value(QLatin1String("length")).toInteger(-1);
-    if (entry.bytes.size() < length)
-        return fail(problem, QStringLiteral("it is cut short"));
-    if (entry.bytes.size() != length ||
-        hashOf(entry.bytes) != header.value(QLatin1String("sha1")).toString())
-        return fail(problem, QStringLiteral("its text is damaged"));
     return entry;
 }

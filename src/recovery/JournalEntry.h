@@ -8,6 +8,18 @@
 
 #include "text/TextFormat.h"
 
+// What an entry file's header says of the text after it.
+struct JournalTextSpan {
+    qint64 start = 0;  // in the file
+    qint64 length = 0;
+    QString sha1;
+
+    // Empty when a text of `size` bytes may be this one, else why not.
+    QString checkSize(qint64 size) const;
+    // Empty when `bytes` are this text, else why not.
+    QString check(const QByteArray& bytes) const;
+};
+
 // What the journal keeps of one changed document: where it belongs, how it is stored, when it
 // was taken, and its text as Save would write it.
 struct JournalEntry {
@@ -35,6 +47,12 @@ struct JournalEntry {
     // description could still be read, the document's display name in *name).
     static std::optional<JournalEntry> parse(const QByteArray& file, QString* problem,
                                              QString* name = nullptr);
+    // The most a header takes: room for the longest path and caption, escaped.
+    static constexpr qsizetype kLongestHeader = 64 * 1024;
+    // The same from the file's first bytes only (up to kLongestHeader of them): the entry
+    // without its bytes, and in *text where they are and what they must be.
+    static std::optional<JournalEntry> parseHeader(const QByteArray& start, JournalTextSpan* text,
+                                                   QString* problem, QString* name = nullptr);
 
     friend bool operator==(const JournalEntry&, const JournalEntry&) = default;
 };

@@ -22,14 +22,17 @@ public:
     ~JournalStore();
 
     bool isOpen() const { return m_open; }
+    // Why the store is not open: a sentence naming what could not be made, and the reason.
     QString problem() const { return m_problem; }
     QString root() const { return m_root; }
     QString folder() const { return m_folder; }
 
     // Replaces the named entry in one step: a crash while writing leaves the old entry whole.
+    // False, and the system's reason in *error, when it cannot.
     bool write(const QString& name, const JournalEntry& entry, QString* error) const;
     void remove(const QString& name) const;
-    // Moves an entry file of another run into this folder under `name`.
+    // Moves an entry file of another run into this folder under `name`, if it is a regular file
+    // of the user's own.
     bool adopt(const QString& file, const QString& name) const;
     // The names of the entries written so far.
     QStringList names() const;
@@ -43,11 +46,11 @@ public:
         return runFolder + QStringLiteral(".lock");
     }
     static QString entrySuffix() { return QStringLiteral(".entry"); }
-    // Makes a folder that only its owner can read, with the folders above it.
-    static bool makePrivateFolder(const QString& path);
 
 private:
     QString pathOf(const QString& name) const { return m_folder + u'/' + name + entrySuffix(); }
+    bool makeFolder(const QString& path, const QString& sentence);
+    bool lock();
 
     QString m_root;
     QString m_folder;

@@ -31,7 +31,7 @@ bool JournalWriter::encode(const QString& name, JournalEntry& entry) {
     if (entry.keptAsUtf8)
         bytes = text.encode(entry.keptFormat(), &error);
     if (!bytes) {
-        emit failed(name, error);
+        fail(name, entry, error);
         return false;
     }
     entry.bytes = std::move(*bytes);
@@ -42,7 +42,15 @@ void JournalWriter::write(const QString& name, const TextChanges& changes, Journ
     if (!catchUp(name, changes) || !encode(name, entry))
         return;
     if (QString error; !m_store.write(name, entry, &error))
-        emit failed(name, error);
+        fail(name, entry, error);
+    else
+        emit written(name);
+}
+
+void JournalWriter::fail(const QString& name, const JournalEntry& entry, const QString& reason) {
+    const QString clause = reason.endsWith(u'.') ? reason.chopped(1) : reason;
+    emit failed(name, QStringLiteral("The recovery copy of %1 cannot be written in %2: %3.")
+                          .arg(entry.displayName(), m_store.folder(), clause));
 }
 
 void JournalWriter::remove(const QString& name) {

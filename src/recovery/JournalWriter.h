@@ -31,13 +31,16 @@ public:
     void forgetAll();
 
 signals:
+    // The named entry could not be written: `message` says for which document, and why.
     void failed(const QString& name, const QString& message);
+    void written(const QString& name);
     // The copy no longer matches its document: the next changes must start afresh.
     void lostTrack(const QString& name);
 
 private:
     bool catchUp(const QString& name, const TextChanges& changes);
     bool encode(const QString& name, JournalEntry& entry);
+    void fail(const QString& name, const JournalEntry& entry, const QString& reason);
 
     const JournalStore& m_store;
     std::map<QString, std::unique_ptr<TextReplica>> m_replicas;

@@ -1,19 +1,39 @@
 #include "recovery/OrphanedJournals.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLockFile>
 
+#include "recovery/JournalFiles.h"
 #include "recovery/JournalStore.h"
+#include "ui/BusyCursor.h"
 
+namespace {
+
+// More than any lock file holds (a process number, the program's and the machine's names).
+constexpr qint64 kLargestLock = 4096;
+
+QString noteFor(const QString& name, const QString& problem) {
+    return QStringLiteral("%1 could not be recovered: %2.").arg(name, problem);
+}
+
+QStringList namesIn(const QString& folder, const QStringList& patterns = {}) {
+    const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    return QDir(folder).entryList(patterns, all, QDir::Name);
+}
+
+}  // namespace
+
+// Only real folders of the user's are looked into: through a link, the files of whatever it
+// points to would be read, and deleted once answered.
 OrphanedJournals::OrphanedJournals(const QString& root) {
-    const QFileInfoList folders =
-        QDir(root).entryInfoList({QStringLiteral("run-*")}, QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QFileInfo& folder : folders)
-        claim(folder.absoluteFilePath());
+    for (const QString& name : namesIn(root, {QStringLiteral("run-*")})) {
+        const QString folder = root + u'/' + name;
+        if (JournalFiles::find(folder).kind == JournalFiles::Kind::Folder)
+            claim(folder);
+    }
     std::sort(m_entries.begin(), m_entries.end(),
               [](const RecoverableEntry& a, const RecoverableEntry& b) {
                   return a.entry.taken < b.entry.taken;
@@ -23,6 +43,12 @@ OrphanedJournals::OrphanedJournals(const QString& root) {
 OrphanedJournals::~OrphanedJournals() = default;
 
 void OrphanedJournals::claim(const QString& folder) {
+    // A lock it cannot take, QLockFile reads: through a link, from a pipe that never answers, or
+    // all of a file that is no lock at all. Such a folder is left alone.
+    const JournalFiles::Found lockFile = JournalFiles::find(JournalStore::lockFileOf(folder));
+    if (lockFile.kind != JournalFiles::Kind::Missing &&
+        (lockFile.kind != JournalFiles::Kind::File || lockFile.size > kLargestLock))
+        return;
     auto lock = std::make_unique<QLockFile>(JournalStore::lockFileOf(folder));
     lock->setStaleLockTime(0);  // only a lock whose process is gone counts as stale
     if (!lock->tryLock(0))
@@ -37,22 +63,19 @@ void OrphanedJournals::claim(const QString& folder) {
     }
 }
 
+// Entries that are links, pipes or other users' files are passed over, and go with the folder.
 void OrphanedJournals::read(const QString& folder) {
-    const QFileInfoList files =
-        QDir(folder).entryInfoList({u'*' + JournalStore::entrySuffix()}, QDir::Files);
-    for (const QFileInfo& info : files) {
-        QFile file(info.absoluteFilePath());
+    for (const QString& fileName : namesIn(folder, {u'*' + JournalStore::entrySuffix()})) {
+        const QString path = folder + u'/' + fileName;
+        if (!JournalFiles::isFile(path))
+            continue;
         QString problem;
-        QString name = info.absoluteFilePath();
-        std::optional<JournalEntry> entry;
-        if (file.open(QIODevice::ReadOnly))
-            entry = JournalEntry::parse(file.readAll(), &problem, &name);
+        QString name = path;
+        if (std::optional<RecoverableEntry> kept =
+                RecoverableEntry::readHeader(path, &problem, &name))
+            m_entries.append(std::move(*kept));
         else
-            problem = file.errorString();
-        if (entry)
-            m_entries.append({info.absoluteFilePath(), *entry});
-        else
-            m_notes.append(QStringLiteral("%1 could not be recovered: %2.").arg(name, problem));
+            m_notes.append(noteFor(name, problem));
     }
 }
 
@@ -64,12 +87,18 @@ RecoveryRequest OrphanedJournals::request() const {
     return request;
 }
 
-void OrphanedJournals::resolve(RecoveryAnswer answer,
-                               const std::function<bool(const RecoverableEntry&)>& restore) {
+QStringList OrphanedJournals::resolve(const RecoveryChoice& choice,
+                                      const std::function<bool(const RecoverableEntry&)>& restore) {
+    const RecoveryAnswer answer = choice.answer;
     QStringList keep;
-    for (const RecoverableEntry& kept : m_entries) {
+    QStringList unreadable;
+    std::optional<BusyCursor> busy;
+    if (answer == RecoveryAnswer::Restore && restore)
+        busy.emplace();
+    for (qsizetype i = 0; i < m_entries.size(); ++i) {
+        const RecoverableEntry& kept = m_entries.at(i);
         const bool done = answer == RecoveryAnswer::Discard ||
-                          (answer == RecoveryAnswer::Restore && restore && restore(kept));
+                          (busy && choice.restores(i) && restoreOne(kept, restore, &unreadable));
         if (!done)
             keep.append(kept.file);
     }
@@ -82,15 +111,27 @@ void OrphanedJournals::resolve(RecoveryAnswer answer,
     m_claims.clear();
     m_entries.clear();
     m_notes.clear();
+    return unreadable;
 }
 
-// Deletes the folder's files except `keep`, then the folder when it is empty, and only then the
-// lock: a run scanning meanwhile finds the folder still locked, or no folder at all.
+// One text at a time is read, and dropped once restored (or kept only by what restored it).
+bool OrphanedJournals::restoreOne(RecoverableEntry kept,
+                                  const std::function<bool(const RecoverableEntry&)>& restore,
+                                  QStringList* unreadable) {
+    if (QString problem; !kept.readText(&problem)) {
+        unreadable->append(noteFor(kept.entry.displayName(), problem));
+        return true;
+    }
+    return restore(kept);
+}
+
+// Deletes what the folder holds except `keep` and folders, then the folder when it is empty, and
+// only then the lock: a run scanning meanwhile finds the folder still locked, or no folder at all.
 void OrphanedJournals::release(const Claim& claim, const QStringList& keep) {
-    QDir folder(claim.folder);
-    for (const QFileInfo& info : folder.entryInfoList(QDir::Files | QDir::Hidden)) {
-        if (!keep.contains(info.absoluteFilePath()))
-            QFile::remove(info.absoluteFilePath());
+    for (const QString& name : namesIn(claim.folder)) {
+        const QString path = claim.folder + u'/' + name;
+        if (!keep.contains(path))
+            JournalFiles::removeUnlessFolder(path);
     }
     QDir().rmdir(claim.folder);
     claim.lock->unlock();

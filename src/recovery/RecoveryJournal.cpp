@@ -23,6 +23,7 @@ struct RecoveryJournal::Followed {
     std::unique_ptr<EditRecorder> recorder;
     QTimer timer;
     QElapsedTimer unwrittenSince;   // invalid when nothing waits
+    bool unsaved = false;           // edited since it was last saved: its entry must stay
     QMetaObject::Connection watch;  // forgets the document when it is destroyed
 };
 
@@ -32,19 +33,23 @@ RecoveryJournal::RecoveryJournal(const QString& root, QObject* parent)
 // The run's folder, its lock and the journal's thread are made when the first entry is written
 // or taken over: a run that changes nothing leaves nothing behind, and starting costs nothing.
 bool RecoveryJournal::open() {
-    if (m_store)
+    // Once the writer works on a store, that store stays (finish() closes it for good).
+    if (m_writer)
         return m_store->isOpen();
     m_store = std::make_unique<JournalStore>(m_root);
     if (!m_store->isOpen()) {
-        emit writeFailed(m_store->problem());
+        noteFailure(QString(), m_store->problem());
         return false;
     }
     m_writer = std::make_unique<JournalWriter>(*m_store);
     m_writer->moveToThread(&m_thread);
     m_thread.setObjectName(QStringLiteral("recovery journal"));
     m_thread.start(QThread::LowPriority);
-    connect(m_writer.get(), &JournalWriter::failed, this,
-            [this](const QString&, const QString& message) { emit writeFailed(message); });
+    connect(m_writer.get(), &JournalWriter::failed, this, &RecoveryJournal::noteFailure);
+    // A write that works shows that the folder works as well.
+    connect(m_writer.get(), &JournalWriter::written, this, [this](const QString& name) {
+        clearFailures({name, QString()});
+    });
     connect(m_writer.get(), &JournalWriter::lostTrack, this, [this](const QString& name) {
         if (Followed* entry = followed(name); entry && entry->recorder) {
             entry->recorder->requireWholeText();
@@ -84,9 +89,47 @@ void RecoveryJournal::stopThread() {
     m_thread.wait();
 }
 
-void RecoveryJournal::setDelays(int quietMs, int latestMs) {
+void RecoveryJournal::setDelays(int quietMs, int latestMs, int retryMs) {
     m_quietMs = quietMs;
     m_latestMs = latestMs;
+    m_retryMs = retryMs;
+}
+
+QString RecoveryJournal::lastFailure() const {
+    return m_failures.isEmpty() ? QString() : m_failures.last().second;
+}
+
+void RecoveryJournal::noteFailure(const QString& name, const QString& message) {
+    // A document saved or closed while its write was on its way needs no entry.
+    if (const Followed* entry = followed(name); !name.isEmpty() && !(entry && entry->unsaved))
+        return;
+    const QString before = lastFailure();
+    m_failures.removeIf([&](const auto& failure) { return failure.first == name; });
+    m_failures.append({name, message});
+    retryLater(name);
+    if (message != before)
+        emit writeFailed(message);
+}
+
+void RecoveryJournal::clearFailures(const QStringList& names) {
+    const QString before = lastFailure();
+    const auto named = [&](const auto& failure) { return names.contains(failure.first); };
+    if (m_failures.removeIf(named) == 0)
+        return;
+    if (m_failures.isEmpty())
+        emit writeRecovered();
+    else if (lastFailure() != before)
+        emit writeFailed(lastFailure());
+}
+
+// The text is written again after the retry delay even if nothing changes meanwhile; an edit
+// brings the write forward as usual.
+void RecoveryJournal::retryLater(const QString& name) {
+    Followed* entry = followed(name);
+    if (!entry || entry->timer.isActive())
+        return;
+    entry->unwrittenSince.start();
+    entry->timer.start(m_retryMs);
 }
 
 RecoveryJournal::Followed& RecoveryJournal::follow(QTextDocument& document) {
@@ -104,6 +147,7 @@ RecoveryJournal::Followed& RecoveryJournal::follow(QTextDocument& document) {
         const QString name = m_documents.at(text)->name;
         m_documents.erase(text);
         post([writer = m_writer.get(), name] { writer->forget(name); });
+        clearFailures({name});
     });
     return *entry;
 }
@@ -126,14 +170,12 @@ void RecoveryJournal::describe(QTextDocument& document, const QString& path, con
 
 void RecoveryJournal::noteLoaded(QTextDocument& document, const QByteArray& bytes,
                                  const TextFormat& format) {
-    if (isActive())
-        follow(document).recorder = std::make_unique<EditRecorder>(document, bytes, format);
+    follow(document).recorder = std::make_unique<EditRecorder>(document, bytes, format);
 }
 
 void RecoveryJournal::noteEdited(QTextDocument& document) {
-    if (!isActive())
-        return;
     Followed& entry = follow(document);
+    entry.unsaved = true;
     if (!entry.unwrittenSince.isValid())
         entry.unwrittenSince.start();
     const qint64 untilLatest = m_latestMs - entry.unwrittenSince.elapsed();
@@ -144,8 +186,10 @@ void RecoveryJournal::writeNow(QTextDocument* document) {
     Followed& entry = *m_documents.at(document);
     entry.timer.stop();
     entry.unwrittenSince.invalidate();
-    if (!open())
+    if (!open()) {
+        retryLater(entry.name);
         return;
+    }
     if (!entry.recorder)
         entry.recorder = std::make_unique<EditRecorder>(*document);
     JournalEntry description = entry.description;
@@ -159,6 +203,7 @@ void RecoveryJournal::noteSaved(QTextDocument& document) {
     if (found == m_documents.end())
         return;
     Followed& entry = *found->second;
+    entry.unsaved = false;
     entry.timer.stop();
     entry.unwrittenSince.invalidate();
     // The copy still follows the text, for the next edit after this save.
@@ -168,23 +213,27 @@ void RecoveryJournal::noteSaved(QTextDocument& document) {
         });
     }
     post([writer = m_writer.get(), name = entry.name] { writer->remove(name); });
+    clearFailures({entry.name});
 }
 
 void RecoveryJournal::noteClosed(QTextDocument& document) {
     const auto found = m_documents.find(&document);
     if (found == m_documents.end())
         return;
-    post([writer = m_writer.get(), name = found->second->name] {
+    const QString name = found->second->name;
+    post([writer = m_writer.get(), name] {
         writer->remove(name);
         writer->forget(name);
     });
     m_documents.erase(found);
+    clearFailures({name});
 }
 
 bool RecoveryJournal::adopt(QTextDocument& document, const RecoverableEntry& kept) {
     if (!open())
         return false;
     Followed& entry = follow(document);
+    entry.unsaved = true;
     entry.description = kept.entry;
     entry.description.bytes.clear();
     entry.recorder =
@@ -193,8 +242,6 @@ bool RecoveryJournal::adopt(QTextDocument& document, const RecoverableEntry& kep
 }
 
 void RecoveryJournal::flush() {
-    if (!isActive())
-        return;
     for (auto& [document, entry] : m_documents) {
         if (entry->unwrittenSince.isValid())
             writeNow(document);

@@ -22,6 +22,9 @@ struct TextFormat;
 // is written within `latest` of its first unwritten edit, and `quiet` after its last one. Taking
 // the text on this thread costs in proportion to what changed; encoding and writing happen on
 // the journal's own thread. Everything here runs on the user-interface thread.
+//
+// A write that fails (a full disk, a folder that cannot be made) is tried again `retry` later,
+// and on the next edit, for as long as it fails; lastFailure() says why meanwhile.
 class RecoveryJournal : public QObject {
     Q_OBJECT
 
@@ -33,16 +36,18 @@ public:
     ~RecoveryJournal() override;
 
     // Makes this run's folder and its lock, unless done before. False when they could not be
-    // made (writeFailed says why); the journal then does nothing.
+    // made (writeFailed says why); the next write tries again.
     bool open();
-    bool isActive() const { return !m_store || m_store->isOpen(); }
     // The folder that holds every run's part: where what runs that ended uncleanly left is.
     QString root() const { return m_root; }
     // This run's folder (empty until opened), and the names of the entries written there.
     QString folder() const;
     QStringList entries() const;
 
-    void setDelays(int quietMs, int latestMs);
+    void setDelays(int quietMs, int latestMs, int retryMs = 10000);
+    // Why a document has no up-to-date recovery copy, or this run's folder cannot be made: the
+    // latest such sentence still standing, or empty when every write since has worked.
+    QString lastFailure() const;
 
     // Where the document belongs and how Save stores it; kept with each entry.
     void describe(QTextDocument& document, const QString& path, const QString& caption,
@@ -68,7 +73,12 @@ public:
     void finish();
 
 signals:
+    // lastFailure() changed to `message`: a sentence that names what could not be written or
+    // made, and why.
     void writeFailed(const QString& message);
+    // Every failure has been made good (each such document written since, saved or closed):
+    // lastFailure() is empty again.
+    void writeRecovered();
 
 private:
     struct Followed;
@@ -76,6 +86,9 @@ private:
     Followed& follow(QTextDocument& document);
     Followed* followed(const QString& name);
     void writeNow(QTextDocument* document);
+    void retryLater(const QString& name);
+    void noteFailure(const QString& name, const QString& message);
+    void clearFailures(const QStringList& names);
     void stopThread();
     template <typename Job>
     void post(Job job);
@@ -87,5 +100,8 @@ private:
     std::unordered_map<QTextDocument*, std::unique_ptr<Followed>> m_documents;
     int m_quietMs = 1500;
     int m_latestMs = 4000;
+    int m_retryMs = 10000;
+    // Entry names whose last write failed ("" for this run's folder), oldest first, with why.
+    QList<std::pair<QString, QString>> m_failures;
     int m_nextNumber = 1;
 };

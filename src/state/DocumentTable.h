@@ -9,7 +9,7 @@
 // the window they were made in (and the frame), never the other windows already open.
 struct MenuMarks {
     bool useTemplate = false;
-    bool cancelNewForm = false;
+    bool startWithoutDocument = false;
     bool preferencesCleared = false;
 
     bool operator==(const MenuMarks&) const = default;

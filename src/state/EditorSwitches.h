@@ -1,7 +1,7 @@
 #pragma once
 
-// The editor's switches beyond the designed menus. They hold for the whole program: switching
-// one changes every open document window at once.
+// The editor's switches of the View menu and Open Large Files. They hold for the whole program:
+// switching one changes every open document window at once.
 struct EditorSwitches {
     bool syntaxColouring = true;
     bool lineNumbers = true;
@@ -9,3 +9,6 @@ struct EditorSwitches {
 
     bool operator==(const EditorSwitches&) const = default;
 };
+
+// One of the switches, by name.
+enum class EditorSwitch { SyntaxColouring, LineNumbers, OpenLargeFiles };

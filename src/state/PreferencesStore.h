@@ -32,7 +32,7 @@ inline const QString RecentFiles = QStringLiteral("Recent Files");
 inline const QString RecentFileKey = QStringLiteral("RecentFile");
 inline const QString Files = QStringLiteral("Files");
 inline const QString Type = QStringLiteral("Type");
-// Beyond the designed keys: the View switches, Open Large Files and tabbed windows.
+// The View switches, Open Large Files and tabbed windows.
 inline const QString View = QStringLiteral("View");
 inline const QString SyntaxColouring = QStringLiteral("SyntaxColouring");
 inline const QString LineNumbers = QStringLiteral("LineNumbers");

@@ -66,3 +66,95 @@ void ProgramState::setEditorSwitches(const EditorSwitches& switches) {
     m_editorSwitches = switches;
     emit editorSwitchesChanged();
 }
+
+MenuMarks ProgramState::marksOf(std::optional<int> slot) const {
+    return slot ? m_documents.marks(*slot) : frameMarks();
+}
+
+MenuMarks ProgramState::marksForNewWindow() const {
+    MenuMarks marks;
+    marks.useTemplate = m_preferences.templateOptions().marksNewDocument();
+    marks.startWithoutDocument = m_preferences.startWithoutDocument();
+    marks.preferencesCleared = preferencesCleared();
+    return marks;
+}
+
+void ProgramState::setTemplateMarks(bool marked, std::optional<int> activeSlot) {
+    MenuMarks frame = frameMarks();
+    frame.useTemplate = marked;
+    setFrameMarks(frame);
+    if (activeSlot) {
+        MenuMarks marks = m_documents.marks(*activeSlot);
+        marks.useTemplate = marked;
+        m_documents.setMarks(*activeSlot, marks);
+    }
+}
+
+void ProgramState::markTemplateAtStartUp() {
+    if (m_preferences.templateOptions().marksFrameAtStartUp())
+        setTemplateMarks(true, std::nullopt);
+}
+
+void ProgramState::toggleStartWithoutDocument(std::optional<int> slot) {
+    MenuMarks frame = frameMarks();
+    bool on = !frame.startWithoutDocument;
+    if (slot) {
+        MenuMarks marks = m_documents.marks(*slot);
+        on = marks.startWithoutDocument = !marks.startWithoutDocument;
+        m_documents.setMarks(*slot, marks);
+        if (preferencesCleared())
+            return;
+    }
+    m_preferences.setStartWithoutDocument(on);
+    frame.startWithoutDocument = on;
+    setFrameMarks(frame);
+}
+
+bool ProgramState::closesStartWindow() {
+    if (!m_preferences.startWithoutDocument())
+        return false;
+    MenuMarks frame = frameMarks();
+    frame.startWithoutDocument = true;
+    setFrameMarks(frame);
+    return true;
+}
+
+bool ProgramState::clearingNeedsConsent(std::optional<int> slot) {
+    if (!marksOf(slot).preferencesCleared)
+        return true;
+    if (slot) {
+        MenuMarks marks = m_documents.marks(*slot);
+        marks.preferencesCleared = false;
+        m_documents.setMarks(*slot, marks);
+    }
+    setPreferencesCleared(false);
+    return false;
+}
+
+void ProgramState::clearPreferences(std::optional<int> slot) {
+    m_preferences.clearAll();
+    setTemplateMarks(false, slot);
+    setPreferencesCleared(true);
+    if (slot) {
+        MenuMarks marks = m_documents.marks(*slot);
+        marks.preferencesCleared = true;
+        m_documents.setMarks(*slot, marks);
+    }
+}
+
+void ProgramState::flipEditorSwitch(EditorSwitch which) {
+    EditorSwitches switches = m_editorSwitches;
+    bool& on = which == EditorSwitch::SyntaxColouring ? switches.syntaxColouring
+               : which == EditorSwitch::LineNumbers   ? switches.lineNumbers
+                                                      : switches.openLargeFiles;
+    on = !on;
+    setEditorSwitches(switches);
+    switch (which) {
+        case EditorSwitch::SyntaxColouring:
+            return m_preferences.setSyntaxColouring(on);
+        case EditorSwitch::LineNumbers:
+            return m_preferences.setLineNumbers(on);
+        case EditorSwitch::OpenLargeFiles:
+            return m_preferences.setOpenLargeFiles(on);
+    }
+}

@@ -9,6 +9,7 @@
 #include "state/UserMenuFile.h"
 
 #include <QObject>
+#include <optional>
 
 class PreferencesStore;
 
@@ -45,6 +46,32 @@ public:
     // the cleared mode itself.
     MenuMarks frameMarks() const;
     void setFrameMarks(const MenuMarks& marks);
+    // The marks of the menus of `slot`, or the frame's with no slot.
+    MenuMarks marksOf(std::optional<int> slot) const;
+    // The marks a new document window starts with: from the stored choices and the cleared mode.
+    MenuMarks marksForNewWindow() const;
+
+    // Template Options chose whether templates are used: the frame's Template mark and that of
+    // the active document's menus follow (other windows keep theirs until reopened).
+    void setTemplateMarks(bool marked, std::optional<int> activeSlot);
+    // At start-up the frame's Template mark shows whether the stored template options are on.
+    void markTemplateAtStartUp();
+
+    // "Cancel new form on startup" chosen in the menus of `slot` (the frame's with none): flips
+    // that menu's mark and stores the choice; the frame's mark follows a window's only when the
+    // choice could be stored.
+    void toggleStartWithoutDocument(std::optional<int> slot);
+    // At the end of start-up: true when the first window is to close again because the stored
+    // choice says to start without a document; the frame's entry is then marked.
+    bool closesStartWindow();
+
+    // Clear Preferences chosen in the menus of `slot` (the frame's with none). The entry's own
+    // mark decides: a marked entry ends preferences-cleared mode at once (returns false);
+    // otherwise the user is to be asked first (returns true) and then clearPreferences() runs.
+    bool clearingNeedsConsent(std::optional<int> slot);
+    // Forgets every stored preference, unmarks the templates and enters preferences-cleared
+    // mode, marking the entry of `slot`.
+    void clearPreferences(std::optional<int> slot);
 
     // Whether the frame shows its toolbar, which every window's Toolbar entry marks.
     bool toolbarShown() const { return m_toolbarShown; }
@@ -57,6 +84,8 @@ public:
     // the program started and switched since (also while preferences are cleared).
     const EditorSwitches& editorSwitches() const { return m_editorSwitches; }
     void setEditorSwitches(const EditorSwitches& switches);
+    // Flips one switch for every window and stores it.
+    void flipEditorSwitch(EditorSwitch which);
 
 signals:
     void userMenusChanged();

@@ -191,10 +191,12 @@ private:
 
     void inTag() {
         m_scan.skipWhile([](QChar ch) { return ch.isSpace(); });
+        // The end of the line, not a null character: peek() gives one for both, and a NUL in
+        // a tag is an attribute name's character like any other.
+        if (m_scan.atEnd())
+            return;
         const qsizetype from = m_scan.pos();
         const QChar ch = m_scan.peek();
-        if (ch.isNull())
-            return;
         if (ch == u'>' || (ch == u'/' && m_scan.peek(1) == u'>'))
             return tagEnd(ch == u'/');
         if (ch == u'<') {
@@ -230,9 +232,9 @@ private:
 
     void afterEquals() {
         m_scan.skipWhile([](QChar ch) { return ch.isSpace(); });
-        const QChar ch = m_scan.peek();
-        if (ch.isNull())
+        if (m_scan.atEnd())
             return;
+        const QChar ch = m_scan.peek();
         const qsizetype from = m_scan.pos();
         m_state.mode = Mode::InTag;
         if (ch == u'"' || ch == u'\'')

@@ -14,7 +14,8 @@ public:
 
     qsizetype pos() const { return m_pos; }
     bool atEnd() const { return m_pos >= m_end; }
-    // The character `ahead` places from here, or a null character past the limit.
+    // The character `ahead` places from here, or a null character past the limit. A line may
+    // hold null characters of its own: ask atEnd() where the line ends.
     QChar peek(qsizetype ahead = 0) const;
     bool lookingAt(QLatin1StringView text, Qt::CaseSensitivity cs = Qt::CaseSensitive) const;
     void advance(qsizetype count = 1) { m_pos = qMin(m_pos + count, m_end); }

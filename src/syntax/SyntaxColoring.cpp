@@ -80,7 +80,9 @@ bool SyntaxColoring::appliesTo(const QString& fileName) {
 }
 
 bool SyntaxColoring::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_editor && event->type() == QEvent::PaletteChange)
+    // The type first: the editor still sends events (focus) from ~QWidget, when it is no longer
+    // an EditorBox and QPointer's cast for the comparison would be undefined.
+    if (event->type() == QEvent::PaletteChange && watched == m_editor)
         updatePalette();
     return QObject::eventFilter(watched, event);
 }

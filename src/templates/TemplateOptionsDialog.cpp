@@ -1,6 +1,6 @@
 #include "templates/TemplateOptionsDialog.h"
 
-#include "files/FileCommands.h"
+#include "files/DocumentFiles.h"
 #include "state/Preferences.h"
 #include "ui/CommonDialog.h"
 
@@ -110,8 +110,8 @@ QString TemplateOptionsDialog::fileShown() const {
 void TemplateOptionsDialog::browse() {
     CommonDialog& dialog = m_fileDialog;
     dialog.fileName.clear();
-    dialog.filter = FileCommands::kOpenFilter;  // the Open command's list
-    dialog.filterIndex = FileCommands::kHtmlFilesIndex;
+    dialog.filter = DocumentFiles::kOpenFilter;  // the Open command's list
+    dialog.filterIndex = DocumentFiles::kHtmlFilesIndex;
     const QString shown = m_file->text();
     dialog.folder = shown.isEmpty() ? m_startersFolder : QFileInfo(shown).absolutePath();
     // A cancel takes no path, and the display is emptied.
@@ -120,7 +120,7 @@ void TemplateOptionsDialog::browse() {
     dialog.folder.clear();  // the shared dialog's other users choose their own place
     if (taken) {
         chosen = dialog.fileName;
-        if (QFileInfo(chosen).size() > FileCommands::kOpenLimit) {
+        if (QFileInfo(chosen).size() > DocumentFiles::kOpenLimit) {
             m_dialogs.showNote(this, QStringLiteral("The file is too large to open."));
             return;
         }

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QStyle>
 #include <QTextBlock>
@@ -17,7 +18,11 @@ enum Role { LineRole = Qt::UserRole, ColumnRole };
 }  // namespace
 
 PageCheckPanel::PageCheckPanel(QWidget* parent)
-    : QWidget(parent), m_title(new QLabel), m_list(new QListWidget) {
+    : QWidget(parent),
+      m_title(new QLabel),
+      m_list(new QListWidget),
+      m_stop(new QToolButton),
+      m_checker(PageChecker::programChecker()) {
     setObjectName(QStringLiteral("page_check_panel"));
     m_list->setObjectName(QStringLiteral("page_check_problems"));
     m_list->setUniformItemSizes(true);
@@ -39,9 +44,18 @@ QWidget* PageCheckPanel::makeTitleBar() {
     close->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     close->setToolTip(tr("Close"));
     connect(close, &QToolButton::clicked, this, &QWidget::hide);
+    m_stop->setObjectName(QStringLiteral("page_check_stop"));
+    m_stop->setAutoRaise(true);
+    m_stop->setIcon(style()->standardIcon(QStyle::SP_BrowserStop));
+    m_stop->setText(tr("Stop"));
+    m_stop->setToolTip(tr("Stop checking the page"));
+    m_stop->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_stop->setEnabled(false);
+    connect(m_stop, &QToolButton::clicked, this, &PageCheckPanel::stop);
     auto* layout = new QHBoxLayout(bar);
     layout->setContentsMargins(4, 0, 0, 0);
     layout->addWidget(m_title, 1);
+    layout->addWidget(m_stop);
     layout->addWidget(close);
     return bar;
 }
@@ -50,23 +64,50 @@ void PageCheckPanel::check(QPlainTextEdit* editor, const QString& pageName) {
     if (!editor)
         return;
     m_title->setText(pageName.isEmpty() ? tr("Check Page") : tr("Check Page: %1").arg(pageName));
-    if (m_watcher) {
-        m_watcher->disconnect(this);
-        m_watcher->deleteLater();
-    }
+    delete m_run;  // ends its process
     m_editor = editor;
     showMessage(tr("Checking the page..."));
-    // The one copy made on this thread; the rest of the work happens on the copy elsewhere.
-    const QString text = editor->document()->toRawText();
-    m_watcher = new QFutureWatcher<PageCheckResult>(this);
-    connect(m_watcher, &QFutureWatcher<PageCheckResult>::finished, this, [this] {
-        const PageCheckResult result = m_watcher->result();
-        m_watcher->deleteLater();
-        m_watcher = nullptr;
+    m_stop->setEnabled(true);
+    m_run = new PageCheckRun(m_checker, m_timeLimit, this);
+    connect(m_run, &PageCheckRun::ended, this, &PageCheckPanel::runEnded);
+    m_run->start(*editor->document());
+}
+
+void PageCheckPanel::stop() {
+    if (m_run)
+        m_run->stop();
+}
+
+void PageCheckPanel::runEnded(PageCheckRun::Ending ending, const PageCheckResult& result) {
+    m_run->deleteLater();
+    m_run = nullptr;
+    m_stop->setEnabled(false);
+    if (ending == PageCheckRun::Ending::Checked)
         showResult(result);
-        emit checkFinished();
-    });
-    m_watcher->setFuture(PageChecker::checkInBackground(text));
+    else
+        showMessage(endingMessage(ending));
+    emit checkFinished();
+}
+
+QString PageCheckPanel::endingMessage(PageCheckRun::Ending ending) const {
+    using Ending = PageCheckRun::Ending;
+    switch (ending) {
+        case Ending::Crashed:
+            return tr("Checking stopped: the checker crashed on this page.");
+        case Ending::TimedOut:
+            return tr("Checking stopped: it took longer than %1 seconds.")
+                .arg(QLocale().toString(m_timeLimit.count() / 1000.0));
+        case Ending::Stopped:
+            return tr("Checking was stopped.");
+        case Ending::Missing:
+            return tr("The page was not checked: the checker (%1) is missing or cannot be started.")
+                .arg(PageChecker::kProgramName);
+        case Ending::Unreadable:
+            return tr("Checking stopped: the checker's answer could not be read.");
+        case Ending::Checked:
+            break;
+    }
+    return QString();
 }
 
 void PageCheckPanel::showMessage(const QString& text) {
@@ -88,7 +129,8 @@ void PageCheckPanel::showResult(const PageCheckResult& result) {
     }
     if (result.truncated) {
         auto* more = new QListWidgetItem(
-            tr("Only the first %1 problems are listed.").arg(PageChecker::kMaxProblems), m_list);
+            tr("Only the first %1 problems are listed.").arg(PageCheckResult::kMaxProblems),
+            m_list);
         more->setFlags(Qt::ItemIsEnabled);
     }
     m_list->setCurrentRow(0);

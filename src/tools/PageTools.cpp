@@ -1,5 +1,6 @@
 #include "tools/PageTools.h"
 
+#include "document/CommandHandlers.h"
 #include "document/DocumentWindow.h"
 #include "editor/EditorBox.h"
 #include "tools/BrowserPreview.h"
@@ -16,6 +17,20 @@ PageTools::PageTools(DialogService& dialogs, QWidget* dialogParent, PanelHost sh
       m_dialogParent(dialogParent),
       m_showPanel(std::move(showPanel)),
       m_openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {}
+
+void PageTools::bindCommands(CommandHandlers& commands) {
+    commands.bindForDocument(Command::ToolsPreviewInBrowser,
+                             [this](DocumentWindow& doc) { preview(doc); });
+    commands.bindForDocument(Command::ToolsCheckPage,
+                             [this](DocumentWindow& doc) { checkPage(doc); });
+    commands.bind(
+        Command::ToolsStopCheck,
+        [this](DocumentWindow*) {
+            if (m_panel)
+                m_panel->stop();
+        },
+        nullptr, [this](const CommandStatus&) { return m_panel && m_panel->isChecking(); });
+}
 
 void PageTools::preview(DocumentWindow& doc) {
     // Through the window's own entries, as if the user had chosen them first.

@@ -5,6 +5,7 @@
 #include <QUrl>
 #include <functional>
 
+class CommandHandlers;
 class DialogService;
 class DocumentWindow;
 class PageCheckPanel;
@@ -23,6 +24,9 @@ public:
     using PanelHost = std::function<void(QWidget* panel)>;
 
     PageTools(DialogService& dialogs, QWidget* dialogParent, PanelHost showPanel);
+
+    // Binds Preview in Browser and Check Page.
+    void bindCommands(CommandHandlers& commands);
 
     // Shows the document's file in the default browser. A changed document is saved first
     // through Save, an untitled one through Save As; a cancelled or failed save shows nothing.

@@ -54,8 +54,21 @@ struct RecoveryRequest {
     QStringList notes;  // one sentence for each kept text that could not be read
 };
 
-// Restore or discard every item; Later (the dialog closed) keeps them for the next start.
+// Restore the chosen items or discard every item; Later (the dialog closed) keeps them for the
+// next start.
 enum class RecoveryAnswer { Restore, Discard, Later };
+
+struct RecoveryChoice {
+    RecoveryAnswer answer = RecoveryAnswer::Later;
+    // For Restore, one mark per item of the request: restore it or keep it for the next start.
+    // Empty: every item.
+    QList<bool> chosen = {};
+
+    // Whether item `index` is to be restored.
+    bool restores(qsizetype index) const {
+        return answer == RecoveryAnswer::Restore && (chosen.isEmpty() || chosen.value(index));
+    }
+};
 
 class DialogService {
 public:
@@ -72,7 +85,7 @@ public:
     // The tag to surround the selection with, as the user typed it (`a href="x"`).
     virtual std::optional<QString> askTag(QWidget* parent) = 0;
     // The offer of unsaved documents that a run which did not end cleanly left behind.
-    virtual RecoveryAnswer showRecovery(QWidget* parent, const RecoveryRequest& request) = 0;
+    virtual RecoveryChoice showRecovery(QWidget* parent, const RecoveryRequest& request) = 0;
     // Go to Line: a place in a text of `lineCount` lines, as the user typed it (not yet clamped).
     virtual std::optional<LineColumn> showGoToLine(QWidget* parent, int lineCount) = 0;
 

@@ -98,9 +98,9 @@ private slots:
 
     void builderBoxesKeepReadableTextOnTheirFixedBackgrounds() {
         FrameFixture fx;
-        MainFrame& frame = fx.start();
+        fx.start();
         const PaletteInUse inUse(darkPalette());
-        QDialog* list = frame.commands().builders().open(BuilderKind::List);
+        QDialog* list = fx.program().builders().open(BuilderKind::List);
         QTest::mouseClick(list->findChild<QWidget*>("ordered_option"), Qt::LeftButton);
         for (const char* name : {"numbering_box", "bullet_box"}) {
             const QPalette palette = list->findChild<QWidget*>(name)->palette();

@@ -1,5 +1,6 @@
 #include "support/FrameFixture.h"
 
+#include "app/StatusLine.h"
 #include "document/DocumentWindow.h"
 #include "editor/EditorBox.h"
 #include "text/DocumentText.h"
@@ -7,6 +8,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QTest>
 
 namespace {
@@ -56,7 +58,75 @@ private slots:
     void closingWithNoAndACleanExitLeaveNothing();
     void aRunningProgramKeepsItsEntriesFromASecondOne();
     void aTruncatedEntryIsSkippedWithANote();
+    void restoredUntitledDocumentsKeepCaptionsOfTheirOwn_data();
+    void restoredUntitledDocumentsKeepCaptionsOfTheirOwn();
+    void aJournalThatCannotWriteKeepsAMarkUntilItCan();
 };
+
+namespace {
+
+QStringList openCaptions(FrameFixture& fx) {
+    QStringList captions;
+    for (DocumentWindow* doc : fx.documents().openWindows())
+        captions << doc->caption();
+    return captions;
+}
+
+}  // namespace
+
+// The start-up window gives way to the first restored document; every other untitled one gets
+// the caption File > New would give it. Unchecked documents wait for the next start.
+void TestDocumentRecovery::restoredUntitledDocumentsKeepCaptionsOfTheirOwn_data() {
+    QTest::addColumn<QList<bool>>("chosen");
+    QTest::addColumn<QStringList>("captions");
+    QTest::addColumn<int>("offeredNextTime");
+    QTest::newRow("both") << QList<bool>{} << QStringList{"Untitled", "Untitled:2"} << 0;
+    QTest::newRow("the second only") << QList<bool>{false, true} << QStringList{"Untitled"} << 1;
+}
+
+void TestDocumentRecovery::restoredUntitledDocumentsKeepCaptionsOfTheirOwn() {
+    QFETCH(QList<bool>, chosen);
+    QFETCH(QStringList, captions);
+    QFETCH(int, offeredNextTime);
+    FrameFixture fx;
+    fx.start();
+    typeAndKeep(fx, QStringLiteral("first"));
+    fx.active()->action(Command::FileNew)->trigger();
+    typeAndKeep(fx, QStringLiteral("second"));
+    fx.crash();
+
+    fx.dialogs().answerRecovery(RecoveryChoice{RecoveryAnswer::Restore, chosen});
+    fx.start();
+    settle();
+    QCOMPARE(openCaptions(fx), captions);
+    for (DocumentWindow* doc : fx.documents().openWindows())
+        QVERIFY(doc->isChanged());
+    QCOMPARE(fx.text(), QStringLiteral("second\n"));
+    // Left with No: only what was not chosen is offered again.
+    for (int i = 0; i < 2; ++i)
+        fx.dialogs().answerMessage(MessageAnswer::No);
+    fx.restart();
+    settle();
+    QCOMPARE(offers(fx).size(), offeredNextTime ? 2 : 1);
+    if (offeredNextTime)
+        QCOMPARE(offers(fx).last().items.size(), offeredNextTime);
+}
+
+void TestDocumentRecovery::aJournalThatCannotWriteKeepsAMarkUntilItCan() {
+    FrameFixture fx;
+    // A file where the recovery folder should be.
+    const QString blocked = fx.writeFile("blocked", "x");
+    fx.setJournalRoot(blocked + QStringLiteral("/recovery"));
+    fx.start();
+    typeAndKeep(fx, QStringLiteral("kept?"));
+    const QLabel* mark = fx.frame().statusLine()->recoveryMark();
+    QTRY_VERIFY(mark->isVisible());
+    QVERIFY2(mark->toolTip().contains(blocked), qPrintable(mark->toolTip()));
+    QVERIFY(QFile::remove(blocked));
+    typeAndKeep(fx, QStringLiteral("now"));
+    QTRY_VERIFY(!mark->isVisible());
+    QCOMPARE(fx.journal().entries().size(), 1);
+}
 
 // The restored document has the path or caption it had, is marked changed, and saves the
 // typed text in its file's own encoding and line ends; saving it removes its entry.
@@ -150,13 +220,13 @@ void TestDocumentRecovery::aTruncatedEntryIsSkippedWithANote() {
     QVERIFY(QFile::resize(entry, QFileInfo(entry).size() - 3));
 
     fx.dialogs().answerRecovery(RecoveryAnswer::Discard);
-    MainFrame& frame = fx.start();
+    fx.start();
     settle();
     QCOMPARE(offers(fx).size(), 1);
     QCOMPARE(offers(fx).first().items.size(), 0);
     QCOMPARE(offers(fx).first().notes,
              QStringList{QStringLiteral("Untitled could not be recovered: it is cut short.")});
-    QCOMPARE(frame.documents().openWindows().size(), 1);
+    QCOMPARE(fx.documents().openWindows().size(), 1);
     QVERIFY(!QFile::exists(entry));
 }
 

@@ -1,7 +1,7 @@
 #include "support/FrameFixture.h"
 
 #include "app/StatusLine.h"
-#include "commands/CommandSet.h"
+#include "commands/CommandMenus.h"
 #include "document/DocumentWindow.h"
 #include "editor/EditorBox.h"
 #include "find/ReplaceDialog.h"
@@ -58,7 +58,7 @@ QByteArray fileBytes(const QString& path) {
 class TestEditingCore : public QObject {
     Q_OBJECT
 private slots:
-    void newEntriesSitBesideTheDesignedOnes() {
+    void newEntriesSitBesideTheFramesOwn() {
         FrameFixture fx;
         MainFrame& frame = fx.start();
         for (Command id :
@@ -113,13 +113,13 @@ private slots:
         startFocused(fx);
         // Something to undo and something to redo, so that both entries can be chosen.
         fx.typeText("a");
-        fx.active()->entry("h1")->trigger();
+        fx.active()->entry("insert_h1")->trigger();
         fx.editor()->undo();
         // The commands are only recorded, not run: Exit would end the frame.
-        auto* commands = fx.active()->findChild<CommandSet*>();
-        QObject::disconnect(commands, &CommandSet::triggered, fx.active(), nullptr);
+        auto* commands = fx.active()->findChild<CommandMenus*>();
+        QObject::disconnect(commands, &CommandMenus::triggered, fx.active(), nullptr);
         QList<Command> ran;
-        connect(commands, &CommandSet::triggered, this, [&ran](Command id) { ran << id; });
+        connect(commands, &CommandMenus::triggered, this, [&ran](Command id) { ran << id; });
         QTest::keyClick(fx.editor(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
         QCOMPARE(ran, QList<Command>{command});
     }
@@ -132,7 +132,7 @@ private slots:
         QVERIFY(!undo->isEnabled());
         QVERIFY(!redo->isEnabled());
         fx.typeText("ab");
-        fx.active()->entry("h1")->trigger();
+        fx.active()->entry("insert_h1")->trigger();
         const QString withTag = fx.text();
         QVERIFY(undo->isEnabled());
         undo->trigger();
@@ -191,7 +191,8 @@ private slots:
         QCOMPARE(fx.dialogs().shown().size(), 1);
         QCOMPARE(fx.dialogs().shown().first().lineCount, 3);
         QCOMPARE(fx.caret(), caret);
-        // The caret's place follows it in the status line, after the designed labels.
+        // The caret's place follows it in the status line, after the message, font and template
+        // labels.
         const StatusLine* status = fx.frame().statusLine();
         QCOMPARE(status->caretPlace()->text(), place);
         QVERIFY(status->caretPlace()->x() >= status->templateFile()->geometry().right());
@@ -223,7 +224,7 @@ private slots:
         file.close();
         fx.dialogs().answerFile(FileDialogResult{file.fileName(), 1});
         fx.active()->action(Command::FileOpen)->trigger();
-        QCOMPARE(fx.frame().documents().openWindows().size(), opens ? 2 : 1);
+        QCOMPARE(fx.documents().openWindows().size(), opens ? 2 : 1);
         QCOMPARE(fx.dialogs().messageTexts(),
                  opens ? QStringList() : QStringList("The file is too large to open."));
         // The choice outlives the run.
@@ -235,7 +236,7 @@ private slots:
         FrameFixture fx;
         fx.start();
         DocumentWindow* page = fx.active();
-        DocumentWindow* notes = fx.frame().commands().files().openDocumentFile(
+        DocumentWindow* notes = fx.program().files().openDocumentFile(
             fx.writeFile(QStringLiteral("notes.txt"), "<b>as typed</b>"));
         QVERIFY(isColoured(page));
         QVERIFY(!isColoured(notes));
@@ -271,7 +272,7 @@ private slots:
             "<p class=\"a\">one</p>\r\n<!-- two\n three -->\r"
             "<script>var x = 1;\xE2\x80\xA9</script>\r\n";
         const QString path = fx.writeFile(QStringLiteral("mixed.html"), bytes);
-        DocumentWindow* doc = fx.frame().commands().files().openDocumentFile(path);
+        DocumentWindow* doc = fx.program().files().openDocumentFile(path);
         auto* coloring = doc->editor()->document()->findChild<SyntaxColoring*>();
         QVERIFY(coloring);
         QTRY_VERIFY(coloring->isComplete());

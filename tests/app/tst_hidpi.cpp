@@ -125,7 +125,7 @@ private slots:
         FrameFixture fx;
         MainFrame& frame = fx.start();
         for (int kind = 0; kind <= static_cast<int>(BuilderKind::TableData); ++kind)
-            frame.commands().builders().open(static_cast<BuilderKind>(kind));
+            fx.program().builders().open(static_cast<BuilderKind>(kind));
         fx.active()->action(Command::OptionsTemplate)->trigger();
         fx.active()->action(Command::EditFind)->trigger();
         fx.active()->action(Command::HelpAbout)->trigger();

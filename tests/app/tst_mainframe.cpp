@@ -2,6 +2,7 @@
 
 #include "app/StatusLine.h"
 #include "app/Twips.h"
+#include "commands/CommandTable.h"
 #include "document/DocumentWindow.h"
 #include "editor/EditorBox.h"
 
@@ -26,9 +27,9 @@ QStringList menuBarTitles(MainFrame& frame) {
     return titles;
 }
 
-QStringList captions(MainFrame& frame) {
+QStringList captions(FrameFixture& fx) {
     QStringList list;
-    for (DocumentWindow* doc : frame.documents().openWindows())
+    for (DocumentWindow* doc : fx.documents().openWindows())
         list << doc->caption();
     return list;
 }
@@ -38,12 +39,22 @@ QStringList captions(MainFrame& frame) {
 class TestMainFrame : public QObject {
     Q_OBJECT
 private slots:
+    void everyCommandOfTheTableIsBoundExactlyOnce() {
+        FrameFixture fx;
+        const Program program(fx.state(), fx.dialogs());
+        for (int i = 0; i < kCommandCount; ++i) {
+            const CommandRow& row = commandRow(static_cast<Command>(i));
+            QVERIFY2(program.commands().bindingCount(row.id) == 1, row.name);
+        }
+        QCOMPARE(program.commands().faults(), QStringList());
+    }
+
     void firstRunUsesTheDefaultGeometryAndOneUntitledWindow() {
         FrameFixture fx;
         MainFrame& frame = fx.start();
         QCOMPARE(frame.windowTitle(), QStringLiteral("Pagelark"));
         QCOMPARE(frame.size(), QSize(Twips::toPixels(7050), Twips::toPixels(5805)));
-        QCOMPARE(captions(frame), QStringList{"Untitled"});
+        QCOMPARE(captions(fx), QStringList{"Untitled"});
         QCOMPARE(fx.active()->slot(), 1);
         QVERIFY(!fx.active()->isChanged());
         QCOMPARE(frame.statusLine()->font()->text(), QString());
@@ -116,7 +127,7 @@ private slots:
         QCOMPARE(fx.editor()->palette().color(QPalette::Text), QColor(255, 255, 255));
         QVERIFY(!fx.active()->isChanged());
         // New windows get the same appearance.
-        frame.documents().newDocument();
+        fx.documents().newDocument();
         QCOMPARE(fx.editor()->font().pointSizeF(), 8.25);
         QVERIFY(!fx.active()->isChanged());
     }
@@ -125,7 +136,7 @@ private slots:
         FrameFixture fx;
         const QString file = fx.writeFile("Web Page.HTML", "<p>hello</p>\r\n");
         fx.start(file);
-        QCOMPARE(captions(fx.frame()), QStringList{file});
+        QCOMPARE(captions(fx), QStringList{file});
         QCOMPARE(fx.text(), QStringLiteral("<p>hello</p>\n"));
         QVERIFY(!fx.active()->isChanged());
         QVERIFY(fx.dialogs().messageTexts().isEmpty());
@@ -136,9 +147,9 @@ private slots:
         fx.prefs().save("Noform", "Checked", "True");
         const QString file = fx.writeFile("page.htm", "<p>hello</p>");
         MainFrame& frame = fx.start(file);
-        QVERIFY(!frame.state().documents().anyDocumentsLeft());
+        QVERIFY(!fx.state().documents().anyDocumentsLeft());
         QVERIFY(frame.toolsHidden());
-        QVERIFY(frame.action(Command::OptionsCancelNewForm)->isChecked());
+        QVERIFY(frame.action(Command::OptionsStartWithoutDocument)->isChecked());
         QVERIFY(menuBarTitles(frame).contains(QStringLiteral("&File")));
         QVERIFY(!menuBarTitles(frame).contains(QStringLiteral("&Insert")));
     }
@@ -150,8 +161,19 @@ private slots:
         MainFrame& frame = fx.start(missing);
         QCOMPARE(fx.dialogs().messageTexts(), QStringList{"Can't open : " + missing});
         QCOMPARE(fx.dialogs().shown().first().message.title, QStringLiteral("Pagelark"));
-        QCOMPARE(captions(frame), QStringList{"Untitled"});
-        QVERIFY(!frame.action(Command::OptionsCancelNewForm)->isChecked());
+        QCOMPARE(captions(fx), QStringList{"Untitled"});
+        QVERIFY(!frame.action(Command::OptionsStartWithoutDocument)->isChecked());
+    }
+
+    void aFileTooLargeForTheEditorIsRefusedWithoutReadingIt() {
+        FrameFixture fx;
+        // Sparse: 2 GiB on paper, nothing on the disk.
+        const QString huge = fx.writeFile("huge.html", "<p>");
+        QVERIFY(QFile::resize(huge, qint64(1) << 31));
+        fx.start(huge);
+        QCOMPARE(fx.dialogs().messageTexts(), QStringList{"The file is too large to open."});
+        QCOMPARE(captions(fx), QStringList{"Untitled"});
+        QCOMPARE(fx.text(), QString());
     }
 
     void aFolderIsNotOpenedAsAFile() {
@@ -163,16 +185,16 @@ private slots:
     void newWindowsTakeTheLowestFreeSlot() {
         FrameFixture fx;
         MainFrame& frame = fx.start();
-        frame.documents().newDocument();
+        fx.documents().newDocument();
         DocumentWindow* second = fx.active();
-        frame.documents().newDocument();
-        QCOMPARE(captions(frame), QStringList({"Untitled", "Untitled:2", "Untitled:3"}));
+        fx.documents().newDocument();
+        QCOMPARE(captions(fx), QStringList({"Untitled", "Untitled:2", "Untitled:3"}));
         QVERIFY(second->closeDocument());
-        QCOMPARE(frame.documents().newDocument()->caption(), QStringLiteral("Untitled:2"));
-        QCOMPARE(frame.state().documents().upperBound(), 3);
-        QVERIFY(frame.documents().window(1)->closeDocument());
+        QCOMPARE(fx.documents().newDocument()->caption(), QStringLiteral("Untitled:2"));
+        QCOMPARE(fx.state().documents().upperBound(), 3);
+        QVERIFY(fx.documents().window(1)->closeDocument());
         frame.action(Command::FileNew);  // the frame's own entry exists
-        QCOMPARE(frame.documents().newDocument()->caption(), QStringLiteral("Untitled:1"));
+        QCOMPARE(fx.documents().newDocument()->caption(), QStringLiteral("Untitled:1"));
     }
 
     void closingTheLastWindowHidesTheToolsAndShowsTheFrameMenus() {
@@ -180,11 +202,11 @@ private slots:
         MainFrame& frame = fx.start();
         QVERIFY(!frame.toolsHidden());
         fx.active()->action(Command::FileClose)->trigger();
-        QVERIFY(!frame.state().documents().anyDocumentsLeft());
+        QVERIFY(!fx.state().documents().anyDocumentsLeft());
         QVERIFY(frame.toolsHidden());
         QCOMPARE(menuBarTitles(frame), QStringList({"&File", "&Options", "&Help"}));
         frame.action(Command::FileNew)->trigger();
-        QCOMPARE(captions(frame), QStringList{"Untitled:1"});
+        QCOMPARE(captions(fx), QStringList{"Untitled:1"});
         QVERIFY(!frame.toolsHidden());
     }
 
@@ -247,19 +269,19 @@ private slots:
         frame.action(Command::OptionsClearPreferences)->trigger();
         QCOMPARE(fx.dialogs().messageTexts(),
                  QStringList{"Clear Pagelark Registry Settings.\nAre You sure?"});
-        QVERIFY(!frame.state().preferencesCleared());
+        QVERIFY(!fx.state().preferencesCleared());
         QCOMPARE(fx.prefs().get("Noform", "Checked"), QStringLiteral("False"));
 
         fx.dialogs().answerMessage(MessageAnswer::Ok);
         fx.active()->action(Command::OptionsClearPreferences)->trigger();
-        QVERIFY(frame.state().preferencesCleared());
+        QVERIFY(fx.state().preferencesCleared());
         QVERIFY(fx.active()->action(Command::OptionsClearPreferences)->isChecked());
         QVERIFY(!frame.action(Command::OptionsTemplate)->isChecked());
         QVERIFY(!fx.active()->action(Command::OptionsTemplate)->isChecked());
         QCOMPARE(fx.prefs().get("Noform", "Checked"), QString());
 
         // A window made now shows the mark; quitting writes nothing.
-        frame.documents().newDocument();
+        fx.documents().newDocument();
         QVERIFY(fx.active()->action(Command::OptionsClearPreferences)->isChecked());
         fx.quit();
         QSettings onDisk(fx.settingsPath(), QSettings::IniFormat);
@@ -271,27 +293,27 @@ private slots:
         MainFrame& frame = fx.start();
         fx.dialogs().answerMessage(MessageAnswer::Ok);
         frame.action(Command::OptionsClearPreferences)->trigger();
-        QVERIFY(frame.state().preferencesCleared());
+        QVERIFY(fx.state().preferencesCleared());
         frame.action(Command::OptionsClearPreferences)->trigger();
-        QVERIFY(!frame.state().preferencesCleared());
+        QVERIFY(!fx.state().preferencesCleared());
         QCOMPARE(fx.dialogs().messageTexts().size(), 1);
         fx.active()->action(Command::FileExit)->trigger();
         QSettings onDisk(fx.settingsPath(), QSettings::IniFormat);
         QVERIFY(!onDisk.value("Size/main_top").toString().isEmpty());
     }
 
-    void cancelNewFormIsStoredUnlessPreferencesAreCleared() {
+    void startWithoutDocumentIsStoredUnlessPreferencesAreCleared() {
         FrameFixture fx;
         MainFrame& frame = fx.start();
-        fx.active()->action(Command::OptionsCancelNewForm)->trigger();
+        fx.active()->action(Command::OptionsStartWithoutDocument)->trigger();
         QCOMPARE(fx.prefs().get("Noform", "Checked"), QStringLiteral("True"));
-        QVERIFY(frame.action(Command::OptionsCancelNewForm)->isChecked());
-        frame.action(Command::OptionsCancelNewForm)->trigger();
+        QVERIFY(frame.action(Command::OptionsStartWithoutDocument)->isChecked());
+        frame.action(Command::OptionsStartWithoutDocument)->trigger();
         QCOMPARE(fx.prefs().get("Noform", "Checked"), QStringLiteral("False"));
 
         fx.dialogs().answerMessage(MessageAnswer::Ok);
         frame.action(Command::OptionsClearPreferences)->trigger();
-        fx.active()->action(Command::OptionsCancelNewForm)->trigger();
+        fx.active()->action(Command::OptionsStartWithoutDocument)->trigger();
         QCOMPARE(fx.prefs().get("Noform", "Checked"), QString());
     }
 
@@ -309,7 +331,7 @@ private slots:
         FrameFixture fx;
         MainFrame& frame = fx.start();
         QVERIFY(QFile::remove(fx.programDir() + "/userdef.dat"));
-        QVERIFY(!frame.commands().backupUserMenuFile());
+        QVERIFY(!fx.program().userMenuFile().backUp());
         QCOMPARE(frame.statusLine()->message()->text(),
                  QStringLiteral("Backing up userdef.dat file"));
         QVERIFY(!QFile::exists(fx.programDir() + "/userdef.bak"));

@@ -12,9 +12,9 @@
 
 namespace {
 
-QStringList captions(MainFrame& frame) {
+QStringList captions(FrameFixture& fx) {
     QStringList list;
-    for (DocumentWindow* doc : frame.documents().openWindows())
+    for (DocumentWindow* doc : fx.documents().openWindows())
         list << doc->caption();
     return list;
 }
@@ -65,15 +65,15 @@ private slots:
         MainFrame& frame = fx.start();
         QVERIFY(!fx.active()->action(Command::WindowTabbed)->isChecked());
         const QString odd = fx.writeFile("a[*]b.html", "<p>");
-        frame.commands().files().openDocumentFile(odd);
-        frame.documents().newDocument();
+        fx.program().files().openDocumentFile(odd);
+        fx.documents().newDocument();
         const QStringList before = windowList(fx.active());
 
         switchTabs(fx);
         QCOMPARE(frame.mdiArea()->viewMode(), QMdiArea::TabbedView);
-        QCOMPARE(tabTexts(frame), captions(frame));
+        QCOMPARE(tabTexts(frame), captions(fx));
         QCOMPARE(windowList(fx.active()), before);
-        for (DocumentWindow* doc : frame.documents().openWindows())
+        for (DocumentWindow* doc : fx.documents().openWindows())
             QVERIFY(doc->action(Command::WindowTabbed)->isChecked());
         // Arranging means nothing while one window fills the area.
         QVERIFY(!fx.active()->action(Command::WindowTile)->isEnabled());
@@ -82,14 +82,14 @@ private slots:
         const QTabBar* tabs = frame.mdiArea()->findChild<QTabBar*>();
         for (int entry : {0, 1}) {
             pickFromWindowList(fx.active(), entry);
-            QCOMPARE(fx.active()->caption(), captions(frame).at(entry));
-            QCOMPARE(tabs->tabText(tabs->currentIndex()), captions(frame).at(entry));
+            QCOMPARE(fx.active()->caption(), captions(fx).at(entry));
+            QCOMPARE(tabs->tabText(tabs->currentIndex()), captions(fx).at(entry));
         }
         fx.active()->action(Command::FileNew)->trigger();
         QCOMPARE(tabTexts(frame).last(), QStringLiteral("Untitled:4"));
         QCOMPARE(tabs->currentIndex(), 3);
         fx.active()->action(Command::FileClose)->trigger();
-        QCOMPARE(tabTexts(frame), captions(frame));
+        QCOMPARE(tabTexts(frame), captions(fx));
 
         switchTabs(fx);
         QCOMPARE(frame.mdiArea()->viewMode(), QMdiArea::SubWindowView);

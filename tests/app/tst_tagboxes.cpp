@@ -186,14 +186,14 @@ private slots:
         QCOMPARE(frame.findChildren<QDialog*>("anchor_builder").size(), 1);
         QTRY_COMPARE(QApplication::activeWindow(), anchor);
         QCOMPARE(openDialogs(frame, "table_data_builder").size(), 1);
-        QCOMPARE(frame.commands().builders().openBuilder(BuilderKind::Anchor), anchor);
+        QCOMPARE(fx.program().builders().openBuilder(BuilderKind::Anchor), anchor);
 
         // Closed, it makes room for a fresh one even before it is deleted.
         QPointer<QDialog> closed = anchor;
         anchor->reject();
-        QVERIFY(!frame.commands().builders().openBuilder(BuilderKind::Anchor));
+        QVERIFY(!fx.program().builders().openBuilder(BuilderKind::Anchor));
         pick(builders, 0);
-        QDialog* fresh = frame.commands().builders().openBuilder(BuilderKind::Anchor);
+        QDialog* fresh = fx.program().builders().openBuilder(BuilderKind::Anchor);
         QVERIFY(fresh && fresh != closed.data() && fresh->isVisible());
         QTRY_VERIFY(closed.isNull());
         QCOMPARE(openDialogs(frame, "anchor_builder"), QList<QDialog*>{fresh});

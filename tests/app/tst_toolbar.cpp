@@ -186,7 +186,7 @@ private slots:
         QTest::mouseClick(button(frame, "open_button"), Qt::LeftButton);
         QCOMPARE(fx.active()->caption(), other);
         QCOMPARE(fx.text(), QStringLiteral("other"));
-        QCOMPARE(frame.documents().openWindows().size(), 3);
+        QCOMPARE(fx.documents().openWindows().size(), 3);
     }
 
     void draggingOffAndBackOnSwapsThePicture() {
@@ -354,7 +354,7 @@ private slots:
         QCOMPARE(commands.count(), 0);
         QCOMPARE(b->picture(), Picture::Released);
         QCOMPARE(fx.text(), QStringLiteral("keep"));
-        QCOMPARE(frame.documents().openWindows().size(), 1);
+        QCOMPARE(fx.documents().openWindows().size(), 1);
         QVERIFY(fx.dialogs().shown().isEmpty());
     }
 
@@ -434,7 +434,7 @@ private slots:
         FrameFixture fx;
         MainFrame& frame = fx.start();
         DocumentWindow* first = fx.active();
-        DocumentWindow* second = frame.documents().newDocument();
+        DocumentWindow* second = fx.documents().newDocument();
         second->action(Command::OptionsToolbar)->trigger();
         QVERIFY(frame.toolbar()->isShown());
         for (QAction* mark :
@@ -460,7 +460,7 @@ private slots:
         QVERIFY(frame.toolbar()->isShown());
         fx.dialogs().answerMessage(MessageAnswer::Ok);
         frame.action(Command::OptionsClearPreferences)->trigger();
-        QVERIFY(frame.state().preferencesCleared());
+        QVERIFY(fx.state().preferencesCleared());
 
         openOptionsMenu(fx.active()->menu("options_menu"));
         fx.active()->action(Command::OptionsToolbar)->trigger();
@@ -491,7 +491,7 @@ private slots:
         };
         QVERIFY(toolsShown(true));
         fx.active()->closeDocument();
-        QVERIFY(!frame.state().documents().anyDocumentsLeft());
+        QVERIFY(!fx.state().documents().anyDocumentsLeft());
         QVERIFY(toolsShown(false));
 
         QTest::mouseClick(button(frame, "new_button"), Qt::LeftButton);

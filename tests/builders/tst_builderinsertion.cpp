@@ -26,7 +26,7 @@ class TestBuilderInsertion : public QObject {
     Q_OBJECT
 
     QDialog* open(FrameFixture& fx, BuilderKind kind) {
-        QDialog* dialog = fx.frame().commands().builders().open(kind);
+        QDialog* dialog = fx.program().builders().open(kind);
         return dialog;
     }
 
@@ -83,13 +83,13 @@ private slots:
                 break;
         }
         // The builder types into whichever document is active when OK is pressed.
-        fx.frame().documents().newDocument();
+        fx.documents().newDocument();
         child<QPushButton>(dialog, "ok_button")->click();
         QCOMPARE(fx.text(), text);
         QCOMPARE(fx.caret(), caret);
         QVERIFY(fx.active()->isChanged());
         QCOMPARE(fx.active()->caption(), QStringLiteral("Untitled:2"));
-        QTRY_VERIFY(!fx.frame().commands().builders().openBuilder(BuilderKind(kind)));
+        QTRY_VERIFY(!fx.program().builders().openBuilder(BuilderKind(kind)));
     }
 
     void okWithoutADocumentKeepsTheBuilderOpen() {
@@ -99,11 +99,11 @@ private slots:
         QTest::keyClicks(child<QLineEdit>(dialog, "url_field"), "kept");
         fx.active()->closeDocument();
         child<QPushButton>(dialog, "ok_button")->click();
-        QCOMPARE(fx.frame().commands().builders().openBuilder(BuilderKind::Anchor), dialog);
+        QCOMPARE(fx.program().builders().openBuilder(BuilderKind::Anchor), dialog);
         QVERIFY(dialog->isVisible());
         QCOMPARE(child<QLineEdit>(dialog, "url_field")->text(), QStringLiteral("kept"));
         QVERIFY(!fx.frame().statusLine()->message()->text().isEmpty());
-        fx.frame().documents().newDocument();
+        fx.documents().newDocument();
         child<QPushButton>(dialog, "ok_button")->click();
         QCOMPARE(fx.text(), QStringLiteral("<a href=\"kept\"></a>"));
     }

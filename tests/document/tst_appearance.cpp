@@ -36,9 +36,9 @@ QString onDisk(FrameFixture& fx, const QString& key) {
 
 // Two windows, each with some text and clean: the first one and an active second one.
 QPair<DocumentWindow*, DocumentWindow*> twoWindows(FrameFixture& fx) {
-    MainFrame& frame = fx.start();
+    fx.start();
     DocumentWindow* first = fx.active();
-    DocumentWindow* second = frame.documents().newDocument();
+    DocumentWindow* second = fx.documents().newDocument();
     for (DocumentWindow* doc : {first, second}) {
         doc->loadBytes("some text\nfor the layout");
         doc->setChanged(false);
@@ -49,7 +49,7 @@ QPair<DocumentWindow*, DocumentWindow*> twoWindows(FrameFixture& fx) {
 void enterClearedMode(FrameFixture& fx) {
     fx.dialogs().answerMessage(MessageAnswer::Ok);
     fx.active()->action(Command::OptionsClearPreferences)->trigger();
-    QVERIFY(fx.frame().state().preferencesCleared());
+    QVERIFY(fx.state().preferencesCleared());
     fx.dialogs().clear();
 }
 
@@ -102,7 +102,7 @@ private slots:
         QVERIFY(!first->isChanged());
         QVERIFY(!second->isChanged());
         // A window created afterwards shows the new foreground.
-        DocumentWindow* third = fx.frame().documents().newDocument();
+        DocumentWindow* third = fx.documents().newDocument();
         QCOMPARE(foreOf(third), QColor(255, 255, 0));
         QCOMPARE(backOf(third), QColor(0, 0, 128));
     }

@@ -1,7 +1,7 @@
 #include "support/FrameFixture.h"
 
 #include "document/DocumentWindow.h"
-#include "document/EditCommands.h"
+#include "document/EditOperations.h"
 #include "editor/EditorBox.h"
 
 #include <QAction>
@@ -131,7 +131,7 @@ private slots:
         FrameFixture fx;
         startWith(fx, "text");
         clipboard()->setText(QStringLiteral("old"));
-        EditCommands::copySelection(fx.editor());
+        EditOperations::copySelection(fx.editor());
         QVERIFY(clipboard()->mimeData()->hasText());
         QCOMPARE(clipboard()->text(), QString());
         QVERIFY(!fx.active()->isChanged());
@@ -189,8 +189,8 @@ private slots:
     void tileStacksTheWindowsAtFullWidth() {
         FrameFixture fx;
         MainFrame& frame = fx.start();
-        frame.documents().newDocument();
-        DocumentWindow* last = frame.documents().newDocument();
+        fx.documents().newDocument();
+        DocumentWindow* last = fx.documents().newDocument();
         trigger(fx, Command::WindowTile);
         const QSize client = frame.mdiArea()->viewport()->size();
         QList<QRect> rects;
@@ -215,8 +215,8 @@ private slots:
     void arrangeIconsLinesUpMinimizedWindowsAtTheBottom() {
         FrameFixture fx;
         MainFrame& frame = fx.start();
-        DocumentWindow* second = frame.documents().newDocument();
-        DocumentWindow* third = frame.documents().newDocument();
+        DocumentWindow* second = fx.documents().newDocument();
+        DocumentWindow* third = fx.documents().newDocument();
         for (DocumentWindow* doc : {second, third}) {
             doc->subWindow()->showMinimized();
             doc->subWindow()->move(40, 20);
@@ -231,9 +231,9 @@ private slots:
 
     void windowListNamesTheWindowsAndActivatesTheChosenOne() {
         FrameFixture fx;
-        MainFrame& frame = fx.start();
+        fx.start();
         DocumentWindow* first = fx.active();
-        frame.documents().newDocument()->setCaption(QStringLiteral("/tmp/R&D.html"));
+        fx.documents().newDocument()->setCaption(QStringLiteral("/tmp/R&D.html"));
         QMenu* menu = fx.active()->menu("window_menu");
         emit menu->aboutToShow();
         QCOMPARE(windowListTexts(menu), (QStringList{"&1 Untitled", "&2 /tmp/R&&D.html *"}));

@@ -7,7 +7,7 @@
 #include <QTextDocument>
 #include <limits>
 
-#include "document/EditCommands.h"
+#include "document/EditOperations.h"
 #include "editor/EditorBox.h"
 #include "editor/LineNumberGutter.h"
 #include "find/GoToLineDialog.h"
@@ -108,9 +108,9 @@ void TestLineNavigation::goToLineWaitsForAReadablePlaceAndMovesTheCaret() {
     QCOMPARE(dialog.target(), (LineColumn{2, 3}));
 
     QPlainTextEdit editor(u"one\ntwo\nthree"_qs);
-    EditCommands::goToPlace(editor, {2, 3});
+    EditOperations::goToPlace(editor, {2, 3});
     QCOMPARE(editor.textCursor().position(), 6);
-    EditCommands::goToPlace(editor, {840, 1});
+    EditOperations::goToPlace(editor, {840, 1});
     QCOMPARE(editor.textCursor().position(), 8);
 }
 

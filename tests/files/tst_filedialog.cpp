@@ -1,5 +1,5 @@
 #include "app/QtDialogService.h"
-#include "files/FileCommands.h"
+#include "files/DocumentFiles.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -9,7 +9,7 @@
 namespace {
 
 // The texts a "Text|pattern|Text|pattern" filter means to show: every other part.
-QStringList designedTexts(const QString& filter) {
+QStringList shownTexts(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList texts;
     for (qsizetype i = 0; i < parts.size(); i += 2)
@@ -25,8 +25,8 @@ private slots:
     void eachFilterIsListedOnceWithItsOwnText_data() {
         QTest::addColumn<QString>("filter");
         QTest::addColumn<int>("index");
-        QTest::newRow("open") << FileCommands::kOpenFilter << 2;
-        QTest::newRow("save") << FileCommands::kSaveFilter << 1;
+        QTest::newRow("open") << DocumentFiles::kOpenFilter << 2;
+        QTest::newRow("save") << DocumentFiles::kSaveFilter << 1;
         QTest::newRow("text without its pattern")
             << QStringLiteral("All Files (*.*)|*.*|GIF Files|*.gif") << 2;
     }
@@ -41,7 +41,7 @@ private slots:
         QStringList shown;
         for (int i = 0; i < list->count(); ++i)
             shown << list->itemText(i);
-        QCOMPARE(shown, designedTexts(filter));
+        QCOMPARE(shown, shownTexts(filter));
         QCOMPARE(list->currentIndex(), index - 1);
         QCOMPARE(QtDialogService::selectedFilterIndex(dialog, filter), index);
         list->setCurrentIndex(0);  // the user picks All Files

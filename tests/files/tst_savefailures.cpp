@@ -9,6 +9,7 @@
 #include "files/SaveMessage.h"
 
 #include <cerrno>
+#include <optional>
 
 #include <sys/resource.h>
 #include <QAction>
@@ -98,6 +99,15 @@ private slots:
                  "Can't save file: \n" + path + "\n" + reason);
     }
 
+    void messagesNameTheFolderThatRefusedAndWhereTheOldContentWaits() {
+        WriteFailure failure(EACCES, QString());
+        failure.folder = QStringLiteral("/srv/site");
+        failure.keptAside = QStringLiteral("/home/ann/aside/page.html.x1Y2z3");
+        QCOMPARE(SaveMessage::forFailure(QStringLiteral("/home/ann/page.html"), failure),
+                 "Can't save file: \n/home/ann/page.html\nThe folder /srv/site is read-only.\n"
+                 "Its old content is kept in /home/ann/aside/page.html.x1Y2z3.");
+    }
+
     void aFullDiskKeepsTheFileAndTheChanges_data() {
         // Qt buffers 16 KB of writes: texts below that used to fail only when flushed.
         QTest::addColumn<qint64>("freeBytes");
@@ -152,6 +162,36 @@ private slots:
                  qPrintable(shown[0]));
         QCOMPARE(readAll(path), QByteArray("old"));
         QVERIFY(fx.active()->isChanged());
+    }
+
+    void aRefusedSaveThroughALinkNamesTheTargetsFolder_data() {
+        QTest::addColumn<bool>("readOnlyDisk");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("its folder is gone") << false << "no longer exists.";
+        QTest::newRow("its disk is read-only") << true << "is read-only.";
+    }
+
+    void aRefusedSaveThroughALinkNamesTheTargetsFolder() {
+        // The link lies in a folder that could be written.
+        QFETCH(bool, readOnlyDisk);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        std::optional<SmallDisk> disk;
+        if (readOnlyDisk && !disk.emplace().mounted())
+            QSKIP("a small file system cannot be mounted here");
+        const QString folder = readOnlyDisk ? disk->path(".") : dir.filePath("gone");
+        const QString link = dir.filePath("link.html");
+        QVERIFY(QFile::link(QDir(folder).absoluteFilePath("page.html"), link));
+        QVERIFY(!readOnlyDisk ||
+                (writeFile(disk->path("page.html"), "old") && disk->makeReadOnly()));
+
+        const auto failure = FileWriter::write(link, "new", dir.filePath("aside"));
+        QVERIFY(failure);
+        const QString shown = SaveMessage::forFailure(link, *failure);
+        QVERIFY2(shown.startsWith("Can't save file: \n" + link + "\nThe folder " +
+                                  QDir(folder).absolutePath() + " " + reason),
+                 qPrintable(shown));
+        QVERIFY(QFileInfo(link).isSymLink());
     }
 
     void aFileSizeLimitFailsTheSaveInsteadOfEndingTheProgram() {

@@ -30,7 +30,7 @@ MainFrame& startWith(FrameFixture& fx, const QString& text, int caret = 0) {
 
 FindDialog* openFind(FrameFixture& fx) {
     fx.active()->action(Command::EditFind)->trigger();
-    return fx.frame().commands().find().dialog();
+    return fx.program().search().dialog();
 }
 
 template <typename T>
@@ -98,7 +98,7 @@ private slots:
         FindDialog* dialog = openFind(fx);
         if (matchCase)
             control<QCheckBox>(dialog, "match_case_check")->click();
-        QCOMPARE(fx.frame().state().search().matchCase, matchCase ? 1 : 0);
+        QCOMPARE(fx.state().search().matchCase, matchCase ? 1 : 0);
         findFromDialog(fx, QStringLiteral("ABC"));
         QTEST(fx.dialogs().messageTexts(), "messages");
         QCOMPARE(selection(fx), matchCase ? qMakePair(0, 0) : qMakePair(3, 6));
@@ -180,7 +180,7 @@ private slots:
         QFETCH(bool, wrapping);
         FrameFixture fx;
         startWith(fx, QStringLiteral("alpha beta"));
-        fx.frame().state().search().text = QStringLiteral("earlier");
+        fx.state().search().text = QStringLiteral("earlier");
         if (!wrapping)
             fx.active()->action(Command::EditWrapText)->trigger();
         QCOMPARE(fx.editor()->wraps(), wrapping);
@@ -191,7 +191,7 @@ private slots:
         FindDialog* dialog = openFind(fx);
         QCOMPARE(control<QLineEdit>(dialog, "find_what_field")->text(), QStringLiteral("beta"));
         QVERIFY(control<QPushButton>(dialog, "find_button")->isEnabled());
-        QVERIFY(fx.frame().state().search().firstTime);
+        QVERIFY(fx.state().search().firstTime);
         // The other box's caret has no selection: the last search text comes back.
         fx.active()->action(Command::EditWrapText)->trigger();
         QCOMPARE(openFind(fx), dialog);
@@ -227,10 +227,10 @@ private slots:
         control<QCheckBox>(dialog, "match_case_check")->click();
         QTest::keyClicks(control<QLineEdit>(dialog, "find_what_field"), QStringLiteral("bc"));
         QTest::keyClick(dialog, Qt::Key_Escape);  // Escape is Cancel
-        QTRY_VERIFY(!fx.frame().commands().find().dialog());
-        QCOMPARE(fx.frame().state().search().direction, 0);
-        QCOMPARE(fx.frame().state().search().matchCase, 1);
-        QCOMPARE(fx.frame().state().search().text, QStringLiteral("bc"));
+        QTRY_VERIFY(!fx.program().search().dialog());
+        QCOMPARE(fx.state().search().direction, 0);
+        QCOMPARE(fx.state().search().matchCase, 1);
+        QCOMPARE(fx.state().search().text, QStringLiteral("bc"));
 
         dialog = openFind(fx);
         QVERIFY(control<QRadioButton>(dialog, "direction_up_option")->isChecked());
@@ -249,8 +249,8 @@ private slots:
         auto* down = control<QRadioButton>(dialog, "direction_down_option");
         matchCase->setChecked(true);
         up->setChecked(true);
-        QCOMPARE(fx.frame().state().search().matchCase, 1);
-        QCOMPARE(fx.frame().state().search().direction, 0);
+        QCOMPARE(fx.state().search().matchCase, 1);
+        QCOMPARE(fx.state().search().direction, 0);
         QTest::keyClicks(control<QLineEdit>(dialog, "find_what_field"), QStringLiteral("abc"));
         control<QPushButton>(dialog, "find_button")->click();
         QCOMPARE(selection(fx), qMakePair(4, 7));
@@ -259,8 +259,8 @@ private slots:
 
         matchCase->setChecked(false);
         down->setChecked(true);
-        QCOMPARE(fx.frame().state().search().matchCase, 0);
-        QCOMPARE(fx.frame().state().search().direction, 1);
+        QCOMPARE(fx.state().search().matchCase, 0);
+        QCOMPARE(fx.state().search().direction, 1);
         findNext(fx);
         QCOMPARE(selection(fx), qMakePair(8, 11));
     }
@@ -272,13 +272,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         fx.editor()->setFocus();
         QTest::keyClick(fx.editor(), Qt::Key_F3);
-        QVERIFY(frame.commands().find().dialog());
-        QVERIFY(frame.commands().find().dialog()->isVisible());
+        QVERIFY(fx.program().search().dialog());
+        QVERIFY(fx.program().search().dialog()->isVisible());
         QVERIFY(fx.dialogs().shown().isEmpty());
 
         // With a search text, F3 searches.
-        frame.commands().find().dialog()->close();
-        frame.state().search().text = QStringLiteral("cab");
+        fx.program().search().dialog()->close();
+        fx.state().search().text = QStringLiteral("cab");
         frame.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&frame));
         fx.editor()->setFocus();

@@ -1,2 +1,2 @@
 // Compiled as part of the document folder, which sits just below find: this must not build.
-#include "find/FindCommands.h"
+#include "find/DocumentSearch.h"

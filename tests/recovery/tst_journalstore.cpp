@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -32,9 +33,52 @@ void leaveRunOfDeadProcess(const QString& root, const JournalEntry& entry) {
     QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
 }
 
+// The entry with its text, read from its file.
+JournalEntry withText(RecoverableEntry kept) {
+    QString problem;
+    kept.readText(&problem);
+    return kept.entry;
+}
+
 QStringList rootListing(const QString& root) {
     return QDir(root).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A folder's names and the bytes of its regular files; nothing else is opened.
+QMap<QString, QByteArray> contentsOf(const QString& folder) {
+    QMap<QString, QByteArray> contents;
+    const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    for (const QFileInfo& info : QDir(folder).entryInfoList(all)) {
+        QFile file(info.filePath());
+        contents[info.fileName()] =
+            info.isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : "(no file)";
+    }
+    return contents;
+}
+
+// What a start finds in the recovery folder, discarded at once, in a child process that is
+// ended if it hangs: the number of entries offered, or -1.
+int offeredAtStart(const QString& root) {
+    const pid_t child = fork();
+    if (child == 0) {
+        alarm(10);
+        OrphanedJournals orphans(root);
+        const int offered = int(orphans.entries().size());
+        orphans.resolve({RecoveryAnswer::Discard});
+        _exit(offered);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// What a crash, a script or another user might leave in the recovery folder.
+enum class Craft { LinkedRunFolder, LinkedEntry, PipeLock, LinkedLock, ForeignRunFolder };
 
 }  // namespace
 
@@ -51,6 +95,8 @@ private slots:
     void aLiveRunKeepsItsEntries();
     void aGoneRunIsOfferedToOneClaimerOnly();
     void answersDecideWhatStays();
+    void nothingOutsideTheJournalIsTouched_data();
+    void nothingOutsideTheJournalIsTouched();
 
 private:
     QString root() const { return m_dir->path(); }
@@ -86,35 +132,46 @@ void TestJournalStore::entriesComeBackByteForByte() {
     OrphanedJournals orphans(root());
     QCOMPARE(orphans.notes(), QStringList());
     QCOMPARE(orphans.entries().size(), 1);
-    QCOMPARE(orphans.entries().first().entry, written);
+    QCOMPARE(withText(orphans.entries().first()), written);
 }
 
+// A damaged text is found when it is restored: listing reads no more than the headers, whatever
+// they claim.
 void TestJournalStore::damagedEntriesAreSkippedWithANote_data() {
-    QTest::addColumn<int>("cutAt");  // bytes kept from the end of the file (negative: cut)
+    QTest::addColumn<int>("resizeBy");  // bytes cut from the end (negative) or zeros added
     QTest::addColumn<QByteArray>("replace");
     QTest::addColumn<QByteArray>("with");
     QTest::addColumn<QString>("note");
+    QTest::addColumn<bool>("onRestore");  // the note comes when restoring, not when listing
+    const QString damaged = QStringLiteral("its text is damaged");
     QTest::newRow("cut short") << -3 << QByteArray() << QByteArray()
                                << QStringLiteral(
                                       "/site/index.html could not be recovered: it is "
-                                      "cut short.");
-    QTest::newRow("text damaged") << 0 << QByteArray("hello") << QByteArray("jello")
-                                  << QStringLiteral("its text is damaged");
-    QTest::newRow("bytes added") << 0 << QByteArray("world") << QByteArray("world!")
-                                 << QStringLiteral("its text is damaged");
+                                      "cut short.")
+                               << false;
+    QTest::newRow("text damaged") << 0 << QByteArray("hello") << QByteArray("jello") << damaged
+                                  << true;
+    QTest::newRow("bytes added") << 0 << QByteArray("world") << QByteArray("world!") << damaged
+                                 << false;
+    QTest::newRow("50 MB, damaged") << (50 << 20) << QByteArray("\"length\":11")
+                                    << QByteArray("\"length\":52428811") << damaged << true;
+    QTest::newRow("claims a huge length")
+        << 0 << QByteArray("\"length\":11") << QByteArray("\"length\":9000000000000000")
+        << QStringLiteral("it is cut short") << false;
     QTest::newRow("description damaged") << 0 << QByteArray("\"sha1\"") << QByteArray("{")
-                                         << QStringLiteral("its description is damaged");
+                                         << QStringLiteral("its description is damaged") << false;
     QTest::newRow("other version") << 0 << QByteArray("RECOVERY 1") << QByteArray("RECOVERY 7")
-                                   << QStringLiteral("another version of Pagelark");
+                                   << QStringLiteral("another version of Pagelark") << false;
     QTest::newRow("not an entry") << 0 << QByteArray("PAGELARK") << QByteArray("<html>")
-                                  << QStringLiteral("it is not a recovery entry");
+                                  << QStringLiteral("it is not a recovery entry") << false;
 }
 
 void TestJournalStore::damagedEntriesAreSkippedWithANote() {
-    QFETCH(int, cutAt);
+    QFETCH(int, resizeBy);
     QFETCH(QByteArray, replace);
     QFETCH(QByteArray, with);
     QFETCH(QString, note);
+    QFETCH(bool, onRestore);
     QString damagedFile;
     {
         JournalStore store(root());
@@ -124,20 +181,24 @@ void TestJournalStore::damagedEntriesAreSkippedWithANote() {
     }
     QFile file(damagedFile);
     QVERIFY(file.open(QIODevice::ReadWrite));
-    QByteArray bytes = file.readAll();
-    if (cutAt < 0)
-        bytes.chop(-cutAt);
-    bytes.replace(replace, with);
+    QByteArray bytes = file.readAll().replace(replace, with);
     file.resize(0);
     file.write(bytes);
+    QVERIFY(file.resize(bytes.size() + resizeBy));  // zeros added take no room on the disk
     file.close();
 
     OrphanedJournals orphans(root());
-    QCOMPARE(orphans.entries().size(), 1);
-    QCOMPARE(orphans.entries().first().entry.bytes, QByteArray("sound"));
-    QCOMPARE(orphans.notes().size(), 1);
-    QVERIFY2(orphans.notes().first().contains(note), qPrintable(orphans.notes().first()));
     QCOMPARE(orphans.request().notes, orphans.notes());
+    QStringList notes = orphans.notes();
+    QCOMPARE(notes.isEmpty(), onRestore);
+    QStringList restored;
+    notes += orphans.resolve({RecoveryAnswer::Restore}, [&](const RecoverableEntry& kept) {
+        restored.append(QString::fromLatin1(kept.entry.bytes));
+        return true;
+    });
+    QCOMPARE(restored, QStringList{QStringLiteral("sound")});
+    QCOMPARE(notes.size(), 1);
+    QVERIFY2(notes.first().contains(note), qPrintable(notes.first()));
 }
 
 // QSaveFile writes beside the entry and renames over it; a run killed meanwhile leaves the
@@ -154,7 +215,7 @@ void TestJournalStore::aLeftoverTemporaryFileDoesNotSpoilTheEntry() {
     OrphanedJournals orphans(root());
     QCOMPARE(orphans.notes(), QStringList());
     QCOMPARE(orphans.entries().size(), 1);
-    QCOMPARE(orphans.entries().first().entry, whole);
+    QCOMPARE(withText(orphans.entries().first()), whole);
 }
 
 // A second Pagelark sees the first one's lock as live and leaves its entries alone, however long
@@ -169,7 +230,7 @@ void TestJournalStore::aLiveRunKeepsItsEntries() {
                              QFileDevice::FileModificationTime));
     lock.close();
     QVERIFY(OrphanedJournals(root()).isEmpty());
-    OrphanedJournals(root()).resolve(RecoveryAnswer::Discard);
+    OrphanedJournals(root()).resolve({RecoveryAnswer::Discard});
     QCOMPARE(live.names(), QStringList{QStringLiteral("document-1")});
 }
 
@@ -180,7 +241,7 @@ void TestJournalStore::aGoneRunIsOfferedToOneClaimerOnly() {
     OrphanedJournals first(root());
     OrphanedJournals second(root());
     QCOMPARE(first.entries().size(), 1);
-    QCOMPARE(first.entries().first().entry.bytes, QByteArray("typed before the crash"));
+    QCOMPARE(withText(first.entries().first()).bytes, QByteArray("typed before the crash"));
     QVERIFY(second.isEmpty());
     QCOMPARE(first.request().items, (QList<RecoveryItem>{{QStringLiteral("/site/index.html"),
                                                           first.entries().first().entry.taken}}));
@@ -194,18 +255,70 @@ void TestJournalStore::answersDecideWhatStays() {
         crashed.write(QStringLiteral("document-3"), entryWith("damaged"), nullptr);
         QFile::resize(crashed.folder() + QStringLiteral("/document-3.entry"), 20);
     }
-    OrphanedJournals(root()).resolve(RecoveryAnswer::Later);
+    OrphanedJournals(root()).resolve({RecoveryAnswer::Later});
     OrphanedJournals offered(root());
     QCOMPARE(offered.entries().size(), 2);
     QCOMPARE(offered.notes().size(), 1);
-    offered.resolve(RecoveryAnswer::Restore,
+    offered.resolve({RecoveryAnswer::Restore},
                     [](const RecoverableEntry& kept) { return kept.entry.bytes == "restored"; });
     OrphanedJournals left(root());
     QCOMPARE(left.notes(), QStringList());
     QCOMPARE(left.entries().size(), 1);
-    QCOMPARE(left.entries().first().entry.bytes, QByteArray("not restored"));
-    left.resolve(RecoveryAnswer::Discard);
+    QCOMPARE(withText(left.entries().first()).bytes, QByteArray("not restored"));
+    left.resolve({RecoveryAnswer::Discard});
     QCOMPARE(rootListing(root()), QStringList());
+}
+
+// A run folder whose run is gone (no lock), holding one entry, and beside the journal a folder of
+// the user's with an entry, a hidden file and a pipe: nothing there is read, written or deleted,
+// and a start never waits.
+void TestJournalStore::nothingOutsideTheJournalIsTouched_data() {
+    QTest::addColumn<Craft>("craft");
+    QTest::addColumn<int>("offered");
+    QTest::newRow("run folder links elsewhere") << Craft::LinkedRunFolder << 0;
+    QTest::newRow("entry links elsewhere") << Craft::LinkedEntry << 1;
+    QTest::newRow("lock is a pipe") << Craft::PipeLock << 0;
+    QTest::newRow("lock links to a pipe") << Craft::LinkedLock << 0;
+    QTest::newRow("run folder of another user") << Craft::ForeignRunFolder << 0;
+}
+
+void TestJournalStore::nothingOutsideTheJournalIsTouched() {
+    QFETCH(Craft, craft);
+    QFETCH(int, offered);
+    QTemporaryDir outside;
+    const QByteArray entry = entryWith("elsewhere").serialize();
+    QVERIFY(writeFile(outside.filePath(QStringLiteral("document-1.entry")), entry));
+    QVERIFY(writeFile(outside.filePath(QStringLiteral(".hidden")), "hidden"));
+    QVERIFY(mkfifo(QFile::encodeName(outside.filePath(QStringLiteral("pipe"))), 0600) == 0);
+    const QMap<QString, QByteArray> before = contentsOf(outside.path());
+
+    const QString run = root() + QStringLiteral("/run-crafted");
+    const QString lock = JournalStore::lockFileOf(run);
+    if (craft == Craft::LinkedRunFolder) {
+        QVERIFY(QFile::link(outside.path(), run));
+    } else {
+        QVERIFY(QDir().mkdir(run));
+        QVERIFY(
+            writeFile(run + QStringLiteral("/document-1.entry"), entryWith("kept").serialize()));
+    }
+    const QString linkedEntry = run + QStringLiteral("/document-2.entry");
+    if (craft == Craft::LinkedEntry) {
+        QVERIFY(QFile::link(outside.filePath(QStringLiteral("document-1.entry")), linkedEntry));
+        // Taken over through the link, the entry would have the next write land elsewhere.
+        JournalStore store(root());
+        QVERIFY(!store.adopt(linkedEntry, QStringLiteral("document-1")));
+        QVERIFY(store.write(QStringLiteral("document-1"), entryWith("journal"), nullptr));
+        store.close();
+    }
+    if (craft == Craft::PipeLock)
+        QVERIFY(mkfifo(QFile::encodeName(lock), 0600) == 0);
+    if (craft == Craft::LinkedLock)
+        QVERIFY(QFile::link(outside.filePath(QStringLiteral("pipe")), lock));
+    if (craft == Craft::ForeignRunFolder && chown(QFile::encodeName(run), 65534, 65534) != 0)
+        QSKIP("Giving a folder to another user needs the right to");
+
+    QCOMPARE(offeredAtStart(root()), offered);
+    QCOMPARE(contentsOf(outside.path()), before);
 }
 
 QTEST_MAIN(TestJournalStore)

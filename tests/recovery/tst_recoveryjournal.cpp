@@ -2,6 +2,8 @@
 #include <QFile>
 #include <QPlainTextDocumentLayout>
 #include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextCursor>
@@ -11,6 +13,7 @@
 #include "recovery/JournalText.h"
 #include "recovery/OrphanedJournals.h"
 #include "recovery/RecoveryJournal.h"
+#include "support/SmallDisk.h"
 #include "text/DocumentText.h"
 
 namespace {
@@ -73,6 +76,8 @@ void editAtRandom(QTextDocument& document, QRandomGenerator& random) {
     }
 }
 
+enum class Fault { FolderBlocked, DiskFullAtStart, DiskFullWhileWriting };
+
 }  // namespace
 
 class TestRecoveryJournal : public QObject {
@@ -87,6 +92,8 @@ private slots:
     void editsAreWrittenAfterAPauseOrAtTheLatestDelay();
     void saveAndCloseRemoveTheEntryAndACleanEndLeavesNothing();
     void anUncleanEndLeavesEntriesThatANewRunAdopts();
+    void aFailureIsExplainedRetriedAndMadeGood_data();
+    void aFailureIsExplainedRetriedAndMadeGood();
 
 private:
     QString root() const { return m_dir->path(); }
@@ -241,10 +248,12 @@ void TestRecoveryJournal::anUncleanEndLeavesEntriesThatANewRunAdopts() {
     OrphanedJournals orphans(root());
     QCOMPARE(orphans.entries().size(), 1);
     EditorDocument restored;
-    const RecoverableEntry& kept = orphans.entries().first();
+    RecoverableEntry kept = orphans.entries().first();
+    QString problem;
+    QVERIFY(kept.readText(&problem));
     DocumentText::load(restored, kept.entry.bytes, kept.entry.keptFormat());
     QVERIFY(journal.adopt(restored, kept));
-    orphans.resolve(RecoveryAnswer::Restore, [](const RecoverableEntry&) { return true; });
+    orphans.resolve({RecoveryAnswer::Restore}, [](const RecoverableEntry&) { return true; });
     QCOMPARE(onlyEntry(journal).value_or(JournalEntry{}).caption, QStringLiteral("Untitled 2"));
     QVERIFY(OrphanedJournals(root()).isEmpty());
 
@@ -253,6 +262,54 @@ void TestRecoveryJournal::anUncleanEndLeavesEntriesThatANewRunAdopts() {
     journal.noteEdited(restored);
     journal.flush();
     QCOMPARE(onlyEntry(journal).value_or(JournalEntry{}).bytes, QByteArray("still kept"));
+}
+
+// A journal that cannot write says why in full, tries again with no further edit, and says so
+// once a write works.
+void TestRecoveryJournal::aFailureIsExplainedRetriedAndMadeGood_data() {
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a file where the folder goes")
+        << Fault::FolderBlocked << QStringLiteral("^The recovery folder .*: Not a directory\\.$");
+    QTest::newRow("disk full at start")
+        << Fault::DiskFullAtStart
+        << QStringLiteral("^No lock file can be made in .*: No space left on device\\.$");
+    QTest::newRow("disk full while writing")
+        << Fault::DiskFullWhileWriting
+        << QStringLiteral("^The recovery copy of /site/page.html .*: No space left on device\\.$");
+}
+
+void TestRecoveryJournal::aFailureIsExplainedRetriedAndMadeGood() {
+    QFETCH(Fault, fault);
+    QFETCH(QString, message);
+    SmallDisk disk;
+    const bool blocked = fault == Fault::FolderBlocked;
+    if (!blocked && !disk.mounted())
+        QSKIP("Mounting a small disk needs the right to");
+    const QString blocker = blocked ? root() + QStringLiteral("/blocker") : disk.path("filler");
+    EditorDocument document;
+    RecoveryJournal journal(blocked ? blocker + QStringLiteral("/recovery") : disk.path("journal"));
+    journal.setDelays(10, 50, 100);
+    journal.describe(document, QStringLiteral("/site/page.html"), QString(), TextFormat{});
+    QSignalSpy failed(&journal, &RecoveryJournal::writeFailed);
+    QSignalSpy recovered(&journal, &RecoveryJournal::writeRecovered);
+    QTextCursor cursor(&document);
+    if (fault == Fault::DiskFullWhileWriting) {
+        cursor.insertText(QStringLiteral("first"));
+        journal.noteEdited(document);
+        journal.flush();
+    }
+    QVERIFY(blocked ? QFile(blocker).open(QIODevice::WriteOnly) : disk.fillLeaving(0));
+    cursor.insertText(QString(10000, u'x'));
+    journal.noteEdited(document);
+    QTRY_COMPARE(failed.size(), 1);
+    QVERIFY2(QRegularExpression(message).match(journal.lastFailure()).hasMatch(),
+             qPrintable(journal.lastFailure()));
+    QVERIFY(QFile::remove(blocker));
+    QTRY_COMPARE(recovered.size(), 1);
+    QCOMPARE(failed.size(), 1);
+    QCOMPARE(journal.lastFailure(), QString());
+    QCOMPARE(onlyEntry(journal).value_or(JournalEntry{}).bytes, savedBytes(document, {}));
 }
 
 QTEST_MAIN(TestRecoveryJournal)

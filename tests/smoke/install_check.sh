@@ -8,7 +8,8 @@ trap 'rm -rf "$stage"' EXIT
 prefix=/opt/pagelark-test
 DESTDIR="$stage" cmake --install "$build" --prefix "$prefix" >/dev/null
 root="$stage$prefix"
-for file in bin/pagelark share/pagelark/readme.txt share/pagelark/userdef.dat \
+for file in bin/pagelark libexec/pagelark/pagelark-check \
+    share/pagelark/readme.txt share/pagelark/userdef.dat \
     share/pagelark/html5-template.html \
     share/applications/org.pagelark.Pagelark.desktop \
     share/metainfo/org.pagelark.Pagelark.metainfo.xml \
@@ -17,6 +18,10 @@ for file in bin/pagelark share/pagelark/readme.txt share/pagelark/userdef.dat \
   [ -e "$root/$file" ] || { echo "missing after install: $file"; exit 1; }
 done
 [ -x "$root/bin/pagelark" ] || { echo "pagelark is not executable"; exit 1; }
+# The page checker answers from where the program looks for it.
+answer=$(printf '<p>' | "$root/libexec/pagelark/pagelark-check")
+[ "$(head -n1 <<<"$answer")" = "pagelark-check 1" ] && [ "$(tail -n1 <<<"$answer")" = end ] ||
+  { echo "the installed page checker does not answer"; exit 1; }
 # The live preview's module, where the program looks for it: <libdir>/pagelark.
 if [ -e "$build/src/pagelark-preview.so" ]; then
   libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:[A-Z]*=//p' "$build/CMakeCache.txt")

@@ -6,6 +6,11 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
+
+using SwitchField = bool EditorSwitches::*;
+Q_DECLARE_METATYPE(EditorSwitch)
+Q_DECLARE_METATYPE(SwitchField)
 
 class TestProgramState : public QObject {
     Q_OBJECT
@@ -81,6 +86,74 @@ private slots:
         QVERIFY(state.frameMarks().useTemplate);
         QVERIFY(!store->isCleared());
         QCOMPARE(marks.count(), 2);
+    }
+
+    void startWithoutDocumentIsStoredUnlessTheWindowChoseItWhileCleared() {
+        auto store = freshStore();
+        ProgramState state(*store, {});
+        state.documents().startWith();
+        state.toggleStartWithoutDocument(1);
+        QVERIFY(state.marksOf(1).startWithoutDocument);
+        QVERIFY(state.frameMarks().startWithoutDocument);
+        QVERIFY(state.preferences().startWithoutDocument());
+        QVERIFY(state.marksForNewWindow().startWithoutDocument);
+        // Cleared, the window's own mark flips alone: nothing could be stored.
+        state.setPreferencesCleared(true);
+        state.toggleStartWithoutDocument(1);
+        QVERIFY(!state.marksOf(1).startWithoutDocument);
+        QVERIFY(state.frameMarks().startWithoutDocument);
+        state.setPreferencesCleared(false);
+        state.toggleStartWithoutDocument(std::nullopt);
+        QVERIFY(!state.frameMarks().startWithoutDocument);
+        QVERIFY(!state.preferences().startWithoutDocument());
+        QVERIFY(!state.closesStartWindow());
+        state.preferences().setStartWithoutDocument(true);
+        QVERIFY(state.closesStartWindow());
+        QVERIFY(state.frameMarks().startWithoutDocument);
+    }
+
+    void clearingAsksFirstAndAMarkedEntryEndsTheModeAtOnce() {
+        auto store = freshStore();
+        ProgramState state(*store, {});
+        state.documents().startWith();
+        state.preferences().setToolbarShown(true);
+        state.setTemplateMarks(true, 1);
+        QVERIFY(state.marksOf(1).useTemplate && state.frameMarks().useTemplate);
+        QVERIFY(state.clearingNeedsConsent(1));
+        state.clearPreferences(1);
+        QVERIFY(!state.preferences().toolbarShown());
+        QVERIFY(state.preferencesCleared());
+        QVERIFY(state.marksOf(1).preferencesCleared);
+        QVERIFY(!state.marksOf(1).useTemplate && !state.frameMarks().useTemplate);
+        // The window's marked entry switches the mode off without a question.
+        QVERIFY(!state.clearingNeedsConsent(1));
+        QVERIFY(!state.preferencesCleared());
+        QVERIFY(!state.marksOf(1).preferencesCleared);
+    }
+
+    void editorSwitchesFlipForEveryWindowAndAreStored_data() {
+        QTest::addColumn<EditorSwitch>("which");
+        QTest::addColumn<SwitchField>("field");
+        QTest::newRow("colouring")
+            << EditorSwitch::SyntaxColouring << &EditorSwitches::syntaxColouring;
+        QTest::newRow("line numbers") << EditorSwitch::LineNumbers << &EditorSwitches::lineNumbers;
+        QTest::newRow("large files")
+            << EditorSwitch::OpenLargeFiles << &EditorSwitches::openLargeFiles;
+    }
+    void editorSwitchesFlipForEveryWindowAndAreStored() {
+        QFETCH(EditorSwitch, which);
+        QFETCH(SwitchField, field);
+        auto store = freshStore();
+        ProgramState state(*store, {});
+        const bool before = state.editorSwitches().*field;
+        QSignalSpy changed(&state, &ProgramState::editorSwitchesChanged);
+        state.flipEditorSwitch(which);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(state.editorSwitches().*field, !before);
+        const EditorSwitches stored{state.preferences().syntaxColouring(),
+                                    state.preferences().lineNumbers(),
+                                    state.preferences().openLargeFiles()};
+        QCOMPARE(stored, state.editorSwitches());
     }
 
 private:

@@ -20,13 +20,13 @@ FrameFixture::FrameFixture()
 }
 
 FrameFixture::~FrameFixture() {
-    if (m_frame) {
+    if (m_program) {
         // Leave without prompts or writes into a store that is about to vanish.
         m_dialogs.clear();
         for (int i = 0; i < 20; ++i)
             m_dialogs.answerMessage(MessageAnswer::No);
-        m_frame->close();
-        m_frame.reset();
+        m_program->frame().close();
+        m_program.reset();
     }
 }
 
@@ -36,24 +36,26 @@ MainFrame& FrameFixture::start(const QString& commandLine) {
     m_prefs->setCleared(false);
     m_state = std::make_unique<ProgramState>(*m_prefs, ProgramFolders{programDir(), programDir()});
     m_journal = std::make_unique<RecoveryJournal>(m_journalRoot);
-    m_frame = std::make_unique<MainFrame>(*m_state, m_dialogs, m_journal.get());
-    m_frame->commands().pageTools().setUrlOpener([this](const QUrl& url) {
+    m_program = std::make_unique<Program>(*m_state, m_dialogs, m_journal.get());
+    if (const QStringList faults = m_program->commands().faults(); !faults.isEmpty())
+        qFatal("Command bindings: %s", qPrintable(faults.join(QStringLiteral("; "))));
+    m_program->pageTools().setUrlOpener([this](const QUrl& url) {
         m_openedUrls.append(url);
         return true;
     });
-    m_frame->startUp(commandLine);
-    return *m_frame;
+    m_program->startUp(commandLine);
+    return m_program->frame();
 }
 
 void FrameFixture::quit() {
-    if (!m_frame)
+    if (!m_program)
         return;
-    m_frame->close();
-    m_frame.reset();
+    m_program->frame().close();
+    m_program.reset();
 }
 
 void FrameFixture::crash() {
-    m_frame.reset();
+    m_program.reset();
     m_journal.reset();
 }
 
@@ -83,7 +85,7 @@ QString FrameFixture::writeFile(const QString& name, const QByteArray& bytes) co
 }
 
 DocumentWindow* FrameFixture::active() const {
-    return m_frame ? m_frame->documents().active() : nullptr;
+    return m_program ? m_program->documents().active() : nullptr;
 }
 
 EditorBox* FrameFixture::editor() const {

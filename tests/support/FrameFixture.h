@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/DocumentWindows.h"
-#include "app/FrameCommands.h"
+#include "app/DocumentArea.h"
 #include "app/MainFrame.h"
+#include "app/Program.h"
 #include "recovery/RecoveryJournal.h"
 #include "state/PreferencesStore.h"
 #include "state/ProgramState.h"
@@ -33,7 +33,10 @@ public:
     // Ends the run as a crash would: no shutdown, the journal's entries left behind.
     void crash();
 
-    MainFrame& frame() { return *m_frame; }
+    MainFrame& frame() { return m_program->frame(); }
+    // The running program's parts.
+    Program& program() { return *m_program; }
+    DocumentArea& documents() { return m_program->documents(); }
     // The running program's state (that of the next start while none runs).
     ProgramState& state() { return *m_state; }
     PreferencesStore& prefs() { return *m_prefs; }
@@ -66,5 +69,5 @@ private:
     std::unique_ptr<RecoveryJournal> m_journal;
     ScriptedDialogService m_dialogs;
     QList<QUrl> m_openedUrls;
-    std::unique_ptr<MainFrame> m_frame;
+    std::unique_ptr<Program> m_program;
 };

@@ -58,9 +58,9 @@ std::optional<QString> ScriptedDialogService::askTag(QWidget*) {
     return m_tagAnswers.isEmpty() ? std::nullopt : m_tagAnswers.dequeue();
 }
 
-RecoveryAnswer ScriptedDialogService::showRecovery(QWidget*, const RecoveryRequest& request) {
+RecoveryChoice ScriptedDialogService::showRecovery(QWidget*, const RecoveryRequest& request) {
     m_shown.append({Kind::Recovery, {}, {}, {}, {}, request});
-    return m_recoveryAnswers.isEmpty() ? RecoveryAnswer::Later : m_recoveryAnswers.dequeue();
+    return m_recoveryAnswers.isEmpty() ? RecoveryChoice{} : m_recoveryAnswers.dequeue();
 }
 
 std::optional<LineColumn> ScriptedDialogService::showGoToLine(QWidget*, int lineCount) {

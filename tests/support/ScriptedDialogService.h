@@ -27,7 +27,8 @@ public:
     void answerColor(std::optional<QColor> color) { m_colorAnswers.enqueue(color); }
     void answerFont(std::optional<FontChoice> font) { m_fontAnswers.enqueue(font); }
     void answerTag(std::optional<QString> tag) { m_tagAnswers.enqueue(tag); }
-    void answerRecovery(RecoveryAnswer answer) { m_recoveryAnswers.enqueue(answer); }
+    void answerRecovery(RecoveryAnswer answer) { m_recoveryAnswers.enqueue({answer}); }
+    void answerRecovery(const RecoveryChoice& choice) { m_recoveryAnswers.enqueue(choice); }
     void answerGoToLine(std::optional<LineColumn> place) { m_placeAnswers.enqueue(place); }
 
     const QList<Shown>& shown() const { return m_shown; }
@@ -43,7 +44,7 @@ public:
     std::optional<QColor> showColor(QWidget* parent, const QColor& initial) override;
     std::optional<FontChoice> showFont(QWidget* parent, const FontChoice& initial) override;
     std::optional<QString> askTag(QWidget* parent) override;
-    RecoveryAnswer showRecovery(QWidget* parent, const RecoveryRequest& request) override;
+    RecoveryChoice showRecovery(QWidget* parent, const RecoveryRequest& request) override;
     std::optional<LineColumn> showGoToLine(QWidget* parent, int lineCount) override;
 
 private:
@@ -55,6 +56,6 @@ private:
     QQueue<std::optional<QColor>> m_colorAnswers;
     QQueue<std::optional<FontChoice>> m_fontAnswers;
     QQueue<std::optional<QString>> m_tagAnswers;
-    QQueue<RecoveryAnswer> m_recoveryAnswers;
+    QQueue<RecoveryChoice> m_recoveryAnswers;
     QQueue<std::optional<LineColumn>> m_placeAnswers;
 };

@@ -11,6 +11,7 @@ SmallDisk::SmallDisk(qint64 bytes) {
 }
 
 SmallDisk::~SmallDisk() {
+    // A lazy unmount takes the files mounted on the disk with it.
     if (m_mounted)
         ::umount2(QFile::encodeName(m_dir.path()).constData(), MNT_DETACH);
 }
@@ -34,4 +35,11 @@ bool SmallDisk::fillLeaving(qint64 bytes) {
 bool SmallDisk::makeReadOnly() {
     return ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs",
                    MS_REMOUNT | MS_RDONLY | MS_NOSUID | MS_NODEV, nullptr) == 0;
+}
+
+bool SmallDisk::mountFileOver(const QString& name, const QString& source) {
+    QFile file(path(name));
+    return file.open(QIODevice::WriteOnly) &&
+           ::mount(QFile::encodeName(source).constData(),
+                   QFile::encodeName(file.fileName()).constData(), nullptr, MS_BIND, nullptr) == 0;
 }

@@ -19,6 +19,9 @@ public:
     // Writes a filler file so that exactly `bytes` stay free (a multiple of the page size).
     bool fillLeaving(qint64 bytes);
     bool makeReadOnly();
+    // Mounts the file `source` (from elsewhere) over the file `name` on this disk, so that it
+    // stays writable when the disk is made read-only, and cannot be renamed over.
+    bool mountFileOver(const QString& name, const QString& source);
 
 private:
     QTemporaryDir m_dir;

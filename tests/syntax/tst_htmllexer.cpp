@@ -1,7 +1,17 @@
 #include <QRandomGenerator>
 #include <QTest>
 
+#include "syntax/CssLexer.h"
 #include "syntax/HtmlLexer.h"
+#include "syntax/LineScanner.h"
+#include "syntax/ScriptLexer.h"
+
+#include <atomic>
+#include <functional>
+#include <future>
+#include <memory>
+#include <optional>
+#include <thread>
 
 namespace {
 
@@ -32,7 +42,98 @@ QString render(const QString& text) {
     return lines.join(u'\n');
 }
 
+// Characters of every class a line can hold: all of ASCII (controls and NUL among them), and
+// beyond it spaces, letters, digits, marks, format characters, private use, non-characters and
+// unpaired halves of surrogate pairs.
+const QString kSamples = [] {
+    QString samples;
+    for (char16_t ch = 0; ch < 0x80; ++ch)
+        samples += QChar(ch);
+    return samples +
+           u"\u0085\u009f\u00a0\u00ad\u00e9\u0300\u0391\u0660\u2000\u200b\u2028"
+           u"\u2029\u3000\u4e00\ue000\ufeff\ufffd\ufffe\uffff\U0001F600"_qs +
+           QChar(0xd800) + QChar(0xdfff);
+}();
+// What half-finished markup, style sheets and scripts are made of.
+const QString kMarkup = u"<>!-#\"'=/ *`&;{}:@\\[]x1escriptyl"_qs;
+constexpr int kRandomLines = 3000;
+
+struct LexCase {
+    QString line;
+    int state;
+};
+
+// Case n: first each sample alone from each state, then random lines of markup and samples
+// from random states (some outside the range), each a function of n alone.
+LexCase lexCase(int n, int stateCount) {
+    const int singles = stateCount * int(kSamples.size());
+    if (n < singles)
+        return {QString(kSamples[n % kSamples.size()]), n / int(kSamples.size())};
+    QRandomGenerator random{quint32(n)};
+    QString line;
+    for (int i = random.bounded(40); i > 0; --i) {
+        const QString& from = random.bounded(2) == 0 ? kMarkup : kSamples;
+        line += from[random.bounded(int(from.size()))];
+    }
+    return {line, random.bounded(stateCount + 16) - 8};
+}
+
+QString describe(const LexCase& c) {
+    QString codes;
+    for (QChar ch : c.line)
+        codes += QString::number(ch.unicode(), 16) + u' ';
+    return QStringLiteral(" from state %1 in the line [ %2]").arg(c.state).arg(codes);
+}
+
+// A lexer run over one line; says what went wrong, or nothing.
+using LineCheck = QString (*)(const QString& line, int state);
+
+QString checkSpans(const QList<SyntaxSpan>& spans, qsizetype end) {
+    qsizetype at = 0;
+    for (const SyntaxSpan& span : spans) {
+        if (span.start < at || span.length <= 0)
+            return QStringLiteral("spans overlap or are empty");
+        at = span.start + span.length;
+    }
+    return at <= end ? QString() : QStringLiteral("a span runs past the end");
+}
+
+QString lexHtml(const QString& line, int state) {
+    QList<SyntaxSpan> spans;
+    const int end = HtmlLexer::lexLine(line, state, &spans);
+    if (end < 0 || end >= HtmlLexer::kStateLimit)
+        return QStringLiteral("state %1 out of range").arg(end);
+    return checkSpans(spans, line.size());
+}
+
+// A style sheet or script lexer must reach its limit (where an end tag would start) and colour
+// nothing past it.
+template <int (*lex)(LineScanner&, int)>
+QString lexEmbedded(const QString& line, int state) {
+    QList<SyntaxSpan> spans;
+    LineScanner scanner(line, &spans);
+    const qsizetype limit = line.size() - line.size() / 4;
+    scanner.limitTo(limit);
+    lex(scanner, state);
+    if (scanner.pos() != limit)
+        return QStringLiteral("stopped at %1 of %2").arg(scanner.pos()).arg(limit);
+    return checkSpans(spans, limit);
+}
+
+// Runs `work` on a thread of its own and waits at most `limit` for it, so that a lexer that no
+// longer moves on fails the test instead of hanging it; nothing when time ran out.
+std::optional<QString> withinTime(std::chrono::seconds limit, std::function<QString()> work) {
+    auto result = std::make_shared<std::promise<QString>>();
+    std::future<QString> done = result->get_future();
+    std::thread([work, result] { result->set_value(work()); }).detach();
+    if (done.wait_for(limit) != std::future_status::ready)
+        return std::nullopt;
+    return done.get();
+}
+
 }  // namespace
+
+Q_DECLARE_METATYPE(LineCheck)
 
 class TestHtmlLexer : public QObject {
     Q_OBJECT
@@ -42,7 +143,8 @@ private slots:
     void colorsEachKind();
     void carriesStateAcrossLines_data();
     void carriesStateAcrossLines();
-    void anyLineFromAnyStateEndsInAValidStateWithOrderedSpans();
+    void everyLexerReadsAnyLineFromAnyState_data();
+    void everyLexerReadsAnyLineFromAnyState();
 };
 
 void TestHtmlLexer::colorsEachKind_data() {
@@ -114,27 +216,34 @@ void TestHtmlLexer::carriesStateAcrossLines() {
     QCOMPARE(render(text), colored);
 }
 
-void TestHtmlLexer::anyLineFromAnyStateEndsInAValidStateWithOrderedSpans() {
-    // Half-finished markup is what the lexer meets while the user types; none of it may hang,
-    // leave the line or give a state outside the range.
-    const QString alphabet = u"<>!-#\"'=/ *`&;{}:@\\[]x1escriptyl\u00e9\U0001F600"_qs;
-    QRandomGenerator random(16);
-    for (int round = 0; round < 3000; ++round) {
-        QString line;
-        const int length = random.bounded(40);
-        for (int i = 0; i < length; ++i)
-            line += alphabet[random.bounded(alphabet.size())];
-        const int state = random.bounded(HtmlLexer::kStateLimit + 16) - 8;
-        QList<SyntaxSpan> spans;
-        const int end = HtmlLexer::lexLine(line, state, &spans);
-        QVERIFY2(end >= 0 && end < HtmlLexer::kStateLimit, qPrintable(line));
-        int at = 0;
-        for (const SyntaxSpan& span : spans) {
-            QVERIFY2(span.start >= at && span.length > 0, qPrintable(line));
-            at = span.start + span.length;
+void TestHtmlLexer::everyLexerReadsAnyLineFromAnyState_data() {
+    QTest::addColumn<LineCheck>("lex");
+    QTest::addColumn<int>("stateCount");
+    QTest::newRow("html") << LineCheck(&lexHtml) << HtmlLexer::kStateLimit;
+    QTest::newRow("css") << LineCheck(&lexEmbedded<CssLexer::lex>) << (1 << CssLexer::kStateBits);
+    QTest::newRow("script") << LineCheck(&lexEmbedded<ScriptLexer::lex>)
+                            << (1 << ScriptLexer::kStateBits);
+}
+
+void TestHtmlLexer::everyLexerReadsAnyLineFromAnyState() {
+    // Half-finished markup is what the lexers meet while the user types, and binary files hold
+    // anything; none of it may hang, leave the line or give a state outside the range.
+    QFETCH(LineCheck, lex);
+    QFETCH(int, stateCount);
+    const int count = stateCount * int(kSamples.size()) + kRandomLines;
+    auto reached = std::make_shared<std::atomic<int>>(0);
+    const auto found = withinTime(std::chrono::seconds(20), [=] {
+        for (int n = 0; n < count; ++n) {
+            reached->store(n);
+            const LexCase c = lexCase(n, stateCount);
+            if (const QString wrong = lex(c.line, c.state); !wrong.isEmpty())
+                return wrong + describe(c);
         }
-        QVERIFY2(at <= line.size(), qPrintable(line));
-    }
+        return QString();
+    });
+    if (!found)
+        QFAIL(qPrintable(u"hangs"_qs + describe(lexCase(reached->load(), stateCount))));
+    QVERIFY2(found->isEmpty(), qPrintable(*found));
 }
 
 QTEST_APPLESS_MAIN(TestHtmlLexer)

@@ -31,11 +31,11 @@ void pressShiftTab(FrameFixture& fx) {
 // event loop, as a real click does, so that the command's undo step closes.
 void runBuilder(FrameFixture& fx, BuilderKind kind, const char* field = nullptr,
                 const QString& text = {}) {
-    QDialog* dialog = fx.frame().commands().builders().open(kind);
+    QDialog* dialog = fx.program().builders().open(kind);
     if (field)
         QTest::keyClicks(dialog->findChild<QLineEdit*>(QLatin1String(field)), text);
     dialog->findChild<QPushButton*>(QStringLiteral("ok_button"))->click();
-    QTRY_VERIFY(!fx.frame().commands().builders().openBuilder(kind));
+    QTRY_VERIFY(!fx.program().builders().openBuilder(kind));
     QTest::qWait(1);
 }
 
@@ -129,7 +129,7 @@ private slots:
         cursor.movePosition(QTextCursor::End);
         fx.editor()->setTextCursor(cursor);
         if (!ending.isEmpty())
-            fx.active()->entry("anchor")->trigger();
+            fx.active()->entry("insert_link")->trigger();
         if (ending == "escape") {
             QTest::keyClick(fx.editor(), Qt::Key_Escape);
         } else if (ending == "click") {

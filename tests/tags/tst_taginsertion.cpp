@@ -45,10 +45,10 @@ private slots:
     void emptyAttributeLeavesTheCaretBetweenTheQuotes() {
         FrameFixture fx;
         fx.start();
-        fx.active()->entry("base")->trigger();
+        fx.active()->entry("insert_base")->trigger();
         QCOMPARE(fx.text(), QStringLiteral("<base href=\"\">"));
         QCOMPARE(fx.caret(), 12);
-        fx.active()->entry("nme")->trigger();
+        fx.active()->entry("insert_name_attribute")->trigger();
         QCOMPARE(fx.text(), QStringLiteral("<base href=\"name=\"\"\">"));
         QCOMPARE(fx.caret(), 18);
     }
@@ -61,22 +61,22 @@ private slots:
         cursor.setPosition(4);
         cursor.setPosition(9, QTextCursor::KeepAnchor);
         fx.editor()->setTextCursor(cursor);
-        fx.active()->entry("h1")->trigger();
+        fx.active()->entry("insert_h1")->trigger();
         QCOMPARE(fx.text(), QStringLiteral("say <h1> now"));
     }
 
     void oneUndoRemovesAWholeTagAndPiecesOfOneCommandJoin() {
         FrameFixture fx;
-        MainFrame& frame = fx.start();
+        fx.start();
         fx.typeText("x");
-        fx.active()->entry("anchor")->trigger();
+        fx.active()->entry("insert_link")->trigger();
         QCOMPARE(fx.text(), QStringLiteral("x<a href=\"\">"));
         fx.editor()->undo();
         QCOMPARE(fx.text(), QStringLiteral("x"));
         QTest::qWait(0);
-        frame.documents().typeKeystrokeScript(QStringLiteral("<hr"));
-        frame.documents().typeKeystrokeScript(QStringLiteral(" noshade"));
-        frame.documents().typeKeystrokeScript(QStringLiteral(">"));
+        fx.documents().typeKeystrokeScript(QStringLiteral("<hr"));
+        fx.documents().typeKeystrokeScript(QStringLiteral(" noshade"));
+        fx.documents().typeKeystrokeScript(QStringLiteral(">"));
         QCOMPARE(fx.text(), QStringLiteral("x<hr noshade>"));
         fx.editor()->undo();
         QCOMPARE(fx.text(), QStringLiteral("x"));
@@ -87,7 +87,7 @@ private slots:
         const QString file = fx.writeFile("page.html", "<html>\n</html>\n");
         fx.start(file);
         QVERIFY(!fx.active()->isChanged());
-        fx.active()->entry("bodyend")->trigger();
+        fx.active()->entry("insert_body_end")->trigger();
         QVERIFY(fx.active()->isChanged());
     }
 
@@ -105,9 +105,9 @@ private slots:
         QFETCH(QString, typed);
         FrameFixture fx;
         fx.start();
-        fx.active()->entry("bgcolor")->trigger();
+        fx.active()->entry("insert_bgcolor_attribute")->trigger();
         fx.dialogs().answerColor(chosen);
-        fx.active()->entry("palette")->trigger();
+        fx.active()->entry("insert_palette_color")->trigger();
         QCOMPARE(fx.text(), typed);
         QCOMPARE(fx.caret(), typed.size() - 1);
     }
@@ -116,26 +116,26 @@ private slots:
         FrameFixture fx;
         fx.start();
         fx.dialogs().answerColor(std::nullopt);
-        fx.active()->entry("palette")->trigger();
+        fx.active()->entry("insert_palette_color")->trigger();
         QCOMPARE(fx.dialogs().shown().last().color, QColor(Qt::black));
         QCOMPARE(fx.text(), QStringLiteral("000000"));
         fx.dialogs().answerColor(QColor(0x12, 0x34, 0x56));
-        fx.active()->entry("palette")->trigger();
+        fx.active()->entry("insert_palette_color")->trigger();
         fx.dialogs().answerColor(std::nullopt);
-        fx.active()->entry("palette")->trigger();
+        fx.active()->entry("insert_palette_color")->trigger();
         QCOMPARE(fx.dialogs().shown().last().color, QColor(0x12, 0x34, 0x56));
         QCOMPARE(fx.text(), QStringLiteral("000000123456123456"));
     }
 
     void tableEndMovesToTheLineAboveOnWrappedText() {
         FrameFixture fx;
-        MainFrame& frame = fx.start();
+        fx.start();
         const QString longLine = QString(400, QLatin1Char('w'));
-        frame.documents().typeKeystrokeScript(QStringLiteral("<table>~~</table>{home}{up}{end}"));
+        fx.documents().typeKeystrokeScript(QStringLiteral("<table>~~</table>{home}{up}{end}"));
         QCOMPARE(fx.caret(), 8);
         fx.active()->loadBytes(longLine.toLatin1());
         fx.editor()->moveCursor(QTextCursor::End);
-        frame.documents().typeKeystrokeScript(QStringLiteral("~~</table>{home}{up}{end}"));
+        fx.documents().typeKeystrokeScript(QStringLiteral("~~</table>{home}{up}{end}"));
         QCOMPARE(fx.caret(), 401);
     }
 };

@@ -72,15 +72,15 @@ void TestTagMenuTable::everyTagTypesItsCaptionWithTheCaretWhereTheUserTypesNext(
 void TestTagMenuTable::typedExamples_data() {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("empty attribute") << "base"
+    QTest::newRow("empty attribute") << "insert_base"
                                      << "<base href=\"|\">";
-    QTest::newRow("attribute alone") << "nme"
+    QTest::newRow("attribute alone") << "insert_name_attribute"
                                      << "name=\"|\"";
-    QTest::newRow("open tag for attributes") << "meta"
+    QTest::newRow("open tag for attributes") << "insert_meta"
                                              << "<meta |";
-    QTest::newRow("plain tag") << "html"
+    QTest::newRow("plain tag") << "insert_html"
                                << "<html>|";
-    QTest::newRow("closing tag") << "frmend"
+    QTest::newRow("closing tag") << "insert_form_end"
                                  << "</form>|";
 }
 
@@ -90,13 +90,14 @@ void TestTagMenuTable::typedExamples() {
 }
 
 void TestTagMenuTable::unknownEntryIsNotFound() {
-    QCOMPARE(findTagMenuEntry(u"tags"), nullptr);
+    QCOMPARE(findTagMenuEntry(u"document_tags_menu"), nullptr);
     QCOMPARE(findTagMenuEntry(u"HTML"), nullptr);
-    QVERIFY(findTagMenuEntry(u"tteend") != nullptr);
+    QVERIFY(findTagMenuEntry(u"insert_teletype_end") != nullptr);
 }
 
 void TestTagMenuTable::paletteAfterBgcolorFillsTheQuotes() {
-    const QString script = QString::fromLatin1(findTagMenuEntry(u"bgcolor")->script);
+    const QString script =
+        QString::fromLatin1(findTagMenuEntry(u"insert_bgcolor_attribute")->script);
     QCOMPARE(typedIntoEmptyDocument(script + htmlHexColor(Qt::red)), u"bgcolor=\"FF0000|\""_qs);
 }
 

@@ -170,9 +170,9 @@ private slots:
     void updateRebuildsTheMenusOfEveryWindow() {
         FrameFixture fx;
         writeUserdef(fx, numberedLines("old", 25));
-        MainFrame& frame = fx.start();
+        fx.start();
         DocumentWindow* first = fx.active();
-        DocumentWindow* second = frame.documents().newDocument();
+        DocumentWindow* second = fx.documents().newDocument();
         writeUserdef(fx, "new1\n\nnew3\n");
         // Editing the file changes nothing until the menus are read again.
         QCOMPARE(reachable(first).at(2),
@@ -188,18 +188,18 @@ private slots:
         FrameFixture fx;
         const QString expected = "Error encountered opening file: \n" + userdefPath(fx);
         QVERIFY(QFile::remove(userdefPath(fx)));
-        MainFrame& frame = fx.start();
+        fx.start();
         QCOMPARE(fx.dialogs().messageTexts(), QStringList{expected});
         QCOMPARE(fx.dialogs().shown().last().message.title, QStringLiteral("Pagelark"));
         QCOMPARE(fx.dialogs().shown().last().message.buttons, MessageButtons::Ok);
         writeUserdef(fx, "a\n");
-        frame.documents().newDocument();
+        fx.documents().newDocument();
         QCOMPARE(reachable(fx.active()).at(0), QStringList{"a"});
         QVERIFY(QFile::remove(userdefPath(fx)));
-        frame.documents().newDocument();
+        fx.documents().newDocument();
         QCOMPARE(fx.dialogs().messageTexts(), QStringList({expected, expected}));
         // The reading that failed hid what the earlier one had shown, in every window.
-        for (DocumentWindow* doc : frame.documents().openWindows())
+        for (DocumentWindow* doc : fx.documents().openWindows())
             QCOMPARE(reachable(doc), MenuCaptions({{}, {}, {}, {}}));
         // A folder in the file's place cannot be read either.
         QVERIFY(QDir().mkpath(userdefPath(fx)));
@@ -289,7 +289,7 @@ private slots:
         writeUserdef(fx, "<b></b>{left 4}\r\n");
         MainFrame& frame = fx.start();
         fx.active()->action(Command::OptionsEditUserMenus)->trigger();
-        QCOMPARE(frame.documents().openWindows().size(), 2);
+        QCOMPARE(fx.documents().openWindows().size(), 2);
         QCOMPARE(fx.active()->caption(), userdefPath(fx));
         QCOMPARE(fx.text(), QStringLiteral("<b></b>{left 4}\n"));
         QVERIFY(!fx.active()->isChanged());
@@ -302,7 +302,7 @@ private slots:
         fx.dialogs().clear();
         fx.active()->action(Command::OptionsEditUserMenus)->trigger();
         QCOMPARE(fx.dialogs().messageTexts(), QStringList{"Can't open file: \n" + userdefPath(fx)});
-        QCOMPARE(frame.documents().openWindows().size(), 2);
+        QCOMPARE(fx.documents().openWindows().size(), 2);
     }
 
     void backupCopiesTheFileAndClearsTheNote() {

@@ -5,7 +5,7 @@
 #include "app/Toolbar.h"
 #include "document/DocumentWindow.h"
 #include "editor/EditorBox.h"
-#include "files/FileCommands.h"
+#include "files/DocumentFiles.h"
 #include "templates/TemplateOptionsDialog.h"
 #include "templates/Templates.h"
 
@@ -98,7 +98,7 @@ private slots:
         const QString file = fx.writeFile("t.html", "<html>\r\n<body>caf\xe9</body>\r\n</html>");
         storeTemplate(fx, "1", file);
         fx.start(fx.writeFile("other.html", "x"));
-        DocumentWindow* doc = fx.frame().documents().newDocument();
+        DocumentWindow* doc = fx.documents().newDocument();
         const QString expected = QStringLiteral("<html>\n<body>café</body>\n</html>");
         QCOMPARE(fx.text(), expected);
         QVERIFY(!doc->isChanged());
@@ -144,11 +144,11 @@ private slots:
         QCOMPARE(fx.dialogs().shown().last().message.title, QStringLiteral("Pagelark"));
         QCOMPARE(label3(fx), QString());
         fx.dialogs().clear();
-        DocumentWindow* doc = fx.frame().documents().newDocument();
+        DocumentWindow* doc = fx.documents().newDocument();
         QCOMPARE(fx.dialogs().messageTexts(), message);
         QCOMPARE(fx.text(), QString());
         QVERIFY(!doc->isChanged());
-        QCOMPARE(fx.frame().documents().openWindows().size(), 2);
+        QCOMPARE(fx.documents().openWindows().size(), 2);
     }
 
     void theNewButtonComesBackReleasedAfterTheTemplateMessage() {
@@ -215,7 +215,7 @@ private slots:
         fx.start();
         const QString limit = fx.writeFile("limit.html", QByteArray(65000, 'x'));
         const QString over = fx.writeFile("over.html", QByteArray(65001, 'x'));
-        fx.frame().commands().files().dialog().fileName = QStringLiteral("left over");
+        fx.program().files().dialog().fileName = QStringLiteral("left over");
         TemplateOptionsDialog* dialog = openOptions(fx);
         QVERIFY(dialog);
         QPushButton* browse = part<QPushButton>(dialog, "browse_button");
@@ -262,7 +262,7 @@ private slots:
         fx.dialogs().answerFile(std::nullopt);
         browse->click();
         QCOMPARE(fx.dialogs().shown().last().file.folder, QFileInfo(own).absolutePath());
-        QCOMPARE(fx.frame().commands().files().dialog().folder, QString());
+        QCOMPARE(fx.program().files().dialog().folder, QString());
 
         fx.dialogs().answerFile(FileDialogResult{shipped, 2});
         browse->click();
@@ -314,7 +314,7 @@ private slots:
         FrameFixture fx;
         fx.start();
         DocumentWindow* first = fx.active();
-        DocumentWindow* second = fx.frame().documents().newDocument();
+        DocumentWindow* second = fx.documents().newDocument();
         fx.dialogs().answerFile(FileDialogResult{fx.writeFile("t.html", "t"), 2});
         TemplateOptionsDialog* dialog = openOptions(fx);
         QVERIFY(dialog);
@@ -324,7 +324,7 @@ private slots:
         QVERIFY(second->action(Command::OptionsTemplate)->isChecked());
         QVERIFY(!first->action(Command::OptionsTemplate)->isChecked());
         // A window made from now on starts marked, and with the template.
-        fx.frame().documents().newDocument();
+        fx.documents().newDocument();
         QVERIFY(fx.active()->action(Command::OptionsTemplate)->isChecked());
         QCOMPARE(fx.text(), QStringLiteral("t"));
     }
@@ -344,7 +344,7 @@ private slots:
 
         fx.dialogs().answerMessage(MessageAnswer::Ok);
         fx.frame().action(Command::OptionsClearPreferences)->trigger();
-        QVERIFY(fx.frame().state().preferencesCleared());
+        QVERIFY(fx.state().preferencesCleared());
         fx.dialogs().answerFile(FileDialogResult{file, 2});
         dialog = openOptions(fx);
         part<QPushButton>(dialog, "browse_button")->click();

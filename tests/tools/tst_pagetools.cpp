@@ -1,5 +1,6 @@
-// Check Page (libtidy's problems, the panel and jumping to a problem) and the preview, through
-// the real frame where the user would see them.
+// Check Page (libtidy's problems, the panel and jumping to a problem, the checker process and
+// what the panel says when it fails) and the preview, through the real frame where the user
+// would see them.
 #include "support/FrameFixture.h"
 
 #include "document/DocumentWindow.h"
@@ -8,13 +9,19 @@
 #include "tools/PageCheckPanel.h"
 #include "tools/PageChecker.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
+#include <QToolButton>
+#include <csignal>
+#include <memory>
 
 namespace {
 
@@ -36,12 +43,39 @@ void pressInEditor(FrameFixture& fx, Qt::Key key) {
     QTest::keyClick(fx.editor(), key);
 }
 
+// What the program's own checker process answers for `text`; nothing when it gave no answer.
+std::optional<PageCheckResult> checkNow(const QString& text) {
+    PageCheckRun run(PageChecker::programChecker(), PageChecker::kTimeLimit);
+    std::optional<PageCheckResult> answer;
+    QObject::connect(&run, &PageCheckRun::ended, [&](auto ending, const PageCheckResult& result) {
+        if (ending == PageCheckRun::Ending::Checked)
+            answer = result;
+    });
+    QSignalSpy ended(&run, &PageCheckRun::ended);
+    QTextDocument page;
+    page.setPlainText(text);
+    run.start(page);
+    ended.wait(30000);
+    return answer;
+}
+
+// A stand-in checker: a shell script.
+CheckerCommand script(const QString& commands) {
+    return {QStringLiteral("/bin/sh"), {QStringLiteral("-c"), commands}};
+}
+
+bool processIsGone(qint64 pid) {
+    return ::kill(pid_t(pid), 0) != 0;
+}
+
 QByteArray fileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace
+
+Q_DECLARE_METATYPE(CheckerCommand)
 
 class TestPageTools : public QObject {
     Q_OBJECT
@@ -52,9 +86,9 @@ private slots:
         QVERIFY(!fx.frame().findChild<PageCheckPanel*>());  // not made at start-up
         const QByteArray page = (kPageHead + "<p>\tsee\t<b>bold</p>\n</body></html>\n").toUtf8();
         DocumentWindow* doc =
-            fx.frame().commands().files().openDocumentFile(fx.writeFile("page.html", page));
+            fx.program().files().openDocumentFile(fx.writeFile("page.html", page));
         pressInEditor(fx, Qt::Key_F7);
-        PageCheckPanel* panel = fx.frame().commands().pageTools().panel();
+        PageCheckPanel* panel = fx.program().pageTools().panel();
         QVERIFY(panel && panel->isVisible());
         // The panel's arrival leaves the page's window active, with its menus and the keyboard.
         QCOMPARE(fx.active(), doc);
@@ -70,7 +104,7 @@ private slots:
         QCOMPARE(found[0]->text(),
                  QStringLiteral("line 3 column 17 - Warning: missing </b> before </p>"));
         // Another window is active by then; choosing the problem brings the page's back.
-        fx.frame().documents().newDocument();
+        fx.documents().newDocument();
         QVERIFY(fx.active() != doc);
         panel->list()->setCurrentItem(found[0]);
         QTest::keyClick(panel->list(), Qt::Key_Return);
@@ -90,6 +124,173 @@ private slots:
         QCOMPARE(panel.list()->item(0)->text(), QStringLiteral("No problems found."));
     }
 
+    void deeplyNestedPageDoesNotTakeTheProgramDown() {
+        // libtidy recurses a level per element and overflows its stack, minutes later.
+        EditorBox editor;
+        editor.setPlainText(kPageHead + QStringLiteral("<div>").repeated(100000) + "x");
+        PageCheckPanel panel;
+        panel.setTimeLimit(std::chrono::seconds(2));
+        QVERIFY(checkAndWait(panel, editor));
+        QVERIFY(!panel.isChecking());
+        QVERIFY(panel.list()->count() > 0);
+        QVERIFY(panel.list()->item(0)->text() != QStringLiteral("Checking the page..."));
+    }
+
+    void checkerFaultsAreToldInPlainWords_data() {
+        QTest::addColumn<CheckerCommand>("checker");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("crash") << script("kill -SEGV $$") << "the checker crashed on this page";
+        QTest::newRow("failure") << script("exit 3") << "the checker crashed on this page";
+        QTest::newRow("hang") << script("exec sleep 30") << "took longer than 0.5 seconds";
+        QTest::newRow("page echoed") << CheckerCommand{"/bin/cat", {}} << "could not be read";
+        QTest::newRow("endless output")
+            << CheckerCommand{"/usr/bin/yes", {}} << "could not be read";
+        QTest::newRow("missing") << CheckerCommand{"/no/such/pagelark-check", {}} << "is missing";
+        QTest::newRow("none found") << CheckerCommand{} << "is missing";
+    }
+
+    void checkerFaultsAreToldInPlainWords() {
+        QFETCH(CheckerCommand, checker);
+        QFETCH(QString, told);
+        EditorBox editor;  // megabytes, to fill the pipe of a checker that never reads it
+        editor.setPlainText(kPageHead + QStringLiteral("<p>a page</p>\n").repeated(200000));
+        PageCheckPanel panel;
+        panel.setChecker(checker);
+        panel.setTimeLimit(std::chrono::milliseconds(500));
+        QVERIFY(checkAndWait(panel, editor));
+        QCOMPARE(panel.list()->count(), 1);
+        QVERIFY2(panel.list()->item(0)->text().contains(told),
+                 qPrintable(panel.list()->item(0)->text()));
+        QVERIFY(!panel.findChild<QToolButton*>(QStringLiteral("page_check_stop"))->isEnabled());
+    }
+
+    void stopAndQuittingEndTheCheckerAtOnce_data() {
+        QTest::addColumn<bool>("destroyPanel");
+        QTest::newRow("Stop") << false;
+        QTest::newRow("panel destroyed, as on quitting") << true;
+    }
+
+    void stopAndQuittingEndTheCheckerAtOnce() {
+        QFETCH(bool, destroyPanel);
+        QTemporaryDir dir;
+        const QString pidFile = dir.filePath(QStringLiteral("pid"));
+        EditorBox editor;
+        editor.setPlainText(kPageHead);
+        auto panel = std::make_unique<PageCheckPanel>();
+        panel->setChecker(script("echo $$ >'" + pidFile + "'; exec sleep 30"));
+        QSignalSpy finished(panel.get(), &PageCheckPanel::checkFinished);
+        panel->check(&editor);
+        QTRY_VERIFY(fileBytes(pidFile).endsWith('\n'));
+        const qint64 pid = fileBytes(pidFile).trimmed().toLongLong();
+        QVERIFY(!processIsGone(pid));
+        if (destroyPanel) {
+            panel.reset();
+            QVERIFY(processIsGone(pid));
+            return;
+        }
+        panel->findChild<QToolButton*>(QStringLiteral("page_check_stop"))->click();
+        QVERIFY(processIsGone(pid));
+        QCOMPARE(finished.size(), 1);
+        QVERIFY(!panel->isChecking());
+        QCOMPARE(panel->list()->item(0)->text(), QStringLiteral("Checking was stopped."));
+    }
+
+    void stopCheckIsThereOnlyWhileACheckRuns() {
+        FrameFixture fx;
+        fx.start();
+        QAction* stop = fx.active()->action(Command::ToolsStopCheck);
+        fx.active()->refreshMenus();
+        QVERIFY(!stop->isEnabled());
+        fx.active()->action(Command::ToolsCheckPage)->trigger();
+        PageCheckPanel* panel = fx.program().pageTools().panel();
+        QTRY_VERIFY(!panel->isChecking());
+        panel->setChecker(script(QStringLiteral("exec sleep 30")));
+        fx.active()->action(Command::ToolsCheckPage)->trigger();
+        QVERIFY(panel->isChecking());
+        QVERIFY(stop->isEnabled());
+        stop->trigger();
+        QVERIFY(!panel->isChecking());
+        QCOMPARE(panel->list()->item(0)->text(), QStringLiteral("Checking was stopped."));
+        QVERIFY(!stop->isEnabled());
+    }
+
+    void editWhileThePageIsHandedOverChecksTheEditedPage() {
+        // The first checker reads a little of the page and no more; the second keeps all of it.
+        QTemporaryDir dir;
+        EditorBox editor;
+        editor.setPlainText(kPageHead + QStringLiteral("<p>a page</p>\n").repeated(200000));
+        PageCheckPanel panel;
+        panel.setChecker(
+            script("cd '" + dir.path() +
+                   "'; if [ -e began ]; then cat >kept; printf 'pagelark-check 1\\nend\\n';"
+                   " else : >began; head -c 1000 >/dev/null; : >read; sleep 30; fi"));
+        QSignalSpy finished(&panel, &PageCheckPanel::checkFinished);
+        panel.check(&editor);
+        QTRY_VERIFY(QFile::exists(dir.filePath(QStringLiteral("read"))));
+        QTextCursor(editor.document()).insertText(QStringLiteral("edited "));
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(panel.list()->item(0)->text(), QStringLiteral("No problems found."));
+        QCOMPARE(QString::fromUtf8(fileBytes(dir.filePath(QStringLiteral("kept")))),
+                 editor.document()->toRawText().replace(QChar::ParagraphSeparator, u'\n'));
+    }
+
+    void checkerIsFoundBesideTheProgramOrInstalled_data() {
+        QTest::addColumn<QString>("checkerAt");  // under a prefix whose bin holds the program
+        QTest::addColumn<bool>("executable");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("beside, as built") << "bin/pagelark-check" << true << true;
+        QTest::newRow("installed") << "libexec/pagelark/pagelark-check" << true << true;
+        QTest::newRow("not executable") << "bin/pagelark-check" << false << false;
+    }
+
+    void checkerIsFoundBesideTheProgramOrInstalled() {
+        QFETCH(QString, checkerAt);
+        QFETCH(bool, executable);
+        QFETCH(bool, found);
+        QTemporaryDir prefix;
+        QVERIFY(QDir(prefix.path()).mkpath(QFileInfo(prefix.filePath(checkerAt)).path()));
+        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+        QFile checker(prefix.filePath(checkerAt));
+        QVERIFY(checker.open(QIODevice::WriteOnly));
+        checker.setPermissions(executable ? QFile::ExeOwner | QFile::ReadOwner : QFile::ReadOwner);
+        const QString program = PageChecker::findChecker(prefix.filePath("bin")).program;
+        QCOMPARE(program, found ? QFileInfo(checker).absoluteFilePath() : QString());
+    }
+
+    void checkerAnswerIsReadOnlyWhenWhole_data() {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("no end") << QByteArray("pagelark-check 1\n");
+        QTest::newRow("other format") << QByteArray("pagelark-check 2\nend\n");
+        QTest::newRow("unknown severity")
+            << QByteArray("pagelark-check 1\nnote\t1\t1\tm\tr\nend\n");
+        QTest::newRow("negative line") << QByteArray("pagelark-check 1\nerror\t-1\t1\tm\tr\nend\n");
+        QTest::newRow("field missing") << QByteArray("pagelark-check 1\nerror\t1\t1\tm\nend\n");
+        QTest::newRow("too many") << "pagelark-check 1\n" +
+                                         QByteArray("error\t1\t1\tm\tr\n").repeated(1001) + "end\n";
+    }
+
+    void checkerAnswerIsReadOnlyWhenWhole() {
+        QFETCH(QByteArray, answer);
+        QVERIFY(!PageCheckAnswer::read(answer));
+    }
+
+    void checkerAnswerKeepsEachProblemOnItsLine() {
+        PageCheckResult sent;
+        sent.truncated = true;
+        sent.problems << PageProblem{PageProblem::Severity::Error, 3, 17, "a\tb", "c\nd"}
+                      << PageProblem{PageProblem::Severity::Warning, 0, 0, QString(2000, u'x'),
+                                     "\U0001F600"};
+        const std::optional<PageCheckResult> read =
+            PageCheckAnswer::read(PageCheckAnswer::write(sent));
+        QVERIFY(read);
+        sent.problems[0].message = "a b";
+        sent.problems[0].report = "c d";
+        sent.problems[1].message.truncate(1000);
+        QCOMPARE(*read, sent);
+    }
+
     void oddInputGivesProblemsOnItsOwnLines_data() {
         QTest::addColumn<QString>("text");
         QTest::newRow("empty") << QString();
@@ -103,8 +304,9 @@ private slots:
     void oddInputGivesProblemsOnItsOwnLines() {
         QFETCH(QString, text);
         const int lines = int(text.count(u'\n') + text.count(QChar(0x2029))) + 1;
-        const PageCheckResult result = PageChecker::check(text);
-        for (const PageProblem& problem : result.problems)
+        const std::optional<PageCheckResult> result = checkNow(text);
+        QVERIFY(result);
+        for (const PageProblem& problem : result->problems)
             QVERIFY2(problem.line >= 0 && problem.line <= lines, qPrintable(problem.report));
     }
 
@@ -144,7 +346,7 @@ private slots:
         FrameFixture fx;
         fx.start();
         if (titled)
-            fx.frame().commands().files().openDocumentFile(fx.writeFile("page.html", "<p>"));
+            fx.program().files().openDocumentFile(fx.writeFile("page.html", "<p>"));
         if (edited)
             fx.typeText(QStringLiteral("x"));
         if (!saveAsAnswer.isEmpty())

@@ -1,5 +1,6 @@
-#include "files/FileCommands.h"
+#include "files/DocumentFiles.h"
 
+#include "document/CommandHandlers.h"
 #include "document/DocumentWindow.h"
 #include "editor/EditorBox.h"
 #include "files/FileWriter.h"
@@ -11,10 +12,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-const QString FileCommands::kOpenFilter = QStringLiteral(
+const QString DocumentFiles::kOpenFilter = QStringLiteral(
     "All Files (*.*)|*.*|HTML Files (*.htm*)|*.htm*|Server Side Include Files(*.sht*)|*.sht*|"
     "Text Files (*.txt)|*.txt|Batch Files (*.bat)|*.bat");
-const QString FileCommands::kSaveFilter = QStringLiteral(
+const QString DocumentFiles::kSaveFilter = QStringLiteral(
     "All Files (*.*)|*.*|HTML Files (*.htm*)|*.htm*|Server Side Include Files (*.sht*)|*.sht*|"
     "Text Files (*.txt)|*.txt|Batch Files (*.bat)|*.bat");
 
@@ -29,15 +30,15 @@ constexpr TypeByEnding kTypeByEnding[] = {
 
 }  // namespace
 
-FileCommands::FileCommands(ProgramState& state, DialogService& dialogs, QWidget* frame,
-                           WindowMaker makeWindow)
+DocumentFiles::DocumentFiles(ProgramState& state, DialogService& dialogs, QWidget* frame,
+                             WindowMaker makeWindow)
     : m_state(state),
       m_dialogs(dialogs),
       m_frame(frame),
       m_makeWindow(std::move(makeWindow)),
       m_dialog(dialogs, frame) {}
 
-int FileCommands::typeIndexFor(const QString& path) {
+int DocumentFiles::typeIndexFor(const QString& path) {
     const QString upper = path.toUpper();
     for (const TypeByEnding& row : kTypeByEnding) {
         if (upper.endsWith(QLatin1String(row.ending)))
@@ -46,12 +47,12 @@ int FileCommands::typeIndexFor(const QString& path) {
     return 0;
 }
 
-void FileCommands::rememberType(const QString& path) {
+void DocumentFiles::rememberType(const QString& path) {
     if (const int index = typeIndexFor(path); index != 0)
         m_state.preferences().setFileType(index);
 }
 
-void FileCommands::openCommand() {
+void DocumentFiles::openCommand() {
     m_dialog.fileName.clear();
     m_dialog.filter = kOpenFilter;
     m_dialog.filterIndex = m_state.preferences().fileType(kHtmlFilesIndex);
@@ -68,7 +69,7 @@ void FileCommands::openCommand() {
         m_state.recentFiles().add(fileName);
 }
 
-DocumentWindow* FileCommands::openDocumentFile(const QString& fileName) {
+DocumentWindow* DocumentFiles::openDocumentFile(const QString& fileName) {
     QFile file(fileName);
     // Folders and devices are refused too: only a whole regular file can be read and saved.
     if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly)) {
@@ -85,14 +86,19 @@ DocumentWindow* FileCommands::openDocumentFile(const QString& fileName) {
     return doc;
 }
 
-QString FileCommands::askSaveName(const QString& suggestion) {
+void DocumentFiles::openListedFile(const QString& fileName) {
+    openDocumentFile(fileName);
+    m_state.recentFiles().rebuild();
+}
+
+QString DocumentFiles::askSaveName(const QString& suggestion) {
     m_dialog.filter = kSaveFilter;
     m_dialog.filterIndex = 1;
     m_dialog.fileName = suggestion;
     return m_dialog.showSave() ? m_dialog.fileName : QString();
 }
 
-bool FileCommands::saveDocumentAs(DocumentWindow& doc, const QString& fileName) {
+bool DocumentFiles::saveDocumentAs(DocumentWindow& doc, const QString& fileName) {
     BusyCursor busy;
     QString unstorable;
     const auto bytes = DocumentText::save(*doc.editor()->document(), doc.textFormat(), &unstorable);
@@ -105,26 +111,26 @@ bool FileCommands::saveDocumentAs(DocumentWindow& doc, const QString& fileName) 
     return true;
 }
 
-bool FileCommands::refuseSave(const QString& message) {
+bool DocumentFiles::refuseSave(const QString& message) {
     m_dialogs.showMessage(m_frame, {message, QStringLiteral("Pagelark"), MessageButtons::Ok,
                                     MessageIcon::Exclamation});
     return false;
 }
 
-void FileCommands::save(DocumentWindow& doc) {
+void DocumentFiles::save(DocumentWindow& doc) {
     const QString name = doc.isUntitled() ? askSaveName(QString()) : doc.caption();
     if (!name.isEmpty())
         saveDocumentAs(doc, name);
 }
 
-void FileCommands::saveAs(DocumentWindow& doc) {
+void DocumentFiles::saveAs(DocumentWindow& doc) {
     const QString name =
         askSaveName(doc.isUntitled() ? QStringLiteral("Untitled.html") : doc.caption());
     if (!name.isEmpty() && saveDocumentAs(doc, name))
         m_state.recentFiles().add(name);
 }
 
-bool FileCommands::confirmClose(DocumentWindow& doc) {
+bool DocumentFiles::confirmClose(DocumentWindow& doc) {
     if (!doc.isChanged())
         return true;
     const MessageRequest prompt{
@@ -144,4 +150,11 @@ bool FileCommands::confirmClose(DocumentWindow& doc) {
         default:
             return false;
     }
+}
+
+void DocumentFiles::bindCommands(CommandHandlers& commands) {
+    commands.bind(Command::FileOpen, [this](DocumentWindow*) { openCommand(); });
+    commands.bindForDocument(Command::FileClose, [](DocumentWindow& doc) { doc.closeDocument(); });
+    commands.bindForDocument(Command::FileSave, [this](DocumentWindow& doc) { save(doc); });
+    commands.bindForDocument(Command::FileSaveAs, [this](DocumentWindow& doc) { saveAs(doc); });
 }

@@ -1,10 +1,13 @@
-#include "document/EditCommands.h"
+#include "document/EditOperations.h"
 
+#include "document/CommandHandlers.h"
 #include "document/DocumentWindow.h"
 #include "editor/EditorBox.h"
 #include "tags/InsertionTarget.h"
 #include "tags/ScriptText.h"
+#include "tags/SurroundTag.h"
 #include "text/LineColumn.h"
+#include "ui/DialogService.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,12 +47,12 @@ void deleteIn(QPlainTextEdit& box) {
 
 }  // namespace
 
-void EditCommands::copySelection(EditorBox* box) {
+void EditOperations::copySelection(EditorBox* box) {
     if (box)
         QGuiApplication::clipboard()->setText(selectedPlainText(box->textCursor()));
 }
 
-void EditCommands::cutSelection(EditorBox* box) {
+void EditOperations::cutSelection(EditorBox* box) {
     if (!box)
         return;
     QTextCursor cursor = box->textCursor();
@@ -58,7 +61,7 @@ void EditCommands::cutSelection(EditorBox* box) {
     box->setTextCursor(cursor);
 }
 
-void EditCommands::pasteClipboard(EditorBox* box) {
+void EditOperations::pasteClipboard(EditorBox* box) {
     if (!box)
         return;
     QTextCursor cursor = box->textCursor();
@@ -68,7 +71,7 @@ void EditCommands::pasteClipboard(EditorBox* box) {
     box->ensureCursorVisible();
 }
 
-void EditCommands::deleteSelection(EditorBox* activeBox) {
+void EditOperations::deleteSelection(EditorBox* activeBox) {
     // Delete acts on whichever control has the keyboard focus.
     QWidget* focused = QApplication::focusWidget();
     if (auto* field = qobject_cast<QLineEdit*>(focused)) {
@@ -82,7 +85,7 @@ void EditCommands::deleteSelection(EditorBox* activeBox) {
         deleteIn(*box);
 }
 
-void EditCommands::selectAll(EditorBox* box) {
+void EditOperations::selectAll(EditorBox* box) {
     if (!box)
         return;
     QTextCursor shown = box->textCursor();
@@ -93,14 +96,14 @@ void EditCommands::selectAll(EditorBox* box) {
     box->setHiddenCursor(hidden);
 }
 
-void EditCommands::goToPlace(QPlainTextEdit& box, const LineColumn& place) {
+void EditOperations::goToPlace(QPlainTextEdit& box, const LineColumn& place) {
     QTextCursor cursor = box.textCursor();
     cursor.setPosition(place.positionIn(*box.document()));
     box.setTextCursor(cursor);
     box.centerCursor();
 }
 
-void EditCommands::insertTimeDate(InsertionTarget& target) {
+void EditOperations::insertTimeDate(InsertionTarget& target) {
     const QDateTime now = QDateTime::currentDateTime();
     const QLocale locale = QLocale::system();
     const QString text = locale.toString(now.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
@@ -108,7 +111,7 @@ void EditCommands::insertTimeDate(InsertionTarget& target) {
     target.typeKeystrokeScript(scriptForLiteralText(text));
 }
 
-void EditCommands::routeKeys(DocumentWindow& doc) {
+void EditOperations::routeKeys(DocumentWindow& doc) {
     const struct {
         Command command;
         QKeySequence::StandardKey keys;
@@ -125,4 +128,33 @@ void EditCommands::routeKeys(DocumentWindow& doc) {
         for (const QKeySequence& keys : QKeySequence::keyBindings(route.keys))
             doc.editor()->routeKey(keys, action);
     }
+}
+
+void EditOperations::bindCommands(CommandHandlers& commands, InsertionTarget& target,
+                                  DialogService& dialogs, QWidget* dialogParent) {
+    using C = Command;
+    const auto onEditor = [&commands](Command id, void (*operation)(EditorBox*)) {
+        commands.bind(
+            id, [operation](DocumentWindow* doc) { operation(doc ? doc->editor() : nullptr); });
+    };
+    commands.bindForDocument(
+        C::EditUndo, [](DocumentWindow& doc) { doc.editor()->undo(); }, nullptr,
+        [](const CommandStatus& status) { return status.canUndo; });
+    commands.bindForDocument(
+        C::EditRedo, [](DocumentWindow& doc) { doc.editor()->redo(); }, nullptr,
+        [](const CommandStatus& status) { return status.canRedo; });
+    onEditor(C::EditCut, &cutSelection);
+    onEditor(C::EditCopy, &copySelection);
+    onEditor(C::EditPaste, &pasteClipboard);
+    onEditor(C::EditDelete, &deleteSelection);
+    onEditor(C::EditSelectAll, &selectAll);
+    commands.bindForDocument(C::EditSurroundWithTag, [&dialogs, dialogParent](DocumentWindow& doc) {
+        const std::optional<QString> typed = dialogs.askTag(dialogParent);
+        if (const std::optional<TagPair> pair = typed ? tagPairFor(*typed) : std::nullopt)
+            surroundSelection(doc.editor(), *pair);
+    });
+    commands.bindForDocument(
+        C::EditWrapText, [](DocumentWindow& doc) { doc.switchWrap(); },
+        [](const CommandStatus& status) { return status.wrapsText; });
+    commands.bind(C::InsertTimeDate, [&target](DocumentWindow*) { insertTimeDate(target); });
 }

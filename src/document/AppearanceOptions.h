@@ -4,18 +4,24 @@
 #include <QString>
 #include <functional>
 
+class CommandHandlers;
 class DocumentWindow;
 class Preferences;
 
-// The colour and font commands of a document window's Options menu, and the refreshes that
-// carry a stored choice to every open document window. Fonts and colours only change how the
-// editors show the text: none of this counts as an edit.
-class AppearanceCommands {
+// The colours and the font of a document window's Options menu, and the refreshes that carry a
+// stored choice to every open document window. Fonts and colours only change how the editors
+// show the text: none of this counts as an edit.
+class AppearanceOptions {
 public:
     using WindowList = std::function<QList<DocumentWindow*>()>;
+    // Shows the status line's font text.
+    using FontNote = std::function<void(const QString& text)>;
 
-    AppearanceCommands(Preferences& prefs, WindowList openWindows)
+    AppearanceOptions(Preferences& prefs, WindowList openWindows)
         : m_prefs(prefs), m_openWindows(std::move(openWindows)) {}
+
+    // Binds Background color, Foreground color and Font; a chosen font's text goes to `showFont`.
+    void bindCommands(CommandHandlers& commands, FontNote showFont);
 
     // Background colour: the window's colour dialog, preset from the editor; both colours stored
     // and the background given to every window.

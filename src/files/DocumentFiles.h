@@ -6,18 +6,22 @@
 #include <functional>
 #include <limits>
 
+class CommandHandlers;
 class DocumentWindow;
 class ProgramState;
 
 // Opening, saving and closing documents, through the frame's one file dialog, which remembers
 // its file name and filter between commands.
-class FileCommands {
+class DocumentFiles {
 public:
     // Makes a document window in a new slot, sized and styled, ready for its text.
     using WindowMaker = std::function<DocumentWindow*(const QString& caption)>;
 
-    FileCommands(ProgramState& state, DialogService& dialogs, QWidget* frame,
-                 WindowMaker makeWindow);
+    DocumentFiles(ProgramState& state, DialogService& dialogs, QWidget* frame,
+                  WindowMaker makeWindow);
+
+    // Binds Open, Close, Save and Save As.
+    void bindCommands(CommandHandlers& commands);
 
     static const QString kOpenFilter;
     static const QString kSaveFilter;
@@ -32,6 +36,9 @@ public:
     void openCommand();
     // Reads a file into a new window; reports and returns nullptr when it cannot be read.
     DocumentWindow* openDocumentFile(const QString& fileName);
+    // A recent-file entry, the read-me or the user-menu file: the file in a new window, whatever
+    // its size, and the recent-file menus drawn again.
+    void openListedFile(const QString& fileName);
     // The save dialog; an empty result means the user cancelled.
     QString askSaveName(const QString& suggestion);
     // Writes the window's text to the file atomically; on success the window takes the name,

@@ -1,14 +1,17 @@
 #pragma once
 
+class CommandHandlers;
+class DialogService;
 class DocumentWindow;
 class EditorBox;
 class InsertionTarget;
 class QPlainTextEdit;
+class QWidget;
 struct LineColumn;
 
-// The Edit menu's commands on a document's editor; each does nothing without one. The clipboard
-// commands are shared with the toolbar buttons, which act on the active document.
-namespace EditCommands {
+// What the Edit menu does to a document's editor; each does nothing without one. The clipboard
+// operations are shared with the toolbar buttons, which act on the active document.
+namespace EditOperations {
 
 // Puts the selection on the clipboard as plain text and removes it.
 void cutSelection(EditorBox* box);
@@ -31,4 +34,9 @@ void insertTimeDate(InsertionTarget& target);
 // which the editor would otherwise handle itself before any menu sees them.
 void routeKeys(DocumentWindow& doc);
 
-}  // namespace EditCommands
+// Binds Undo, Redo, the clipboard, Delete, Select All, Surround With Tag, Wrap Text and
+// Time/Date, which type into `target`; Surround With Tag asks through `dialogs`.
+void bindCommands(CommandHandlers& commands, InsertionTarget& target, DialogService& dialogs,
+                  QWidget* dialogParent);
+
+}  // namespace EditOperations

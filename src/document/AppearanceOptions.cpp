@@ -1,5 +1,6 @@
-#include "document/AppearanceCommands.h"
+#include "document/AppearanceOptions.h"
 
+#include "document/CommandHandlers.h"
 #include "document/DocumentWindow.h"
 #include "editor/EditorAppearance.h"
 #include "editor/EditorBox.h"
@@ -7,7 +8,7 @@
 
 namespace EA = EditorAppearance;
 
-void AppearanceCommands::chooseColor(DocumentWindow& doc, Layer layer) {
+void AppearanceOptions::chooseColor(DocumentWindow& doc, Layer layer) {
     CommonDialog& dialog = doc.commonDialog();
     const EditorColors now = EA::colorsOf(*doc.editor());
     dialog.color = layer == Layer::Back ? now.back : now.fore;
@@ -24,15 +25,15 @@ void AppearanceCommands::chooseColor(DocumentWindow& doc, Layer layer) {
     refreshBackgrounds();
 }
 
-void AppearanceCommands::chooseBackColor(DocumentWindow& doc) {
+void AppearanceOptions::chooseBackColor(DocumentWindow& doc) {
     chooseColor(doc, Layer::Back);
 }
 
-void AppearanceCommands::chooseForeColor(DocumentWindow& doc) {
+void AppearanceOptions::chooseForeColor(DocumentWindow& doc) {
     chooseColor(doc, Layer::Fore);
 }
 
-QString AppearanceCommands::chooseFont(DocumentWindow& doc) {
+QString AppearanceOptions::chooseFont(DocumentWindow& doc) {
     CommonDialog& dialog = doc.commonDialog();
     dialog.font = EA::fontOf(*doc.editor());
     // A cancelled dialog keeps the preset, so the same font is given again.
@@ -45,7 +46,7 @@ QString AppearanceCommands::chooseFont(DocumentWindow& doc) {
     return m_prefs.fontStatusText();
 }
 
-void AppearanceCommands::applyStored(DocumentWindow& doc) const {
+void AppearanceOptions::applyStored(DocumentWindow& doc) const {
     doc.applyFont(m_prefs.font().value_or(FontChoice::systemFixed()));
     if (const auto colors = m_prefs.colors()) {
         doc.applyBackColor(colors->back);
@@ -54,16 +55,25 @@ void AppearanceCommands::applyStored(DocumentWindow& doc) const {
     }
 }
 
-void AppearanceCommands::refreshBackgrounds() {
+void AppearanceOptions::refreshBackgrounds() {
     if (const auto colors = m_prefs.colors()) {
         for (DocumentWindow* doc : m_openWindows())
             doc->applyBackColor(colors->back);
     }
 }
 
-void AppearanceCommands::refreshFonts() {
+void AppearanceOptions::refreshFonts() {
     if (const auto font = m_prefs.font()) {
         for (DocumentWindow* doc : m_openWindows())
             doc->applyFont(*font);
     }
+}
+
+void AppearanceOptions::bindCommands(CommandHandlers& commands, FontNote showFont) {
+    commands.bindForDocument(Command::OptionsBackgroundColor,
+                             [this](DocumentWindow& doc) { chooseBackColor(doc); });
+    commands.bindForDocument(Command::OptionsForegroundColor,
+                             [this](DocumentWindow& doc) { chooseForeColor(doc); });
+    commands.bindForDocument(Command::OptionsFont,
+                             [this, showFont](DocumentWindow& doc) { showFont(chooseFont(doc)); });
 }

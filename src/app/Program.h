@@ -1,0 +1,63 @@
+#pragma once
+
+#include "builders/BuilderLauncher.h"
+#include "document/AppearanceOptions.h"
+#include "document/CommandHandlers.h"
+#include "files/DocumentFiles.h"
+#include "files/UserMenuFileCommands.h"
+#include "find/DocumentSearch.h"
+#include "templates/TemplateCommands.h"
+#include "tools/PageTools.h"
+
+#include <QString>
+#include <memory>
+
+class DialogService;
+class DocumentArea;
+class DocumentRecovery;
+class HelpCommands;
+class MainFrame;
+class ProgramState;
+class RecoveryJournal;
+
+// The running program: the main frame and the parts behind its menus, each made here and handed
+// exactly what it uses, and every command bound to the part that carries it out.
+class Program {
+public:
+    // With a journal, changed documents are kept in it, and what runs that ended uncleanly left
+    // there is offered once start-up is done.
+    Program(ProgramState& state, DialogService& dialogs, RecoveryJournal* journal = nullptr);
+    ~Program();
+
+    // The start-up sequence; `commandLine` is the whole argument string (a file name or empty).
+    void startUp(const QString& commandLine);
+
+    MainFrame& frame() { return *m_frame; }
+    DocumentArea& documents() { return *m_documents; }
+    DocumentFiles& files() { return m_files; }
+    DocumentSearch& search() { return m_search; }
+    BuilderLauncher& builders() { return m_builders; }
+    PageTools& pageTools() { return m_pageTools; }
+    UserMenuFileCommands& userMenuFile() { return m_userMenuFile; }
+    const CommandHandlers& commands() const { return m_commands; }
+
+private:
+    void connectParts();
+    void bindCommands();
+    bool openCommandLineFile(const QString& name);
+
+    ProgramState& m_state;
+    DialogService& m_dialogs;
+    CommandHandlers m_commands;
+    std::unique_ptr<MainFrame> m_frame;
+    DocumentArea* m_documents;
+    DocumentFiles m_files;
+    DocumentSearch m_search;
+    AppearanceOptions m_appearance;
+    BuilderLauncher m_builders;
+    PageTools m_pageTools;
+    TemplateCommands m_templates;
+    UserMenuFileCommands m_userMenuFile;
+    std::unique_ptr<HelpCommands> m_help;
+    DocumentRecovery* m_recovery = nullptr;
+};
