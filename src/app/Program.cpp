@@ -21,6 +21,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 
 Program::Program(ProgramState& state, DialogService& dialogs, RecoveryJournal* journal)
     : m_state(state),
@@ -34,6 +35,9 @@ Program::Program(ProgramState& state, DialogService& dialogs, RecoveryJournal* j
       m_builders(*m_documents, dialogs, m_frame.get()),
       m_pageTools(dialogs, m_frame.get(),
                   [this](QWidget* panel) { m_frame->showUnderDocuments(panel); }),
+      m_livePreview(
+          state.preferences(), dialogs, m_frame.get(), [this] { return m_documents->active(); },
+          [this](QDockWidget* dock) { m_frame->showBesideDocuments(dock); }),
       m_templates(
           state, m_files.dialog(), dialogs, m_frame.get(),
           [this]() -> std::optional<int> {
@@ -52,6 +56,8 @@ Program::Program(ProgramState& state, DialogService& dialogs, RecoveryJournal* j
 }
 
 Program::~Program() {
+    // The area reports a last activation while it is torn down.
+    m_frame->mdiArea()->disconnect(&m_livePreview);
     // The windows go first, while everything they call on is still there.
     m_frame.reset();
 }
@@ -77,6 +83,12 @@ void Program::connectParts() {
     QObject::connect(frame, &MainFrame::recentFileChosen, frame,
                      [this](const QString& file) { m_files.openListedFile(file); });
     QObject::connect(frame, &MainFrame::leaving, frame, [this] { m_userMenuFile.backUp(); });
+    QObject::connect(frame->mdiArea(), &QMdiArea::subWindowActivated, &m_livePreview,
+                     &LivePreviewSwitch::followActive);
+    QObject::connect(&m_livePreview, &LivePreviewSwitch::openChanged, frame, [documents] {
+        for (DocumentWindow* doc : documents->openWindows())
+            doc->refreshMenus();
+    });
     m_frame->setDocumentCloser([documents] { return documents->closeAll(); });
     m_frame->setToolbarMaker([this] {
         auto* toolbar = new Toolbar(*m_documents, m_builders);
@@ -108,6 +120,7 @@ void Program::bindCommands() {
     m_templates.bindCommands(m_commands);
     m_userMenuFile.bindCommands(m_commands);
     m_pageTools.bindCommands(m_commands);
+    m_livePreview.bindCommands(m_commands);
     WindowMenu::bindCommands(m_commands, *m_frame->mdiArea(), m_state);
     m_help->bindCommands(m_commands);
     m_frame->bindCommands(m_commands);
@@ -122,6 +135,10 @@ void Program::startUp(const QString& commandLine) {
     // After the rest of start-up, with the frame drawn: nothing to offer costs one folder listing.
     if (m_recovery)
         QMetaObject::invokeMethod(m_recovery, &DocumentRecovery::offerUnsavedDocuments,
+                                  Qt::QueuedConnection);
+    // A pane left open comes back once the frame is up, the browser engine loaded only then.
+    if (m_state.preferences().livePreview())
+        QMetaObject::invokeMethod(&m_livePreview, &LivePreviewSwitch::restore,
                                   Qt::QueuedConnection);
     m_state.documents().startWith();
     DocumentWindow* first = m_documents->create(1, QStringLiteral("Untitled"));

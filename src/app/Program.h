@@ -7,6 +7,7 @@
 #include "files/UserMenuFileCommands.h"
 #include "find/DocumentSearch.h"
 #include "templates/TemplateCommands.h"
+#include "tools/LivePreviewSwitch.h"
 #include "tools/PageTools.h"
 
 #include <QString>
@@ -38,6 +39,7 @@ public:
     DocumentSearch& search() { return m_search; }
     BuilderLauncher& builders() { return m_builders; }
     PageTools& pageTools() { return m_pageTools; }
+    LivePreviewSwitch& livePreview() { return m_livePreview; }
     UserMenuFileCommands& userMenuFile() { return m_userMenuFile; }
     const CommandHandlers& commands() const { return m_commands; }
 
@@ -56,6 +58,7 @@ private:
     AppearanceOptions m_appearance;
     BuilderLauncher m_builders;
     PageTools m_pageTools;
+    LivePreviewSwitch m_livePreview;
     TemplateCommands m_templates;
     UserMenuFileCommands m_userMenuFile;
     std::unique_ptr<HelpCommands> m_help;

@@ -40,6 +40,7 @@ enum class Command {
     OptionsOpenLargeFiles,
     ViewSyntaxColouring,
     ViewLineNumbers,
+    ViewLivePreview,
     WindowCascade,
     WindowTile,
     WindowArrangeIcons,

@@ -45,6 +45,7 @@ constexpr CommandRow kRows[] = {
     {C::OptionsOpenLargeFiles, "options_open_large_files", "Open &Large Files", "", true},
     {C::ViewSyntaxColouring, "view_syntax_colouring", "&Syntax Colouring", "", true},
     {C::ViewLineNumbers, "view_line_numbers", "&Line Numbers", "", true},
+    {C::ViewLivePreview, "view_live_preview", "Live &Preview", "Ctrl+Shift+P", true},
     {C::WindowCascade, "window_cascade", "&Cascade"},
     {C::WindowTile, "window_tile", "&Tile"},
     {C::WindowArrangeIcons, "window_arrange_icons", "&Arrange Icons"},
@@ -103,7 +104,7 @@ const MenuItem kDocumentOptionItems[] = {C::OptionsTemplate,
                                          C::OptionsClearPreferences,
                                          "large_files_separator",
                                          C::OptionsOpenLargeFiles};
-const MenuItem kViewItems[] = {C::ViewSyntaxColouring, C::ViewLineNumbers};
+const MenuItem kViewItems[] = {C::ViewSyntaxColouring, C::ViewLineNumbers, C::ViewLivePreview};
 const MenuItem kToolItems[] = {C::ToolsPreviewInBrowser, C::ToolsCheckPage, C::ToolsStopCheck};
 const MenuItem kWindowItems[] = {C::WindowCascade, C::WindowTile,           C::WindowArrangeIcons,
                                  C::WindowTabbed,  "next_window_separator", C::WindowNext,

@@ -211,6 +211,14 @@ void Preferences::setLineNumbers(bool on) {
     m_store.save(Pref::View, Pref::LineNumbers, switchText(on));
 }
 
+bool Preferences::livePreview() const {
+    return isTrue(m_store.get(Pref::View, Pref::LivePreview));
+}
+
+void Preferences::setLivePreview(bool on) {
+    m_store.save(Pref::View, Pref::LivePreview, switchText(on));
+}
+
 bool Preferences::openLargeFiles() const {
     return isTrue(m_store.get(Pref::Open, Pref::LargeFiles));
 }

@@ -76,6 +76,9 @@ public:
     void setSyntaxColouring(bool on);
     bool lineNumbers() const;
     void setLineNumbers(bool on);
+    // View > Live Preview: off unless stored as "True" or a non-zero number.
+    bool livePreview() const;
+    void setLivePreview(bool on);
     // Options > Open Large Files: off unless stored as "True" or a non-zero number.
     bool openLargeFiles() const;
     void setOpenLargeFiles(bool on);

@@ -36,6 +36,7 @@ inline const QString Type = QStringLiteral("Type");
 inline const QString View = QStringLiteral("View");
 inline const QString SyntaxColouring = QStringLiteral("SyntaxColouring");
 inline const QString LineNumbers = QStringLiteral("LineNumbers");
+inline const QString LivePreview = QStringLiteral("LivePreview");
 inline const QString Open = QStringLiteral("Open");
 inline const QString LargeFiles = QStringLiteral("LargeFiles");
 inline const QString Window = QStringLiteral("Window");

@@ -3,6 +3,8 @@
 #include "ui/DialogService.h"
 
 #include <QList>
+#include <QPointer>
+#include <QWidget>
 #include <QQueue>
 
 // The dialog seam for tests and benchmarks: answers come from queues filled in advance, and
@@ -32,6 +34,8 @@ public:
     void answerGoToLine(std::optional<LineColumn> place) { m_placeAnswers.enqueue(place); }
 
     const QList<Shown>& shown() const { return m_shown; }
+    // The window the last message box was shown over.
+    QWidget* lastMessageParent() const { return m_lastMessageParent; }
     // The texts of the message boxes shown so far.
     QStringList messageTexts() const;
     void clear();
@@ -51,6 +55,7 @@ private:
     std::optional<FileDialogResult> nextFile(Kind kind, const FileDialogRequest& request);
 
     QList<Shown> m_shown;
+    QPointer<QWidget> m_lastMessageParent;
     QQueue<MessageAnswer> m_messageAnswers;
     QQueue<std::optional<FileDialogResult>> m_fileAnswers;
     QQueue<std::optional<QColor>> m_colorAnswers;
