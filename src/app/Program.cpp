@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTimer>
 
 Program::Program(ProgramState& state, DialogService& dialogs, RecoveryJournal* journal)
     : m_state(state),
@@ -37,7 +38,7 @@ Program::Program(ProgramState& state, DialogService& dialogs, RecoveryJournal* j
                   [this](QWidget* panel) { m_frame->showUnderDocuments(panel); }),
       m_livePreview(
           state.preferences(), dialogs, m_frame.get(), [this] { return m_documents->active(); },
-          [this](QDockWidget* dock) { m_frame->showBesideDocuments(dock); }),
+          [this](QDockWidget* dock) { showBesideDocuments(dock); }),
       m_templates(
           state, m_files.dialog(), dialogs, m_frame.get(),
           [this]() -> std::optional<int> {
@@ -104,6 +105,15 @@ void Program::connectParts() {
                          &StatusLine::showRecoveryTrouble);
         status->showRecoveryTrouble(m_recovery->currentTrouble());
     }
+}
+
+void Program::showBesideDocuments(QDockWidget* dock) {
+    m_frame->showBesideDocuments(dock);
+    // The document windows' room shrank: the one in front is fitted to it once it is laid out.
+    QTimer::singleShot(0, m_documents, [this] {
+        if (DocumentWindow* doc = m_documents->active())
+            m_documents->fitToClientArea(*doc);
+    });
 }
 
 void Program::bindCommands() {

@@ -19,6 +19,7 @@ class DocumentRecovery;
 class HelpCommands;
 class MainFrame;
 class ProgramState;
+class QDockWidget;
 class RecoveryJournal;
 
 // The running program: the main frame and the parts behind its menus, each made here and handed
@@ -46,6 +47,7 @@ public:
 private:
     void connectParts();
     void bindCommands();
+    void showBesideDocuments(QDockWidget* dock);
     bool openCommandLineFile(const QString& name);
 
     ProgramState& m_state;

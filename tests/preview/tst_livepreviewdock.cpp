@@ -87,8 +87,10 @@ private slots:
         QDockWidget* dock = dockOf(fx);
         QVERIFY(dock && dock->isVisible() && livePreviewEntry(fx)->isChecked());
         QCOMPARE(fx.frame().dockWidgetArea(dock), Qt::RightDockWidgetArea);
-        QVERIFY(headingBecomes(dock, QStringLiteral("Second")));
+        // The window in front is fitted to the narrower room left to it.
         QMdiArea* area = fx.frame().mdiArea();
+        QTRY_VERIFY(area->activeSubWindow()->geometry().right() < area->viewport()->width());
+        QVERIFY(headingBecomes(dock, QStringLiteral("Second")));
         area->setActiveSubWindow(area->subWindowList().first());
         QVERIFY(headingBecomes(dock, QStringLiteral("First")));
         fx.editor()->moveCursor(QTextCursor::Start);
