@@ -5,10 +5,12 @@
 #include "state/PreferencesStore.h"
 #include "state/ProgramFolders.h"
 #include "state/ProgramState.h"
+#include "ui/ReadableOutlineStyle.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QStandardPaths>
+#include <QTimer>
 
 int main(int argc, char** argv) {
     FileWriter::ignoreFileSizeSignal();
@@ -17,10 +19,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Pagelark"));
     QApplication::setDesktopFileName(QStringLiteral("org.pagelark.Pagelark"));
     Q_INIT_RESOURCE(resources);
-    // The installed theme icon, or the built-in copy when run from the build folder.
-    QApplication::setWindowIcon(
-        QIcon::fromTheme(QStringLiteral("org.pagelark.Pagelark"),
-                         QIcon(QStringLiteral(":/icons/org.pagelark.Pagelark-48.png"))));
+    ReadableOutlineStyle::install();
 
     PreferencesStore prefs(PreferencesStore::userSettingsPath());
     const ProgramFolders folders =
@@ -37,5 +36,12 @@ int main(int argc, char** argv) {
         qFatal("Command bindings: %s", qPrintable(faults.join(QStringLiteral("; "))));
     // The whole argument string names one file, blanks included.
     program.startUp(QApplication::arguments().mid(1).join(QLatin1Char(' ')));
+    // The window's picture comes once the frame is on its way to the screen (decoding it is about
+    // a twentieth of the start), and it is the built-in copy, not the icon theme's: a theme look-up
+    // reads the theme's whole index, a third of the start, and desktops that show the installed
+    // icon find it through the desktop file's name.
+    QTimer::singleShot(0, &app, [] {
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.pagelark.Pagelark-48.png")));
+    });
     return app.exec();
 }

@@ -56,6 +56,14 @@ void BenchFrame::setEditorAids(bool colouring, bool lineNumbers) {
     finishColouring();
 }
 
+void BenchFrame::setTypingAids(bool completion, bool autoClose) {
+    EditorSwitches switches = m_state->editorSwitches();
+    switches.tagCompletion = completion;
+    switches.autoCloseTags = autoClose;
+    m_state->setEditorSwitches(switches);
+    settle();
+}
+
 void BenchFrame::finishColouring() {
     for (DocumentWindow* window : m_program->documents().openWindows()) {
         auto* coloring = window->editor()->document()->findChild<SyntaxColoring*>();

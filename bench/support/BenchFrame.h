@@ -37,6 +37,9 @@ public:
     // Switches View > Syntax Colouring and View > Line Numbers for every window (both are on as
     // the program ships) and lets a colouring that was switched on finish.
     void setEditorAids(bool colouring, bool lineNumbers);
+    // Switches View > Tag Completion and View > Auto-close Tags for every window (both are on as
+    // the program ships).
+    void setTypingAids(bool completion, bool autoClose);
     // Runs the event loop until every open document's colouring has no work left.
     void finishColouring();
 

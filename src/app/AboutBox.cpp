@@ -1,5 +1,7 @@
 #include "app/AboutBox.h"
 
+#include "ui/TitleWidth.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -54,6 +56,7 @@ QPixmap AboutBox::artwork(const QSize& size) {
 AboutBox::AboutBox(const QString& userMenuFile, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("about_box"));
     setWindowTitle(QStringLiteral("About Pagelark"));
+    TitleWidth::keep(*this);
     setAttribute(Qt::WA_DeleteOnClose);
     auto* picture = new QLabel;
     picture->setObjectName(QStringLiteral("about_artwork"));

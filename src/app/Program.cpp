@@ -84,12 +84,6 @@ void Program::connectParts() {
     QObject::connect(frame, &MainFrame::recentFileChosen, frame,
                      [this](const QString& file) { m_files.openListedFile(file); });
     QObject::connect(frame, &MainFrame::leaving, frame, [this] { m_userMenuFile.backUp(); });
-    QObject::connect(frame->mdiArea(), &QMdiArea::subWindowActivated, &m_livePreview,
-                     &LivePreviewSwitch::followActive);
-    QObject::connect(&m_livePreview, &LivePreviewSwitch::openChanged, frame, [documents] {
-        for (DocumentWindow* doc : documents->openWindows())
-            doc->refreshMenus();
-    });
     m_frame->setDocumentCloser([documents] { return documents->closeAll(); });
     m_frame->setToolbarMaker([this] {
         auto* toolbar = new Toolbar(*m_documents, m_builders);
@@ -105,6 +99,17 @@ void Program::connectParts() {
                          &StatusLine::showRecoveryTrouble);
         status->showRecoveryTrouble(m_recovery->currentTrouble());
     }
+    connectLivePreview();
+}
+
+void Program::connectLivePreview() {
+    QObject::connect(m_frame->mdiArea(), &QMdiArea::subWindowActivated, &m_livePreview,
+                     &LivePreviewSwitch::followActive);
+    // The dock closed by the user unchecks the command in every window.
+    QObject::connect(&m_livePreview, &LivePreviewSwitch::openChanged, m_documents, [this] {
+        for (DocumentWindow* doc : m_documents->openWindows())
+            doc->refreshMenus();
+    });
 }
 
 void Program::showBesideDocuments(QDockWidget* dock) {

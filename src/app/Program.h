@@ -46,6 +46,7 @@ public:
 
 private:
     void connectParts();
+    void connectLivePreview();
     void bindCommands();
     void showBesideDocuments(QDockWidget* dock);
     bool openCommandLineFile(const QString& name);

@@ -4,6 +4,7 @@
 #include "find/GoToLineDialog.h"
 #include "recovery/RecoveryDialog.h"
 #include "tags/SurroundTagDialog.h"
+#include "ui/DialogFront.h"
 #include "ui/MessageIcons.h"
 
 #include <QColorDialog>
@@ -28,7 +29,7 @@ QMessageBox::StandardButtons toQtButtons(MessageButtons buttons) {
 
 std::optional<FileDialogResult> runFileDialog(QWidget* parent, const FileDialogRequest& request,
                                               QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent);
+    QFileDialog dialog(DialogFront::owner(parent));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
@@ -37,7 +38,7 @@ std::optional<FileDialogResult> runFileDialog(QWidget* parent, const FileDialogR
         dialog.setDirectory(request.folder);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (DialogFront::exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return FileDialogResult{dialog.selectedFiles().constFirst(),
                             QtDialogService::selectedFilterIndex(dialog, request.filter)};
@@ -81,12 +82,12 @@ int QtDialogService::selectedFilterIndex(const QFileDialog& dialog, const QStrin
 
 MessageAnswer QtDialogService::showMessage(QWidget* parent, const MessageRequest& request) {
     QMessageBox box(QMessageBox::NoIcon, request.title, request.text, toQtButtons(request.buttons),
-                    parent);
+                    DialogFront::owner(parent));
     // The theme's pictures rather than the ones Qt falls back on.
     const QPixmap picture = MessageIcons::pixmapFor(request.icon, box);
     if (!picture.isNull())
         box.setIconPixmap(picture);
-    switch (box.exec()) {
+    switch (DialogFront::exec(box)) {
         case QMessageBox::Yes:
             return MessageAnswer::Yes;
         case QMessageBox::No:
@@ -109,37 +110,35 @@ std::optional<FileDialogResult> QtDialogService::showSave(QWidget* parent,
 }
 
 std::optional<QColor> QtDialogService::showColor(QWidget* parent, const QColor& initial) {
-    const QColor chosen = QColorDialog::getColor(initial, parent);
-    if (!chosen.isValid())
+    QColorDialog dialog(initial, DialogFront::owner(parent));
+    if (DialogFront::exec(dialog) != QDialog::Accepted || !dialog.selectedColor().isValid())
         return std::nullopt;
-    return chosen;
+    return dialog.selectedColor();
 }
 
 std::optional<FontChoice> QtDialogService::showFont(QWidget* parent, const FontChoice& initial) {
-    bool accepted = false;
-    const QFont chosen =
-        QFontDialog::getFont(&accepted, EditorAppearance::toQFont(initial), parent);
-    if (!accepted)
+    QFontDialog dialog(EditorAppearance::toQFont(initial), DialogFront::owner(parent));
+    if (DialogFront::exec(dialog) != QDialog::Accepted)
         return std::nullopt;
-    return EditorAppearance::fromQFont(chosen);
+    return EditorAppearance::fromQFont(dialog.selectedFont());
 }
 
 std::optional<QString> QtDialogService::askTag(QWidget* parent) {
-    SurroundTagDialog dialog(parent);
-    if (dialog.exec() != QDialog::Accepted)
+    SurroundTagDialog dialog(DialogFront::owner(parent));
+    if (DialogFront::exec(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.tagField()->text();
 }
 
 RecoveryChoice QtDialogService::showRecovery(QWidget* parent, const RecoveryRequest& request) {
-    RecoveryDialog dialog(request, parent);
-    dialog.exec();
+    RecoveryDialog dialog(request, DialogFront::owner(parent));
+    DialogFront::exec(dialog);
     return {dialog.answer(), dialog.chosen()};
 }
 
 std::optional<LineColumn> QtDialogService::showGoToLine(QWidget* parent, int lineCount) {
-    GoToLineDialog dialog(lineCount, parent);
-    if (dialog.exec() != QDialog::Accepted)
+    GoToLineDialog dialog(lineCount, DialogFront::owner(parent));
+    if (DialogFront::exec(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.target();
 }

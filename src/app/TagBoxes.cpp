@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QShortcut>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <algorithm>
@@ -46,11 +47,16 @@ struct BoxRow {
     const char* name;
     const char* startPrompt;
     const char* usedPrompt;
+    const char* spokenName;  // what screen readers announce; the prompt changes, this stays
+    const char* hint;        // the tooltip, which also describes the box to screen readers
+    const char* route;       // how the keyboard gets there, %1 being the focus key
 };
 const BoxRow kBoxes[] = {
-    {"heading_box", "Heading tags", "Heading Tags"},
-    {"paragraph_box", "Paragraph tags", "Paragraph Tags"},
-    {"builder_box", "Tag Builders", "Tag Builders"},
+    {"heading_box", "Heading tags", "Heading Tags", "Heading tags", "Type an empty heading", "%1"},
+    {"paragraph_box", "Paragraph tags", "Paragraph Tags", "Paragraph tags",
+     "Type an empty paragraph", "%1, then Tab"},
+    {"builder_box", "Tag Builders", "Tag Builders", "Tag builders", "Open a tag builder",
+     "%1, then Tab twice"},
 };
 constexpr int kBuilderBox = 2;
 
@@ -88,17 +94,41 @@ int widthForTexts(const QComboBox& combo, const QStringList& texts) {
 
 TagBoxes::TagBoxes(InsertionTarget& target, BuilderLauncher& builders, QWidget* toolbar)
     : QObject(toolbar), m_target(target), m_builders(builders) {
+    const QString key = focusKey().toString(QKeySequence::NativeText);
     for (int box = 0; box < 3; ++box) {
+        const BoxRow& row = kBoxes[box];
         auto* combo = new QComboBox(toolbar);
-        combo->setObjectName(QLatin1String(kBoxes[box].name));
-        combo->setPlaceholderText(QLatin1String(kBoxes[box].startPrompt));
+        combo->setObjectName(QLatin1String(row.name));
+        combo->setPlaceholderText(QLatin1String(row.startPrompt));
         combo->setCurrentIndex(-1);
+        // The prompt is no name: it changes after a pick, and a screen reader reads it anyway.
+        const QString hint = QStringLiteral("%1 (%2)").arg(QLatin1String(row.hint),
+                                                           QLatin1String(row.route).arg(key));
+        combo->setAccessibleName(QLatin1String(row.spokenName));
+        combo->setAccessibleDescription(hint);
+        combo->setToolTip(hint);
         // `activated` comes with every pick, also of the item picked just before.
         connect(combo, &QComboBox::activated, this,
                 [this, box](int position) { picked(box, position); });
         m_boxes[box] = combo;
     }
     fitPrompts();
+    makeKeyboardRoute();
+}
+
+QKeySequence TagBoxes::focusKey() {
+    return QKeySequence(Qt::Key_F6);
+}
+
+void TagBoxes::makeKeyboardRoute() {
+    // F6 moves the keyboard to the heading box; Tab and Shift+Tab go on to the others. The
+    // shortcut belongs to the heading box, so it does nothing while the boxes are hidden.
+    QComboBox* heading = m_boxes[0];
+    auto* reach = new QShortcut(focusKey(), heading);
+    connect(reach, &QShortcut::activated, heading,
+            [heading] { heading->setFocus(Qt::ShortcutFocusReason); });
+    QWidget::setTabOrder(m_boxes[0], m_boxes[1]);
+    QWidget::setTabOrder(m_boxes[1], m_boxes[2]);
 }
 
 void TagBoxes::fitPrompts() {

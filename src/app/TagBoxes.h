@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QObject>
 #include <QString>
 
@@ -24,12 +25,15 @@ public:
     // Puts the items into the boxes (once, at start-up; a second call leaves the same items).
     void fill();
     void setVisible(bool shown);
+    // The key that puts the keyboard in the heading box, from anywhere in the frame.
+    static QKeySequence focusKey();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void fitPrompts();
+    void makeKeyboardRoute();
     static void showPromptAsText(QComboBox& combo);
     void picked(int box, int position);
 

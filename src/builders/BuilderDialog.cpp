@@ -2,6 +2,7 @@
 
 #include "builders/NumericField.h"
 #include "tags/InsertionTarget.h"
+#include "ui/TitleWidth.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -27,6 +28,7 @@ BuilderDialog::BuilderDialog(InsertionTarget& target, const QString& objectName,
     : QDialog(parent), m_target(target) {
     setObjectName(objectName);
     setWindowTitle(caption);
+    TitleWidth::keep(*this);
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
 }

@@ -25,6 +25,7 @@ constexpr CommandRow kRows[] = {
     {C::EditFindNext, "edit_find_next", "Find &Next", "F3"},
     {C::EditReplace, "edit_replace", "R&eplace...", "Ctrl+H"},
     {C::EditGoToLine, "edit_go_to_line", "&Go to Line...", "Ctrl+G"},
+    {C::EditGoToMatchingTag, "edit_go_to_matching_tag", "Go to &Matching Tag", "Ctrl+M"},
     {C::EditWrapText, "edit_wrap_text", "&Wrap Text", "", true},
     {C::InsertTimeDate, "insert_time_date", "Ti&me/Date"},
     {C::InsertQuickPage, "insert_quick_page", "&Quick Page"},
@@ -45,6 +46,8 @@ constexpr CommandRow kRows[] = {
     {C::OptionsOpenLargeFiles, "options_open_large_files", "Open &Large Files", "", true},
     {C::ViewSyntaxColouring, "view_syntax_colouring", "&Syntax Colouring", "", true},
     {C::ViewLineNumbers, "view_line_numbers", "&Line Numbers", "", true},
+    {C::ViewTagCompletion, "view_tag_completion", "&Tag Completion", "", true},
+    {C::ViewAutoCloseTags, "view_auto_close_tags", "&Auto-close Tags", "", true},
     {C::ViewLivePreview, "view_live_preview", "Live &Preview", "Ctrl+Shift+P", true},
     {C::WindowCascade, "window_cascade", "&Cascade"},
     {C::WindowTile, "window_tile", "&Tile"},
@@ -86,8 +89,8 @@ const MenuItem kEditItems[] = {C::EditUndo,        C::EditRedo,
                                C::EditSelectAll,   C::EditSurroundWithTag,
                                "select_separator", C::EditFind,
                                C::EditFindNext,    C::EditReplace,
-                               C::EditGoToLine,    "find_separator",
-                               C::EditWrapText};
+                               C::EditGoToLine,    C::EditGoToMatchingTag,
+                               "find_separator",   C::EditWrapText};
 const MenuItem kInsertItems[] = {C::InsertTimeDate, C::InsertQuickPage};
 const MenuItem kColorItems[] = {C::OptionsBackgroundColor, C::OptionsForegroundColor};
 const MenuLayout kColors{"colors_menu", "&Colors", kColorItems};
@@ -104,7 +107,9 @@ const MenuItem kDocumentOptionItems[] = {C::OptionsTemplate,
                                          C::OptionsClearPreferences,
                                          "large_files_separator",
                                          C::OptionsOpenLargeFiles};
-const MenuItem kViewItems[] = {C::ViewSyntaxColouring, C::ViewLineNumbers, C::ViewLivePreview};
+const MenuItem kViewItems[] = {
+    C::ViewSyntaxColouring, C::ViewLineNumbers,       "typing_aids_separator", C::ViewTagCompletion,
+    C::ViewAutoCloseTags,   "live_preview_separator", C::ViewLivePreview};
 const MenuItem kToolItems[] = {C::ToolsPreviewInBrowser, C::ToolsCheckPage, C::ToolsStopCheck};
 const MenuItem kWindowItems[] = {C::WindowCascade, C::WindowTile,           C::WindowArrangeIcons,
                                  C::WindowTabbed,  "next_window_separator", C::WindowNext,

@@ -1,5 +1,6 @@
 #include "document/EditOperations.h"
 
+#include "completion/MatchingTagHighlight.h"
 #include "document/CommandHandlers.h"
 #include "document/DocumentWindow.h"
 #include "editor/EditorBox.h"
@@ -156,5 +157,7 @@ void EditOperations::bindCommands(CommandHandlers& commands, InsertionTarget& ta
     commands.bindForDocument(
         C::EditWrapText, [](DocumentWindow& doc) { doc.switchWrap(); },
         [](const CommandStatus& status) { return status.wrapsText; });
+    commands.bindForDocument(C::EditGoToMatchingTag,
+                             [](DocumentWindow& doc) { goToMatchingTag(*doc.editor()); });
     commands.bind(C::InsertTimeDate, [&target](DocumentWindow*) { insertTimeDate(target); });
 }

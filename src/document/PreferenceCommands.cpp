@@ -31,6 +31,10 @@ const SwitchRow kSwitches[] = {
      [](const CommandStatus& status) { return status.switches.lineNumbers; }},
     {Command::OptionsOpenLargeFiles, EditorSwitch::OpenLargeFiles,
      [](const CommandStatus& status) { return status.switches.openLargeFiles; }},
+    {Command::ViewTagCompletion, EditorSwitch::TagCompletion,
+     [](const CommandStatus& status) { return status.switches.tagCompletion; }},
+    {Command::ViewAutoCloseTags, EditorSwitch::AutoCloseTags,
+     [](const CommandStatus& status) { return status.switches.autoCloseTags; }},
 };
 
 }  // namespace

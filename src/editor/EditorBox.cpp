@@ -84,6 +84,7 @@ void EditorBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
+    emit keyPressHandled(event);
 }
 
 void EditorBox::keyReleaseEvent(QKeyEvent* event) {

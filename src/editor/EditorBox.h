@@ -46,6 +46,8 @@ public:
     void routeKey(const QKeySequence& keys, QAction* command);
 
 signals:
+    // The editor has handled a key press: typed, moved or edited for it.
+    void keyPressHandled(QKeyEvent* event);
     void keyReleased();
     void mouseReleased();
     void mouseMoved();

@@ -93,6 +93,7 @@ void DocumentSearch::replace(DocumentWindow& doc) {
     m_replace->show();
     m_replace->raise();
     m_replace->activateWindow();
+    m_replace->focusFindText();
 }
 
 void DocumentSearch::goToLine(DocumentWindow& doc) {

@@ -1,6 +1,7 @@
 #include "find/FindDialog.h"
 
 #include "find/FindEngine.h"
+#include "ui/TitleWidth.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -23,6 +24,7 @@ FindDialog::FindDialog(FindState& state, std::function<void()> search, QWidget* 
       m_cancel(new QPushButton(QStringLiteral("Cancel"))) {
     setObjectName(QStringLiteral("find_dialog"));
     setWindowTitle(QStringLiteral("Find"));
+    TitleWidth::keep(*this);
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
 

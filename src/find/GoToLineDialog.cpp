@@ -1,5 +1,7 @@
 #include "find/GoToLineDialog.h"
 
+#include "ui/TitleWidth.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +12,7 @@ GoToLineDialog::GoToLineDialog(int lineCount, QWidget* parent)
     : QDialog(parent), m_field(new QLineEdit) {
     setObjectName(QStringLiteral("go_to_line_dialog"));
     setWindowTitle(QStringLiteral("Go to Line"));
+    TitleWidth::keep(*this);
     auto* label = new QLabel(QStringLiteral("&Line (1 - %1), or line:column:").arg(lineCount));
     label->setBuddy(m_field);
     m_field->setObjectName(QStringLiteral("go_to_line_field"));

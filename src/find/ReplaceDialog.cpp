@@ -1,6 +1,7 @@
 #include "find/ReplaceDialog.h"
 
 #include "find/FindEngine.h"
+#include "ui/TitleWidth.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -42,6 +43,7 @@ ReplaceDialog::ReplaceDialog(std::function<QPlainTextEdit*()> editor, QWidget* p
       m_message(new QLabel) {
     setObjectName(QStringLiteral("replace_dialog"));
     setWindowTitle(QStringLiteral("Replace"));
+    TitleWidth::keep(*this);
     setModal(false);
     m_wrapAround->setChecked(true);
     m_findNext->setDefault(true);
@@ -106,6 +108,12 @@ ReplaceOptions ReplaceDialog::options() const {
 
 void ReplaceDialog::setFindText(const QString& text) {
     m_findText->setText(text);
+}
+
+void ReplaceDialog::focusFindText() {
+    // Activation alone gives the field the focus without selecting its text.
+    m_findText->setFocus();
+    m_findText->selectAll();
 }
 
 QString ReplaceDialog::message() const {

@@ -21,6 +21,8 @@ public:
 
     ReplaceOptions options() const;
     void setFindText(const QString& text);
+    // Puts the keyboard in the search field with its text selected, so typing replaces it.
+    void focusFindText();
     QString message() const;
     // "Replaced 3 occurrences.", for the dialog and the status line.
     static QString replacedText(int count);

@@ -33,7 +33,8 @@ struct TextChanges {
     Start start = Start::FromCopy;
     QString text;  // FromText
     QList<MarkedBreak> textMarks;
-    QByteArray file;  // FromFile, in fileFormat
+    QByteArray file;          // FromFile, in fileFormat
+    bool filePacked = false;  // `file` as qCompress gives it
     TextFormat fileFormat;
     QList<TextEdit> edits;
     int characterCount = 1;  // QTextDocument::characterCount() afterwards

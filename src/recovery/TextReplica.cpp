@@ -78,7 +78,12 @@ bool TextReplica::apply(const TextChanges& changes) {
             startFromText(changes.text, changes.textMarks);
             break;
         case TextChanges::Start::FromFile:
-            startFromFile(changes.file, changes.fileFormat);
+            if (!changes.filePacked)
+                startFromFile(changes.file, changes.fileFormat);
+            else if (const QByteArray file = qUncompress(changes.file); !file.isEmpty())
+                startFromFile(file, changes.fileFormat);
+            else
+                m_inStep = false;  // damaged: the journal starts again from the whole text
             break;
         case TextChanges::Start::FromCopy:
             break;

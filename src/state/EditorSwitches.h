@@ -6,9 +6,17 @@ struct EditorSwitches {
     bool syntaxColouring = true;
     bool lineNumbers = true;
     bool openLargeFiles = false;
+    bool tagCompletion = true;
+    bool autoCloseTags = true;
 
     bool operator==(const EditorSwitches&) const = default;
 };
 
 // One of the switches, by name.
-enum class EditorSwitch { SyntaxColouring, LineNumbers, OpenLargeFiles };
+enum class EditorSwitch {
+    SyntaxColouring,
+    LineNumbers,
+    OpenLargeFiles,
+    TagCompletion,
+    AutoCloseTags
+};

@@ -211,6 +211,22 @@ void Preferences::setLineNumbers(bool on) {
     m_store.save(Pref::View, Pref::LineNumbers, switchText(on));
 }
 
+bool Preferences::tagCompletion() const {
+    return onUnlessOff(m_store.get(Pref::View, Pref::TagCompletion));
+}
+
+void Preferences::setTagCompletion(bool on) {
+    m_store.save(Pref::View, Pref::TagCompletion, switchText(on));
+}
+
+bool Preferences::autoCloseTags() const {
+    return onUnlessOff(m_store.get(Pref::View, Pref::AutoCloseTags));
+}
+
+void Preferences::setAutoCloseTags(bool on) {
+    m_store.save(Pref::View, Pref::AutoCloseTags, switchText(on));
+}
+
 bool Preferences::livePreview() const {
     return isTrue(m_store.get(Pref::View, Pref::LivePreview));
 }

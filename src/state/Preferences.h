@@ -70,12 +70,16 @@ public:
     int fileType(int fallback) const;
     void setFileType(int position);
 
-    // View > Syntax Colouring and View > Line Numbers: on unless stored as "False" (any case) or
-    // a zero.
+    // View > Syntax Colouring, Line Numbers, Tag Completion and Auto-close Tags: on unless stored
+    // as "False" (any case) or a zero.
     bool syntaxColouring() const;
     void setSyntaxColouring(bool on);
     bool lineNumbers() const;
     void setLineNumbers(bool on);
+    bool tagCompletion() const;
+    void setTagCompletion(bool on);
+    bool autoCloseTags() const;
+    void setAutoCloseTags(bool on);
     // View > Live Preview: off unless stored as "True" or a non-zero number.
     bool livePreview() const;
     void setLivePreview(bool on);

@@ -2,12 +2,39 @@
 
 #include <QDir>
 
+namespace {
+
+// Where a switch lives in the editor's switches and how the preferences store it.
+struct SwitchStorage {
+    bool EditorSwitches::*member;
+    void (Preferences::*save)(bool);
+};
+
+SwitchStorage storageOf(EditorSwitch which) {
+    switch (which) {
+        case EditorSwitch::SyntaxColouring:
+            return {&EditorSwitches::syntaxColouring, &Preferences::setSyntaxColouring};
+        case EditorSwitch::LineNumbers:
+            return {&EditorSwitches::lineNumbers, &Preferences::setLineNumbers};
+        case EditorSwitch::OpenLargeFiles:
+            return {&EditorSwitches::openLargeFiles, &Preferences::setOpenLargeFiles};
+        case EditorSwitch::TagCompletion:
+            return {&EditorSwitches::tagCompletion, &Preferences::setTagCompletion};
+        case EditorSwitch::AutoCloseTags:
+            return {&EditorSwitches::autoCloseTags, &Preferences::setAutoCloseTags};
+    }
+    return {&EditorSwitches::syntaxColouring, &Preferences::setSyntaxColouring};
+}
+
+}  // namespace
+
 ProgramState::ProgramState(PreferencesStore& store, const ProgramFolders& folders)
     : m_preferences(store),
       m_folders(folders),
       m_recentFiles(m_preferences),
       m_editorSwitches{m_preferences.syntaxColouring(), m_preferences.lineNumbers(),
-                       m_preferences.openLargeFiles()} {}
+                       m_preferences.openLargeFiles(), m_preferences.tagCompletion(),
+                       m_preferences.autoCloseTags()} {}
 
 QString ProgramState::readmeFile() const {
     return QDir(m_folders.readmeFolder).filePath(QStringLiteral("readme.txt"));
@@ -143,18 +170,9 @@ void ProgramState::clearPreferences(std::optional<int> slot) {
 }
 
 void ProgramState::flipEditorSwitch(EditorSwitch which) {
+    const SwitchStorage storage = storageOf(which);
     EditorSwitches switches = m_editorSwitches;
-    bool& on = which == EditorSwitch::SyntaxColouring ? switches.syntaxColouring
-               : which == EditorSwitch::LineNumbers   ? switches.lineNumbers
-                                                      : switches.openLargeFiles;
-    on = !on;
+    switches.*storage.member = !(switches.*storage.member);
     setEditorSwitches(switches);
-    switch (which) {
-        case EditorSwitch::SyntaxColouring:
-            return m_preferences.setSyntaxColouring(on);
-        case EditorSwitch::LineNumbers:
-            return m_preferences.setLineNumbers(on);
-        case EditorSwitch::OpenLargeFiles:
-            return m_preferences.setOpenLargeFiles(on);
-    }
+    (m_preferences.*storage.save)(switches.*storage.member);
 }

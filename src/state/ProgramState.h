@@ -80,8 +80,9 @@ public:
     bool tabbedWindows() const { return m_tabbedWindows; }
     void setTabbedWindows(bool tabbed);
 
-    // View > Syntax Colouring, View > Line Numbers and Options > Open Large Files, as stored when
-    // the program started and switched since (also while preferences are cleared).
+    // View > Syntax Colouring, Line Numbers, Tag Completion and Auto-close Tags and Options > Open
+    // Large Files, as stored when the program started and switched since (also while preferences
+    // are cleared).
     const EditorSwitches& editorSwitches() const { return m_editorSwitches; }
     void setEditorSwitches(const EditorSwitches& switches);
     // Flips one switch for every window and stores it.

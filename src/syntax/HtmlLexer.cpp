@@ -282,3 +282,26 @@ int HtmlLexer::lexLine(QStringView line, int state, QList<SyntaxSpan>* spans) {
     LineScanner scanner(line, spans);
     return HtmlLineLexer(scanner, State::unpack(state)).run().pack();
 }
+
+MarkupRegion HtmlLexer::regionOf(int state) {
+    switch (State::unpack(state).mode) {
+        case Mode::Text:
+            return MarkupRegion::Text;
+        case Mode::InTag:
+        case Mode::AfterEquals:
+            return MarkupRegion::Tag;
+        case Mode::ValueDouble:
+        case Mode::ValueSingle:
+            return MarkupRegion::AttributeValue;
+        case Mode::Comment:
+        case Mode::Directive:
+            return MarkupRegion::Comment;
+        case Mode::Declaration:
+            return MarkupRegion::Declaration;
+        case Mode::Style:
+            return MarkupRegion::Style;
+        case Mode::Script:
+            return MarkupRegion::Script;
+    }
+    return MarkupRegion::Text;
+}

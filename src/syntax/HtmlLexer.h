@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/SyntaxKind.h"
+#include "html/MarkupRegion.h"
 
 #include <QList>
 #include <QStringView>
@@ -18,5 +19,8 @@ inline constexpr int kStateLimit = 1 << 14;
 // Lexes `line` from `state` on: appends its coloured stretches to *spans (when given) in order
 // and returns the state at the end of the line.
 int lexLine(QStringView line, int state, QList<SyntaxSpan>* spans);
+
+// What the text that follows a place lexed to `state` is part of.
+MarkupRegion regionOf(int state);
 
 }  // namespace HtmlLexer

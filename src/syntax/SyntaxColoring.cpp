@@ -19,26 +19,13 @@ constexpr int kLongLine = 4096;
 // How many blocks are lexed between two looks at the clock.
 constexpr int kClockStride = 32;
 
-constexpr qint16 kUnknown = -1;
+// The lexer's state at the end of each line is kept as the line's user state, an int every
+// block has anyway (an object per line would cost an allocation and about 40 bytes more each);
+// Qt's default, -1, stands for a line not lexed yet.
+constexpr int kUnknown = -1;
 
-// What the colouring keeps with each line.
-class BlockState : public QTextBlockUserData {
-public:
-    qint16 endState = kUnknown;  // the lexer's state at the end of the line
-};
-
-BlockState& stateOf(QTextBlock& block) {
-    auto* data = static_cast<BlockState*>(block.userData());
-    if (!data) {
-        data = new BlockState;
-        block.setUserData(data);
-    }
-    return *data;
-}
-
-qint16 knownEndState(const QTextBlock& block) {
-    const auto* data = static_cast<const BlockState*>(block.userData());
-    return data ? data->endState : kUnknown;
+int knownEndState(const QTextBlock& block) {
+    return block.userState();
 }
 
 // The state a block starts in: the one its previous block ended in. Where that is not known yet,
@@ -47,7 +34,7 @@ int startStateOf(const QTextBlock& block) {
     const QTextBlock previous = block.previous();
     if (!previous.isValid())
         return HtmlLexer::kInitialState;
-    const qint16 state = knownEndState(previous);
+    const int state = knownEndState(previous);
     return state == kUnknown ? HtmlLexer::kInitialState : state;
 }
 
@@ -85,6 +72,17 @@ bool SyntaxColoring::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::PaletteChange && watched == m_editor)
         updatePalette();
     return QObject::eventFilter(watched, event);
+}
+
+std::optional<int> SyntaxColoring::settledStartState(const QTextBlock& block) const {
+    // The pending places are kept in the order of the text: lines before the first are settled.
+    if (!m_pending.isEmpty() && m_pending.first().start.position() <= block.position())
+        return std::nullopt;
+    const QTextBlock previous = block.previous();
+    if (!previous.isValid())
+        return HtmlLexer::kInitialState;
+    const int state = knownEndState(previous);
+    return state == kUnknown ? std::nullopt : std::optional<int>(state);
 }
 
 void SyntaxColoring::onContentsChange(int from, int, int charsAdded) {
@@ -137,10 +135,9 @@ QTextBlock SyntaxColoring::relexPending(Pass& pass) {
         // state changes colour.
         if (startChanged && pass.shown.contains(number) && !(pass.duringEdit && edited))
             pass.repaint = true;
-        BlockState& data = stateOf(block);
-        const qint16 before = data.endState;
-        data.endState = qint16(lexBlock(block, state, false));
-        state = data.endState;
+        const int before = knownEndState(block);
+        state = lexBlock(block, state, false);
+        block.setUserState(state);
         startChanged = before != state;
         if (!edited && !startChanged)
             return QTextBlock();  // the lines below start as they did before
@@ -225,5 +222,5 @@ void SyntaxColoring::updatePalette() {
 void SyntaxColoring::removeColors() {
     m_editor->setLineColors(nullptr);
     for (QTextBlock block = m_document->begin(); block.isValid(); block = block.next())
-        block.setUserData(nullptr);
+        block.setUserState(kUnknown);
 }

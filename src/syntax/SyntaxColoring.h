@@ -11,6 +11,7 @@
 #include <QTextCursor>
 #include <QTimer>
 #include <array>
+#include <optional>
 
 class EditorBox;
 class QTextDocument;
@@ -41,6 +42,9 @@ public:
 
     // True once every line's state is known and nothing waits for idle time.
     bool isComplete() const { return m_pending.isEmpty(); }
+    // The lexer's state at the start of `block` (see HtmlLexer), once the lines above it have
+    // been lexed as they stand now; nothing while that still waits for idle time.
+    std::optional<int> settledStartState(const QTextBlock& block) const;
 
     const QList<SyntaxSpan>* spansOf(const QTextBlock& block) override;
     const SyntaxPalette& palette() const override { return m_palette; }

@@ -1,23 +1,30 @@
 #include "tags/HtmlElementNames.h"
 
+#include "html/HtmlData.h"
+
+namespace {
+
+// Older elements that the web platform's data no longer lists.
+const char* const kOlderElements[] = {"applet",   "big",      "center", "dir", "font",
+                                      "frameset", "noframes", "strike", "tt"};
+
+QStringList makeNames() {
+    QStringList names;
+    for (const HtmlEntry& element : HtmlData::builtIn().elements()) {
+        if (!element.empty)
+            names << element.name;
+    }
+    for (const char* older : kOlderElements) {
+        if (!names.contains(QLatin1StringView(older)))
+            names << QLatin1StringView(older);
+    }
+    names.sort();
+    return names;
+}
+
+}  // namespace
+
 const QStringList& htmlElementNames() {
-    static const QStringList names = {
-        "a",        "abbr",    "address",  "applet",   "article",    "aside",      "audio",
-        "b",        "bdi",     "bdo",      "big",      "blockquote", "body",       "button",
-        "canvas",   "caption", "center",   "cite",     "code",       "colgroup",   "data",
-        "datalist", "dd",      "del",      "details",  "dfn",        "dialog",     "dir",
-        "div",      "dl",      "dt",       "em",       "fieldset",   "figcaption", "figure",
-        "font",     "footer",  "form",     "frameset", "h1",         "h2",         "h3",
-        "h4",       "h5",      "h6",       "head",     "header",     "hgroup",     "html",
-        "i",        "iframe",  "ins",      "kbd",      "label",      "legend",     "li",
-        "main",     "map",     "mark",     "menu",     "meter",      "nav",        "noframes",
-        "noscript", "object",  "ol",       "optgroup", "option",     "output",     "p",
-        "picture",  "pre",     "progress", "q",        "rp",         "rt",         "ruby",
-        "s",        "samp",    "script",   "search",   "section",    "select",     "slot",
-        "small",    "span",    "strike",   "strong",   "style",      "sub",        "summary",
-        "sup",      "table",   "tbody",    "td",       "template",   "textarea",   "tfoot",
-        "th",       "thead",   "time",     "title",    "tr",         "tt",         "u",
-        "ul",       "var",     "video",
-    };
+    static const QStringList names = makeNames();
     return names;
 }

@@ -1,6 +1,7 @@
 #include "tags/SurroundTagDialog.h"
 
 #include "tags/HtmlElementNames.h"
+#include "ui/TitleWidth.h"
 
 #include <QCompleter>
 #include <QDialogButtonBox>
@@ -12,6 +13,7 @@
 SurroundTagDialog::SurroundTagDialog(QWidget* parent) : QDialog(parent), m_field(new QLineEdit) {
     setObjectName(QStringLiteral("surround_tag_dialog"));
     setWindowTitle(tr("Surround With Tag"));
+    TitleWidth::keep(*this);
     m_field->setObjectName(QStringLiteral("surround_tag_text"));
     m_field->setPlaceholderText(QStringLiteral("a href=\"\""));
     auto* completer = new QCompleter(htmlElementNames(), m_field);

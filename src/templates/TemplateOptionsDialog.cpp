@@ -3,6 +3,7 @@
 #include "files/DocumentFiles.h"
 #include "state/Preferences.h"
 #include "ui/CommonDialog.h"
+#include "ui/TitleWidth.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -40,6 +41,7 @@ TemplateOptionsDialog::TemplateOptionsDialog(Preferences& prefs, CommonDialog& f
       m_file(new QLabel) {
     setObjectName(QStringLiteral("template_options"));
     setWindowTitle(QStringLiteral("Template Options"));
+    TitleWidth::keep(*this);
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     buildLayout();

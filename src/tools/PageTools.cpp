@@ -8,15 +8,12 @@
 #include "ui/DialogService.h"
 
 #include <QAction>
-#include <QDesktopServices>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 
 PageTools::PageTools(DialogService& dialogs, QWidget* dialogParent, PanelHost showPanel)
     : m_dialogs(dialogs),
       m_dialogParent(dialogParent),
       m_showPanel(std::move(showPanel)),
-      m_openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {}
+      m_openUrl(openInBrowser) {}
 
 void PageTools::bindCommands(CommandHandlers& commands) {
     commands.bindForDocument(Command::ToolsPreviewInBrowser,
@@ -48,8 +45,7 @@ void PageTools::preview(DocumentWindow& doc) {
     if (doc.isUntitled() || doc.isChanged())
         return;
     if (!m_openUrl(previewUrl(doc.caption())))
-        m_dialogs.showNote(m_dialogParent,
-                           QStringLiteral("Can't start a browser for : ") + doc.caption());
+        m_dialogs.showNote(m_dialogParent, noBrowserMessage(doc.caption()));
 }
 
 void PageTools::checkPage(DocumentWindow& doc) {

@@ -28,8 +28,9 @@ public:
     // Binds Preview in Browser and Check Page.
     void bindCommands(CommandHandlers& commands);
 
-    // Shows the document's file in the default browser. A changed document is saved first
-    // through Save, an untitled one through Save As; a cancelled or failed save shows nothing.
+    // Shows the document's file in the browser BROWSER names, else the desktop's default one. A
+    // changed document is saved first through Save, an untitled one through Save As; a
+    // cancelled or failed save shows nothing. Without a browser, the user is told how to get one.
     void preview(DocumentWindow& doc);
     // Checks the document's page in the panel under the document windows.
     void checkPage(DocumentWindow& doc);

@@ -2,22 +2,32 @@
 #include "support/FrameFixture.h"
 #include "support/IconTheme.h"
 
+#include "app/QtDialogService.h"
 #include "app/StatusLine.h"
 #include "app/TagBoxes.h"
 #include "app/Toolbar.h"
 #include "builders/BuilderRegistry.h"
 #include "document/DocumentWindow.h"
 #include "editor/EditorBox.h"
+#include "tags/SurroundTagDialog.h"
 #include "ui/MessageIcons.h"
+#include "ui/ReadableOutlineStyle.h"
+#include "ui/TitleWidth.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -56,6 +66,33 @@ bool near(const QColor& a, const QColor& b, int tolerance) {
 int lightness(const QColor& color) {
     return color.toHsl().lightness();
 }
+
+// How far the pixel that stands out most lies from both the window's and the field's colour.
+int outlineContrast(const QImage& image, const QPalette& palette) {
+    const int window = lightness(palette.color(QPalette::Window));
+    const int base = lightness(palette.color(QPalette::Base));
+    int best = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const int shade = lightness(image.pixelColor(x, y));
+            best = std::max(best, std::min(qAbs(shade - window), qAbs(shade - base)));
+        }
+    }
+    return best;
+}
+
+using ShowDialog = void (*)(QtDialogService&, QWidget* parent);
+// clang-format off
+const std::pair<const char*, ShowDialog> kDialogs[] = {
+    {"message", [](auto& s, auto* p) { s.showMessage(p, {"Text", "Pagelark"}); }},
+    {"open", [](auto& s, auto* p) { s.showOpen(p, {"All|*.*", 1, {}}); }},
+    {"save", [](auto& s, auto* p) { s.showSave(p, {"All|*.*", 1, {}}); }},
+    {"colour", [](auto& s, auto* p) { s.showColor(p, Qt::red); }},
+    {"font", [](auto& s, auto* p) { s.showFont(p, FontChoice()); }},
+    {"tag", [](auto& s, auto* p) { s.askTag(p); }},
+    {"recovery", [](auto& s, auto* p) { s.showRecovery(p, {}); }},
+    {"go to line", [](auto& s, auto* p) { s.showGoToLine(p, 10); }}};
+// clang-format on
 
 }  // namespace
 
@@ -110,6 +147,69 @@ private slots:
                 QVERIFY2(contrast > 100, name);
             }
         }
+    }
+
+    // A message asked for by the frame while Find is active, or by no window, went behind.
+    void everyDialogBelongsToTheActiveWindowAndComesToTheFront_data() {
+        QTest::addColumn<int>("dialog");
+        QTest::addColumn<bool>("byFrame");
+        for (int i = 0; i < int(std::size(kDialogs)); ++i) {
+            QTest::addRow("%s asked by the frame", kDialogs[i].first) << i << true;
+            QTest::addRow("%s asked by no window", kDialogs[i].first) << i << false;
+        }
+    }
+    void everyDialogBelongsToTheActiveWindowAndComesToTheFront() {
+        QFETCH(int, dialog);
+        QFETCH(bool, byFrame);
+        QWidget frame;
+        frame.show();
+        QDialog tool(&frame);  // modeless, as Find
+        tool.show();
+        QVERIFY(QTest::qWaitForWindowActive(&tool));
+        QWidget* owner = nullptr;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto* shown = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                shown && shown->isActiveWindow()) {
+                owner = shown->parentWidget();
+                shown->reject();
+            }
+        });
+        poll.start(10);
+        QtDialogService service;
+        kDialogs[dialog].second(service, byFrame ? &frame : nullptr);
+        QCOMPARE(owner, &tool);
+    }
+
+    // "Surrou…th Tag" under a window manager that centres the title.
+    void surroundWithTagIsWideEnoughForItsTitle() {
+        SurroundTagDialog surround;
+        surround.show();
+        QCOMPARE_GE(surround.width(), TitleWidth::needed(surround));
+    }
+
+    void outlinesReadOnLightAndDarkPalettes_data() {
+        QTest::addColumn<QWidget*>("widget");  // owned by the test function
+        QTest::newRow("check box") << static_cast<QWidget*>(new QCheckBox);
+        QTest::newRow("radio button") << static_cast<QWidget*>(new QRadioButton);
+        QTest::newRow("group box") << static_cast<QWidget*>(new QGroupBox);
+        QTest::newRow("field") << static_cast<QWidget*>(new QLineEdit);
+    }
+    // Empty, these show nothing but their outlines, which vanished on a dark palette.
+    void outlinesReadOnLightAndDarkPalettes() {
+        std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("fusion")));
+        ReadableOutlineStyle readable;
+        QFETCH(QWidget*, widget);
+        const std::unique_ptr<QWidget> owned(widget);
+        widget->resize(60, 40);
+        const auto drawn = [widget](QStyle& style, const QPalette& palette) {
+            widget->setStyle(&style);
+            widget->setPalette(palette);
+            return widget->grab().toImage();
+        };
+        const QPalette light = fusion->standardPalette();
+        QCOMPARE(drawn(readable, light), drawn(*fusion, light));
+        QCOMPARE_GE(outlineContrast(drawn(readable, darkPalette()), darkPalette()), 40);
     }
 
     void messageBoxesShowTheThemesPictures() {

@@ -265,6 +265,31 @@ private slots:
         QVERIFY(isColoured(fx.active()));
     }
 
+    void typingAidsSwitchThroughTheViewMenuAndTheMatchingTagIsReached() {
+        FrameFixture fx;
+        startFocused(fx);
+        EditorBox* editor = fx.editor();
+        QTest::keyClicks(editor, QStringLiteral("<em>"));
+        QCOMPARE(editor->toPlainText(), QStringLiteral("<em></em>"));
+        QTextCursor inStartTag = editor->textCursor();
+        inStartTag.setPosition(2);
+        editor->setTextCursor(inStartTag);
+        fx.active()->action(Command::EditGoToMatchingTag)->trigger();
+        QCOMPARE(editor->textCursor().position(), 4);
+
+        editor->selectAll();
+        fx.active()->action(Command::ViewAutoCloseTags)->trigger();
+        fx.active()->action(Command::ViewTagCompletion)->trigger();
+        QTest::keyClicks(editor, QStringLiteral("<em>"));
+        QCOMPARE(editor->toPlainText(), QStringLiteral("<em>"));
+        QVERIFY(!editor->findChild<QWidget*>(QStringLiteral("tag_completion_list")) ||
+                !editor->findChild<QWidget*>(QStringLiteral("tag_completion_list"))->isVisible());
+
+        fx.restart();
+        QVERIFY(!fx.active()->action(Command::ViewAutoCloseTags)->isChecked());
+        QVERIFY(!fx.active()->action(Command::ViewTagCompletion)->isChecked());
+    }
+
     void colouredTextKeepsItsLineEndsThroughTypingUndoAndSave() {
         FrameFixture fx;
         startFocused(fx);

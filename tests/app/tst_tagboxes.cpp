@@ -4,6 +4,7 @@
 #include "app/Toolbar.h"
 #include "app/Twips.h"
 #include "builders/BuilderLauncher.h"
+#include "commands/CommandTable.h"
 #include "document/DocumentWindow.h"
 #include "editor/EditorBox.h"
 
@@ -115,6 +116,31 @@ private slots:
                     ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField,
                                      tags.paragraphBox())
                     .width());
+    }
+
+    void eachBoxIsNamedAndReachedWithoutTheMouse() {
+        FrameFixture fx;
+        MainFrame& frame = fx.start();
+        frame.showToolbar(true);
+        const QList<QComboBox*> all{boxes(frame).headingBox(), boxes(frame).paragraphBox(),
+                                    boxes(frame).builderBox()};
+        QSet<QString> said;
+        for (QComboBox* box : all)
+            said << box->accessibleName() << box->toolTip();
+        said.remove(QString());
+        QCOMPARE(said.size(), 6);
+        for (int id = 0; id < kCommandCount; ++id) {  // the key is no command's
+            const char* keys = commandRow(Command(id)).shortcuts;
+            QVERIFY2(!QKeySequence::listFromString(keys).contains(TagBoxes::focusKey()), keys);
+        }
+        frame.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame));
+        fx.editor()->setFocus();
+        QTest::keySequence(fx.editor(), TagBoxes::focusKey());
+        for (QComboBox* box : all) {
+            QCOMPARE(QApplication::focusWidget(), box);
+            QTest::keyClick(box, Qt::Key_Tab);
+        }
     }
 
     void pickingATagTypesItAtTheCaret_data() {

@@ -3,6 +3,7 @@
 #include "document/DocumentWindow.h"
 #include "editor/EditorBox.h"
 #include "find/FindDialog.h"
+#include "find/ReplaceDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -263,6 +264,26 @@ private slots:
         QCOMPARE(fx.state().search().direction, 1);
         findNext(fx);
         QCOMPARE(selection(fx), qMakePair(8, 11));
+    }
+
+    // Find "zlib", Esc, Ctrl+H: what is typed next replaces the pre-filled text, every time.
+    void replaceSelectsItsPrefilledTextOnEveryOpening() {
+        FrameFixture fx;
+        MainFrame& frame = startWith(fx, QStringLiteral("zlib gzip"));
+        for (const QString& word : {QStringLiteral("zlib"), QStringLiteral("gzip")}) {
+            findFromDialog(fx, word);
+            QTest::keyClick(fx.program().search().dialog(), Qt::Key_Escape);
+            frame.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&frame));
+            fx.editor()->setFocus();
+            QTest::keyClick(fx.editor(), Qt::Key_H, Qt::ControlModifier);
+            auto* dialog = fx.frame().findChild<ReplaceDialog*>(QStringLiteral("replace_dialog"));
+            QTRY_COMPARE(QApplication::activeWindow(), dialog);
+            QCOMPARE(dialog->options().findText, word);
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("QQ"));
+            QCOMPARE(dialog->options().findText, QStringLiteral("QQ"));
+            dialog->close();
+        }
     }
 
     void f3WithoutSearchTextOpensFind() {

@@ -9,10 +9,12 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "recovery/EditRecorder.h"
 #include "recovery/JournalEntry.h"
 #include "recovery/JournalText.h"
 #include "recovery/OrphanedJournals.h"
 #include "recovery/RecoveryJournal.h"
+#include "recovery/TextReplica.h"
 #include "support/SmallDisk.h"
 #include "text/DocumentText.h"
 
@@ -89,6 +91,7 @@ private slots:
     void entriesMatchWhatSaveWouldWrite();
     void textItsEncodingCannotHoldIsKeptAsUtf8();
     void aLargePasteTakenBackLeavesTheEntryExact();
+    void aLargeFileWaitsPackedAndComesBackByteForByte();
     void editsAreWrittenAfterAPauseOrAtTheLatestDelay();
     void saveAndCloseRemoveTheEntryAndACleanEndLeavesNothing();
     void anUncleanEndLeavesEntriesThatANewRunAdopts();
@@ -190,6 +193,24 @@ void TestRecoveryJournal::aLargePasteTakenBackLeavesTheEntryExact() {
     journal.noteEdited(document);
     journal.flush();
     QCOMPARE(onlyEntry(journal).value_or(JournalEntry{}).bytes, QByteArray("\r\na\r\nb\nc\r\n"));
+}
+
+// An unchanged large file is kept packed until its first change, and the copy starts from it
+// unpacked: line ends of every kind and a Latin-1 letter come back as they were.
+void TestRecoveryJournal::aLargeFileWaitsPackedAndComesBackByteForByte() {
+    QByteArray file;
+    for (int line = 0; file.size() < 400 * 1024; ++line)
+        file += "<p>caf\xe9 " + QByteArray::number(line) + (line % 3 ? "</p>\r\n" : "</p>\n");
+    EditorDocument document;
+    const TextFormat format = DocumentText::load(document, file);
+    EditRecorder recorder(document, file, format);
+    QTRY_VERIFY_WITH_TIMEOUT(recorder.holdsPackedFile(), 10000);
+    QTextCursor cursor(&document);
+    cursor.setPosition(20);
+    cursor.insertText(QStringLiteral("typed\n"));
+    TextReplica replica;
+    QVERIFY(replica.apply(recorder.take()));
+    QCOMPARE(replica.encode(format, nullptr).value_or("<refused>"), savedBytes(document, format));
 }
 
 // Quiet for 80 ms after the last edit, and never later than 300 ms after the first unwritten one.

@@ -187,7 +187,8 @@ private slots:
         for (const QString& section : {Pref::Tools, Pref::Noform, Pref::Template})
             store.save(section, Pref::Checked, text);
         store.save(Pref::Template, Pref::File, QStringLiteral("/t.html"));
-        for (const QString& key : {Pref::SyntaxColouring, Pref::LineNumbers})
+        for (const QString& key :
+             {Pref::SyntaxColouring, Pref::LineNumbers, Pref::TagCompletion, Pref::AutoCloseTags})
             store.save(Pref::View, key, text);
         store.save(Pref::Open, Pref::LargeFiles, text);
         const Preferences prefs(store);
@@ -197,6 +198,8 @@ private slots:
         QTEST(prefs.templateOptions().marksNewDocument(), "templateWindow");
         QTEST(prefs.syntaxColouring(), "viewSwitch");
         QTEST(prefs.lineNumbers(), "viewSwitch");
+        QTEST(prefs.tagCompletion(), "viewSwitch");
+        QTEST(prefs.autoCloseTags(), "viewSwitch");
         QTEST(prefs.openLargeFiles(), "largeFiles");
     }
 

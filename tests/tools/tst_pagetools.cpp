@@ -363,6 +363,49 @@ private slots:
         QCOMPARE(fileBytes(doc->caption()), fx.text().toUtf8());
     }
 
+    void browserVariableNamesCommandsToTry_data() {
+        QTest::addColumn<QString>("variable");
+        QTest::addColumn<QList<BrowserCommand>>("commands");
+        const QString url = QStringLiteral("file:///tmp/a%20b.html");
+        QTest::newRow("several, the address last, empty ones skipped")
+            << "x-www-browser::lynx -dump"
+            << QList<BrowserCommand>{{"x-www-browser", {url}}, {"lynx", {"-dump", url}}};
+        QTest::newRow("quoted, the address for %s, % for %%")
+            << "\"/opt/my browser\" --page=%s%%"
+            << QList<BrowserCommand>{{"/opt/my browser", {"--page=" + url + "%"}}};
+    }
+    void browserVariableNamesCommandsToTry() {
+        QFETCH(QString, variable);
+        QFETCH(QList<BrowserCommand>, commands);
+        QCOMPARE(browserCommands(variable, previewUrl(QStringLiteral("/tmp/a b.html"))), commands);
+    }
+
+    // The first of BROWSER's commands that starts is used.
+    void theBrowserTheUserNamedIsStarted() {
+        QTemporaryDir dir;
+        const QString seen = dir.filePath(QStringLiteral("seen"));
+        qputenv("BROWSER", "no-such-browser:sh -c \"echo $0 > " + seen.toUtf8() + "\" %s");
+        const QUrl page = previewUrl(dir.filePath(QStringLiteral("page.html")));
+        QVERIFY(openInBrowser(page));
+        qunsetenv("BROWSER");
+        QTRY_COMPARE(fileBytes(seen), page.toEncoded() + "\n");
+    }
+
+    void previewWithoutABrowserSaysWhatToDo() {
+        FrameFixture fx;
+        fx.start();
+        DocumentWindow* doc =
+            fx.program().files().openDocumentFile(fx.writeFile("page.html", "<p>"));
+        fx.program().pageTools().setUrlOpener([](const QUrl&) { return false; });
+        fx.dialogs().clear();
+        pressInEditor(fx, Qt::Key_F12);
+        const QStringList said = fx.dialogs().messageTexts();
+        QCOMPARE(said.size(), 1);
+        QVERIFY2(said[0].split(u'\n').contains(doc->caption()), qPrintable(said[0]));
+        for (const char* words : {"No web browser", "Install", "default"})
+            QVERIFY2(said[0].contains(QLatin1String(words)), words);
+    }
+
     void previewSavesWhatTheBrowserCouldNotReadFirst() {
         QCOMPARE(previewStep(false, false), PreviewStep::ShowNow);
         QCOMPARE(previewStep(false, true), PreviewStep::SaveFirst);
