@@ -17,13 +17,16 @@ class RecordingReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
-            if (!run.error_occurred && run.iterations > 0)
-                times[run.benchmark_name()] = run.GetAdjustedRealTime() *
-                                              benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e9;
+            if (!run.error_occurred && run.iterations > 0) {
+                const double toNs = benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e9;
+                times[run.benchmark_name()] = run.GetAdjustedRealTime() * toNs;
+                cpuTimes[run.benchmark_name()] = run.GetAdjustedCPUTime() * toNs;
+            }
         }
         ConsoleReporter::ReportRuns(runs);
     }
     std::map<std::string, double> times;
+    std::map<std::string, double> cpuTimes;  // of the user-interface thread
 };
 
 // Pairs "name/Pagelark/size" with "name/Bare/size" and start-up with its floor.
@@ -74,6 +77,31 @@ void printRatios(const std::map<std::string, double>& times) {
     }
 }
 
+// The median of a benchmark's repetitions, by the name it was registered with; 0 when it did not
+// run.
+double median(const std::map<std::string, double>& times, const std::string& name) {
+    for (const auto& [run, time] : times) {
+        if (run.rfind(name + "/repeats:", 0) == 0 && run.ends_with("_median"))
+            return time;
+    }
+    return 0;
+}
+
+// A key with the live preview open against closed, in wall-clock and user-interface thread time.
+void printPreviewRatios(const RecordingReporter& reporter) {
+    std::printf("\nLive preview open / closed, per key (budget 1.1; wall-clock, UI thread):\n");
+    for (const char* size : {"1000", "1000000"}) {
+        const std::string open = std::string("previewTyping/Open/") + size;
+        const std::string closed = std::string("previewTyping/Closed/") + size;
+        const double closedTime = median(reporter.times, closed);
+        const double closedCpu = median(reporter.cpuTimes, closed);
+        if (closedTime > 0 && closedCpu > 0)
+            std::printf("  %-44s %6.2f %6.2f\n", open.c_str(),
+                        median(reporter.times, open) / closedTime,
+                        median(reporter.cpuTimes, open) / closedCpu);
+    }
+}
+
 void printStartup(const char* program) {
     constexpr int kRuns = 10;
     const double ours = probeStartup(program, "pagelark", kRuns);
@@ -100,6 +128,17 @@ void printMemory(const char* program) {
     const qsizetype lines = benchHtml(kBytes).count('\n') + 1;
     std::printf("  colouring and line numbers keep %.1f bytes per line (%lld lines)\n",
                 double(ours - plain) * 1024 / double(lines), static_cast<long long>(lines));
+
+    constexpr qint64 kPreviewBytes = 1000000;
+    qint64 engines = 0;
+    const qint64 previewOpen = probeMemory(program, "preview", kPreviewBytes, &engines);
+    const qint64 previewClosed = probeMemory(program, "pagelark", kPreviewBytes);
+    std::printf("\nMemory with a 1 MB document and the live preview open:\n");
+    std::printf(
+        "  Pagelark %lld KB (%lld KB with the preview closed), the browser engine's "
+        "processes %lld KB more (proportional set size)\n",
+        static_cast<long long>(previewOpen), static_cast<long long>(previewClosed),
+        static_cast<long long>(engines));
 }
 
 }  // namespace
@@ -117,6 +156,7 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     releasePairs();
     printRatios(reporter.times);
+    printPreviewRatios(reporter);
     printStartup(argv[0]);
     printMemory(argv[0]);
     benchmark::Shutdown();

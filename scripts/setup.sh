@@ -4,11 +4,14 @@
 set -euo pipefail
 
 # The one list of Debian packages the project needs, to build, test, benchmark and smoke-test.
-# libqt6svg6 brings the icon engine that draws the toolbar's SVG pictures.
+# libqt6svg6 brings the icon engine that draws the toolbar's SVG pictures; qt6-webengine-dev the
+# browser engine of the live preview, and libqt6webenginecore6-bin its helper program
+# (QtWebEngineProcess), which the engine only recommends.
 PAGELARK_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev libtidy-dev
   libqt6svg6
+  qt6-webengine-dev libqt6webenginecore6-bin
   libbenchmark-dev
   xvfb xauth xdotool x11-utils python3-xlib
   desktop-file-utils appstream

@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTimer>
 
 Program::Program(ProgramState& state, DialogService& dialogs, RecoveryJournal* journal)
     : m_state(state),
@@ -42,6 +43,9 @@ Program::Program(ProgramState& state, DialogService& dialogs, RecoveryJournal* j
       m_builders(*m_documents, dialogs, m_frame.get()),
       m_pageTools(dialogs, m_frame.get(),
                   [this](QWidget* panel) { m_frame->showUnderDocuments(panel); }),
+      m_livePreview(
+          state.preferences(), dialogs, m_frame.get(), [this] { return m_documents->active(); },
+          [this](QDockWidget* dock) { showBesideDocuments(dock); }),
       m_templates(
           state, m_files.dialog(), dialogs, m_frame.get(),
           [this]() -> std::optional<int> {
@@ -67,6 +71,8 @@ Program::Program(ProgramState& state, DialogService& dialogs, RecoveryJournal* j
 Program::~Program() {
     // The marks stop following the area before it reports its last activations on the way out.
     m_marks.reset();
+    // The area reports a last activation while it is torn down.
+    m_frame->mdiArea()->disconnect(&m_livePreview);
     // The windows go first, while everything they call on is still there.
     m_frame.reset();
 }
@@ -107,6 +113,26 @@ void Program::connectParts() {
                          &StatusLine::showRecoveryTrouble);
         status->showRecoveryTrouble(m_recovery->currentTrouble());
     }
+    connectLivePreview();
+}
+
+void Program::connectLivePreview() {
+    QObject::connect(m_frame->mdiArea(), &QMdiArea::subWindowActivated, &m_livePreview,
+                     &LivePreviewSwitch::followActive);
+    // The dock closed by the user unchecks the command in every window.
+    QObject::connect(&m_livePreview, &LivePreviewSwitch::openChanged, m_documents, [this] {
+        for (DocumentWindow* doc : m_documents->openWindows())
+            doc->refreshMenus();
+    });
+}
+
+void Program::showBesideDocuments(QDockWidget* dock) {
+    m_frame->showBesideDocuments(dock);
+    // The document windows' room shrank: the one in front is fitted to it once it is laid out.
+    QTimer::singleShot(0, m_documents, [this] {
+        if (DocumentWindow* doc = m_documents->active())
+            m_documents->fitToClientArea(*doc);
+    });
 }
 
 void Program::watchDisk() {
@@ -145,6 +171,7 @@ void Program::bindCommands() {
     m_userMenuFile.bindCommands(m_commands);
     m_recording.bindCommands(m_commands);
     m_pageTools.bindCommands(m_commands);
+    m_livePreview.bindCommands(m_commands);
     WindowMenu::bindCommands(m_commands, *m_frame->mdiArea(), m_state);
     m_help->bindCommands(m_commands);
     FoldCommands::bindCommands(m_commands,
@@ -161,6 +188,10 @@ void Program::startUp(const QString& commandLine) {
     // After the rest of start-up, with the frame drawn: nothing to offer costs one folder listing.
     if (m_recovery)
         QMetaObject::invokeMethod(m_recovery, &DocumentRecovery::offerUnsavedDocuments,
+                                  Qt::QueuedConnection);
+    // A pane left open comes back once the frame is up, the browser engine loaded only then.
+    if (m_state.preferences().livePreview())
+        QMetaObject::invokeMethod(&m_livePreview, &LivePreviewSwitch::restore,
                                   Qt::QueuedConnection);
     m_state.documents().startWith();
     DocumentWindow* first = m_documents->create(1, QStringLiteral("Untitled"));

@@ -10,6 +10,7 @@
 #include "files/UserMenuFileCommands.h"
 #include "find/DocumentSearch.h"
 #include "templates/TemplateCommands.h"
+#include "tools/LivePreviewSwitch.h"
 #include "tools/PageTools.h"
 
 #include <QString>
@@ -21,6 +22,7 @@ class DocumentRecovery;
 class HelpCommands;
 class MainFrame;
 class ProgramState;
+class QDockWidget;
 class RecoveryJournal;
 class WindowMarks;
 
@@ -43,13 +45,16 @@ public:
     DocumentSearch& search() { return m_search; }
     BuilderLauncher& builders() { return m_builders; }
     PageTools& pageTools() { return m_pageTools; }
+    LivePreviewSwitch& livePreview() { return m_livePreview; }
     UserMenuFileCommands& userMenuFile() { return m_userMenuFile; }
     const CommandHandlers& commands() const { return m_commands; }
 
 private:
     void connectParts();
     void watchDisk();
+    void connectLivePreview();
     void bindCommands();
+    void showBesideDocuments(QDockWidget* dock);
     bool openCommandLineFile(const QString& name);
 
     ProgramState& m_state;
@@ -64,6 +69,7 @@ private:
     AppearanceOptions m_appearance;
     BuilderLauncher m_builders;
     PageTools m_pageTools;
+    LivePreviewSwitch m_livePreview;
     TemplateCommands m_templates;
     UserMenuFileCommands m_userMenuFile;
     RecordingCommands m_recording;

@@ -52,6 +52,7 @@ enum class Command {
     ViewAutoCloseTags,
     ViewHighlightCurrentLine,
     ViewAutoIndent,
+    ViewLivePreview,
     WindowCascade,
     WindowTile,
     WindowArrangeIcons,

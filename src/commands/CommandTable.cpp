@@ -58,6 +58,7 @@ constexpr CommandRow kRows[] = {
     {C::ViewHighlightCurrentLine, "view_highlight_current_line", "&Highlight Current Line", "",
      true},
     {C::ViewAutoIndent, "view_auto_indent", "Auto &Indent", "", true},
+    {C::ViewLivePreview, "view_live_preview", "Live &Preview", "Ctrl+Shift+P", true},
     {C::WindowCascade, "window_cascade", "&Cascade"},
     {C::WindowTile, "window_tile", "&Tile"},
     {C::WindowArrangeIcons, "window_arrange_icons", "&Arrange Icons"},
@@ -130,7 +131,8 @@ const MenuItem kViewItems[] = {
     C::ViewSyntaxColouring,  C::ViewLineNumbers,   C::ViewHighlightCurrentLine,
     "typing_aids_separator", C::ViewTagCompletion, C::ViewAutoCloseTags,
     C::ViewAutoIndent,       "fold_separator",     C::ViewFold,
-    C::ViewUnfold,           C::ViewUnfoldAll};
+    C::ViewUnfold,           C::ViewUnfoldAll,     "live_preview_separator",
+    C::ViewLivePreview};
 const MenuItem kToolItems[] = {C::ToolsPreviewInBrowser, C::ToolsCheckPage,
                                C::ToolsStopCheck,        "record_separator",
                                C::ToolsRecordKeystrokes, C::ToolsStopRecording};

@@ -276,6 +276,19 @@ bool TextReplica::encodeAdded(JournalText::Writer& writer, const Piece& piece,
     return writer.appendText(text.sliced(lineStart), error);
 }
 
+QString TextReplica::text() const {
+    QString text;
+    text.reserve(total(&Piece::length));
+    for (const Piece& piece : m_pieces) {
+        if (piece.added)
+            text += QStringView(m_added).sliced(piece.start, piece.size);
+        else
+            text += decoded(fileBytes(piece), m_fileFormat.encoding);
+    }
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text;
+}
+
 QByteArrayView TextReplica::fileBytes(const Piece& piece) const {
     return QByteArrayView(m_file).sliced(piece.start, piece.size);
 }

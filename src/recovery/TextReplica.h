@@ -24,6 +24,8 @@ public:
     // The bytes Save would write for the document in `format`, or no value (and *error) when a
     // character cannot be stored in it.
     std::optional<QByteArray> encode(const TextFormat& format, QString* error) const;
+    // The text, each break of the document a line feed (text from the file keeps its own).
+    QString text() const;
     // The memory the copy's text takes, in bytes.
     qsizetype heldBytes() const;
 

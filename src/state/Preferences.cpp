@@ -243,6 +243,14 @@ void Preferences::setAutoIndent(bool on) {
     m_store.save(Pref::View, Pref::AutoIndent, switchText(on));
 }
 
+bool Preferences::livePreview() const {
+    return isTrue(m_store.get(Pref::View, Pref::LivePreview));
+}
+
+void Preferences::setLivePreview(bool on) {
+    m_store.save(Pref::View, Pref::LivePreview, switchText(on));
+}
+
 bool Preferences::openLargeFiles() const {
     return isTrue(m_store.get(Pref::Open, Pref::LargeFiles));
 }

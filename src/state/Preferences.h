@@ -84,6 +84,9 @@ public:
     void setHighlightCurrentLine(bool on);
     bool autoIndent() const;
     void setAutoIndent(bool on);
+    // View > Live Preview: off unless stored as "True" or a non-zero number.
+    bool livePreview() const;
+    void setLivePreview(bool on);
     // Options > Open Large Files: off unless stored as "True" or a non-zero number.
     bool openLargeFiles() const;
     void setOpenLargeFiles(bool on);

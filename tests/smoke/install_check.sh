@@ -22,6 +22,12 @@ done
 answer=$(printf '<p>' | "$root/libexec/pagelark/pagelark-check")
 [ "$(head -n1 <<<"$answer")" = "pagelark-check 1" ] && [ "$(tail -n1 <<<"$answer")" = end ] ||
   { echo "the installed page checker does not answer"; exit 1; }
+# The live preview's module, where the program looks for it: <libdir>/pagelark.
+if [ -e "$build/src/pagelark-preview.so" ]; then
+  libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:[A-Z]*=//p' "$build/CMakeCache.txt")
+  [ -f "$root/$libdir/pagelark/pagelark-preview.so" ] ||
+    { echo "missing after install: $libdir/pagelark/pagelark-preview.so"; exit 1; }
+fi
 grep -q '^Exec=pagelark %f$' "$root/share/applications/org.pagelark.Pagelark.desktop"
 desktop-file-validate "$root/share/applications/org.pagelark.Pagelark.desktop"
 appstreamcli validate --no-net "$root/share/metainfo/org.pagelark.Pagelark.metainfo.xml" >/dev/null

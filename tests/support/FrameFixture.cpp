@@ -39,10 +39,14 @@ MainFrame& FrameFixture::start(const QString& commandLine) {
     m_program = std::make_unique<Program>(*m_state, m_dialogs, m_journal.get());
     if (const QStringList faults = m_program->commands().faults(); !faults.isEmpty())
         qFatal("Command bindings: %s", qPrintable(faults.join(QStringLiteral("; "))));
-    m_program->pageTools().setUrlOpener([this](const QUrl& url) {
+    const auto recordUrl = [this](const QUrl& url) {
         m_openedUrls.append(url);
         return true;
-    });
+    };
+    m_program->pageTools().setUrlOpener(recordUrl);
+    m_program->livePreview().setUrlOpener(recordUrl);
+    m_program->livePreview().setModuleFolders(
+        {m_previewFolder.isEmpty() ? programDir() : m_previewFolder});
     m_program->startUp(commandLine);
     return m_program->frame();
 }

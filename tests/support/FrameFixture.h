@@ -19,6 +19,8 @@ class EditorBox;
 // Runs the real frame headless with its settings store, program folder and recovery journal in a
 // temporary folder, and answers its dialogs from a script. The program folder starts with an
 // empty userdef.dat. No browser is ever started: the addresses it would be given are recorded.
+// The live preview's module is looked for in the program folder, where there is none, unless a
+// test names another folder.
 class FrameFixture {
 public:
     FrameFixture();
@@ -44,6 +46,8 @@ public:
     RecoveryJournal& journal() { return *m_journal; }
     QString journalRoot() const { return m_journalRoot; }
     void setJournalRoot(const QString& root) { m_journalRoot = root; }
+    // Where the next start looks for the live preview's module.
+    void setPreviewModuleFolder(const QString& folder) { m_previewFolder = folder; }
     ScriptedDialogService& dialogs() { return m_dialogs; }
     // The addresses handed to the browser so far.
     const QList<QUrl>& openedUrls() const { return m_openedUrls; }
@@ -69,5 +73,6 @@ private:
     std::unique_ptr<RecoveryJournal> m_journal;
     ScriptedDialogService m_dialogs;
     QList<QUrl> m_openedUrls;
+    QString m_previewFolder;
     std::unique_ptr<Program> m_program;
 };

@@ -32,8 +32,9 @@ void ScriptedDialogService::clear() {
     m_menuAnswers.clear();
 }
 
-MessageAnswer ScriptedDialogService::showMessage(QWidget*, const MessageRequest& request) {
+MessageAnswer ScriptedDialogService::showMessage(QWidget* parent, const MessageRequest& request) {
     m_shown.append({Kind::Message, request, {}, {}, {}, {}});
+    m_lastMessageParent = parent;
     if (!m_messageAnswers.isEmpty())
         return m_messageAnswers.dequeue();
     return request.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;

@@ -3,6 +3,8 @@
 #include "ui/DialogService.h"
 
 #include <QList>
+#include <QPointer>
+#include <QWidget>
 #include <QQueue>
 
 // The dialog seam for tests and benchmarks: answers come from queues filled in advance, and
@@ -50,6 +52,8 @@ public:
     void answerUserMenu(std::optional<int> menu) { m_menuAnswers.enqueue(menu); }
 
     const QList<Shown>& shown() const { return m_shown; }
+    // The window the last message box was shown over.
+    QWidget* lastMessageParent() const { return m_lastMessageParent; }
     // The texts of the message boxes shown so far.
     QStringList messageTexts() const;
     // The questions about files changed on disk asked so far.
@@ -74,6 +78,7 @@ private:
     std::optional<FileDialogResult> nextFile(Kind kind, const FileDialogRequest& request);
 
     QList<Shown> m_shown;
+    QPointer<QWidget> m_lastMessageParent;
     QQueue<MessageAnswer> m_messageAnswers;
     QQueue<std::optional<FileDialogResult>> m_fileAnswers;
     QQueue<std::optional<QColor>> m_colorAnswers;
