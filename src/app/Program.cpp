@@ -56,7 +56,11 @@ Program::Program(ProgramState& state, DialogService& dialogs, RecoveryJournal* j
       m_userMenuFile(state, m_files, dialogs, m_frame.get(),
                      [this](const QString& text) { m_frame->setStatusMessage(text); }),
       m_recording(m_userMenuFile, dialogs, m_frame.get(),
-                  [this](const QString& text) { m_frame->setStatusMessage(text); }),
+                  [this](const QString& text) {
+                      // A recording ends with its document, also while the frame is torn down.
+                      if (m_frame)
+                          m_frame->setStatusMessage(text);
+                  }),
       m_help(std::make_unique<HelpCommands>(state, m_files, m_frame.get())),
       m_marks(std::make_unique<WindowMarks>(*m_documents, *m_frame->mdiArea(), state,
                                             *m_frame->statusLine()->modified())) {

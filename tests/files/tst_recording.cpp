@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QTest>
+#include <memory>
 
 namespace {
 
@@ -118,6 +119,15 @@ private slots:
         command(fx, Command::ToolsStopRecording)->trigger();  // and cancelled
         QCOMPARE(lastScriptAsked(fx), u"xy"_qs);
         QVERIFY(command(fx, Command::ToolsRecordKeystrokes)->isEnabled());
+    }
+
+    void closingWhileRecordingEndsQuietly() {
+        auto fx = std::make_unique<FrameFixture>();
+        fx->start();
+        command(*fx, Command::ToolsRecordKeystrokes)->trigger();
+        fx->typeText(u"x"_qs);
+        QVERIFY(command(*fx, Command::ToolsStopRecording)->isEnabled());
+        fx.reset();  // the frame goes first, then the recording's document
     }
 
     void aFullMenuSaysSoAndKeepsTheRecording() {
