@@ -60,6 +60,9 @@ QString UserMenus::caption(const QString& line, const QFontMetrics& metrics) {
     // with the narrowest characters, and ends in an ellipsis when the line goes on.
     constexpr int kWidestInAverageCharacters = 100;
     constexpr qsizetype kMeasuredPrefix = 4 * kWidestInAverageCharacters;
+    // Most entries are empty, and measuring nothing still costs a text layout each.
+    if (line.isEmpty())
+        return line;
     QString shown = line.left(kMeasuredPrefix);
     if (shown.size() < line.size()) {
         if (shown.back().isHighSurrogate())
