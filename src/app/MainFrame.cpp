@@ -9,7 +9,6 @@
 #include "state/ProgramState.h"
 
 #include <QCloseEvent>
-#include <QDockWidget>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMdiArea>
@@ -238,12 +237,6 @@ void MainFrame::showUnderDocuments(QWidget* panel) {
         m_documentSplit->addWidget(panel);
     }
     panel->show();
-}
-
-void MainFrame::showBesideDocuments(QDockWidget* dock) {
-    addDockWidget(Qt::RightDockWidgetArea, dock);
-    dock->show();
-    resizeDocks({dock}, {width() / 2}, Qt::Horizontal);
 }
 
 void MainFrame::setStatusMessage(const QString& text) {

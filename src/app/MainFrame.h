@@ -10,7 +10,6 @@
 class CommandHandlers;
 class CommandMenus;
 class ProgramState;
-class QDockWidget;
 class QMdiArea;
 class QMdiSubWindow;
 class QSplitter;
@@ -54,8 +53,6 @@ public:
     // Shows `panel` between the document windows and the status line, sharing the document
     // area's room with a divider the user can drag.
     void showUnderDocuments(QWidget* panel);
-    // Docks `dock` at the right of the document windows, taking about half the width.
-    void showBesideDocuments(QDockWidget* dock);
 
     void setStatusMessage(const QString& text);
     // The active document's "Ln, Col" in the status line (nothing while none is open).

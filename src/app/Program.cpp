@@ -45,7 +45,7 @@ Program::Program(ProgramState& state, DialogService& dialogs, RecoveryJournal* j
                   [this](QWidget* panel) { m_frame->showUnderDocuments(panel); }),
       m_livePreview(
           state.preferences(), dialogs, m_frame.get(), [this] { return m_documents->active(); },
-          [this](QDockWidget* dock) { showBesideDocuments(dock); }),
+          [this](QDockWidget* dock, const DockPlace& place) { showBesideDocuments(dock, place); }),
       m_templates(
           state, m_files.dialog(), dialogs, m_frame.get(),
           [this]() -> std::optional<int> {
@@ -123,6 +123,8 @@ void Program::connectParts() {
 void Program::connectLivePreview() {
     QObject::connect(m_frame->mdiArea(), &QMdiArea::subWindowActivated, &m_livePreview,
                      &LivePreviewSwitch::followActive);
+    QObject::connect(m_frame.get(), &MainFrame::leaving, &m_livePreview,
+                     &LivePreviewSwitch::rememberPlace);
     // The dock closed by the user unchecks the command in every window.
     QObject::connect(&m_livePreview, &LivePreviewSwitch::openChanged, m_documents, [this] {
         for (DocumentWindow* doc : m_documents->openWindows())
@@ -130,8 +132,8 @@ void Program::connectLivePreview() {
     });
 }
 
-void Program::showBesideDocuments(QDockWidget* dock) {
-    m_frame->showBesideDocuments(dock);
+void Program::showBesideDocuments(QDockWidget* dock, const DockPlace& place) {
+    place.applyTo(*m_frame, *dock);
     // The document windows' room shrank: the one in front is fitted to it once it is laid out.
     QTimer::singleShot(0, m_documents, [this] {
         if (DocumentWindow* doc = m_documents->active())

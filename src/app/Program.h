@@ -54,7 +54,7 @@ private:
     void watchDisk();
     void connectLivePreview();
     void bindCommands();
-    void showBesideDocuments(QDockWidget* dock);
+    void showBesideDocuments(QDockWidget* dock, const DockPlace& place);
     bool openCommandLineFile(const QString& name);
 
     ProgramState& m_state;

@@ -251,6 +251,14 @@ void Preferences::setLivePreview(bool on) {
     m_store.save(Pref::View, Pref::LivePreview, switchText(on));
 }
 
+QString Preferences::livePreviewPlace() const {
+    return m_store.get(Pref::View, Pref::LivePreviewPlace);
+}
+
+void Preferences::setLivePreviewPlace(const QString& place) {
+    m_store.save(Pref::View, Pref::LivePreviewPlace, place);
+}
+
 bool Preferences::openLargeFiles() const {
     return isTrue(m_store.get(Pref::Open, Pref::LargeFiles));
 }

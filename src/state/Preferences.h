@@ -87,6 +87,9 @@ public:
     // View > Live Preview: off unless stored as "True" or a non-zero number.
     bool livePreview() const;
     void setLivePreview(bool on);
+    // Where the live preview's dock was left, as the dock writes it; empty when never stored.
+    QString livePreviewPlace() const;
+    void setLivePreviewPlace(const QString& place);
     // Options > Open Large Files: off unless stored as "True" or a non-zero number.
     bool openLargeFiles() const;
     void setOpenLargeFiles(bool on);

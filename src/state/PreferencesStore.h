@@ -41,6 +41,7 @@ inline const QString AutoCloseTags = QStringLiteral("AutoCloseTags");
 inline const QString HighlightCurrentLine = QStringLiteral("HighlightCurrentLine");
 inline const QString AutoIndent = QStringLiteral("AutoIndent");
 inline const QString LivePreview = QStringLiteral("LivePreview");
+inline const QString LivePreviewPlace = QStringLiteral("LivePreviewPlace");
 inline const QString Open = QStringLiteral("Open");
 inline const QString LargeFiles = QStringLiteral("LargeFiles");
 inline const QString Window = QStringLiteral("Window");

@@ -86,11 +86,17 @@ void LivePreviewSwitch::makeDock(LivePreviewModule& module) {
     if (m_openUrl)
         m_preview->setUrlOpener(m_openUrl);
     connect(m_dock, &LivePreviewDock::closedByUser, this, &LivePreviewSwitch::close);
-    m_placeDock(m_dock);
+    m_placeDock(m_dock, DockPlace::fromText(m_prefs.livePreviewPlace()));
+}
+
+void LivePreviewSwitch::rememberPlace() {
+    if (m_dock)
+        m_prefs.setLivePreviewPlace(DockPlace::of(*m_dock).toText());
 }
 
 // A closed pane follows nothing, so that typing pays nothing for it.
 void LivePreviewSwitch::close() {
+    rememberPlace();
     setOpen(false);
     follow(nullptr);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tools/DockPlace.h"
 #include "ui/LivePreviewPane.h"
 
 #include <QObject>
@@ -20,14 +21,14 @@ class QDockWidget;
 // View > Live Preview: a dock beside the document windows whose pane shows the active document.
 // The module and the browser engine are loaded the first time the pane opens; where they cannot
 // be, the command says what is missing and nothing else changes. Whether the pane is open is
-// stored, and a pane left open opens again at the next start.
+// stored, and a pane left open opens again at the next start, where its dock was left.
 class LivePreviewSwitch : public QObject {
     Q_OBJECT
 public:
     // The active document window, or null.
     using ActiveDocument = std::function<DocumentWindow*()>;
-    // Puts the dock into the main window, the first time it opens.
-    using DockHost = std::function<void(QDockWidget* dock)>;
+    // Puts the dock into the main window where it was left, the first time it opens.
+    using DockHost = std::function<void(QDockWidget* dock, const DockPlace& place)>;
 
     LivePreviewSwitch(Preferences& prefs, DialogService& dialogs, QWidget* dialogParent,
                       ActiveDocument active, DockHost placeDock);
@@ -41,6 +42,8 @@ public:
     void followActive();
 
     bool isOpen() const { return m_open; }
+    // Stores where the dock is, for the next time it is made; the program calls it on leaving.
+    void rememberPlace();
     // The dock, null before the pane first opened.
     QDockWidget* dock() const;
     // Where the module is looked for; read when the pane first opens.

@@ -102,12 +102,18 @@ private slots:
         QCOMPARE(fx.prefs().get(Pref::View, Pref::LivePreview), QStringLiteral("False"));
         livePreviewEntry(fx)->trigger();
         QVERIFY(dock->isVisible() && livePreviewEntry(fx)->isChecked());
+        // Dragged below the document windows and made lower, as a user would.
+        fx.frame().addDockWidget(Qt::BottomDockWidgetArea, dock);
+        fx.frame().resizeDocks({dock}, {150}, Qt::Vertical);
+        QTRY_COMPARE(dock->height(), 150);
         fx.dialogs().answerMessage(MessageAnswer::No);  // the typed heading is not kept
         fx.restart();
         fx.dialogs().clear();
         QTRY_VERIFY(dockOf(fx) && dockOf(fx)->isVisible());
         QVERIFY(livePreviewEntry(fx)->isChecked());
         QVERIFY(fx.dialogs().messageTexts().isEmpty());
+        QCOMPARE(fx.frame().dockWidgetArea(dockOf(fx)), Qt::BottomDockWidgetArea);
+        QTRY_COMPARE(dockOf(fx)->height(), 150);
     }
 };
 
