@@ -60,17 +60,17 @@ QString UserMenus::caption(const QString& line, const QFontMetrics& metrics) {
     // with the narrowest characters, and ends in an ellipsis when the line goes on.
     constexpr int kWidestInAverageCharacters = 100;
     constexpr qsizetype kMeasuredPrefix = 4 * kWidestInAverageCharacters;
-    // Most entries are empty, and measuring nothing still costs a text layout each.
-    if (line.isEmpty())
-        return line;
     QString shown = line.left(kMeasuredPrefix);
     if (shown.size() < line.size()) {
         if (shown.back().isHighSurrogate())
             shown.chop(1);
         shown += QChar(0x2026);
     }
-    shown = metrics.elidedText(shown, Qt::ElideRight,
-                               metrics.averageCharWidth() * kWidestInAverageCharacters);
+    // Measuring costs a text layout per entry; a line too short to reach the width even in its
+    // font's widest character is not measured.
+    const int widest = metrics.averageCharWidth() * kWidestInAverageCharacters;
+    if (shown.size() * metrics.maxWidth() > widest)
+        shown = metrics.elidedText(shown, Qt::ElideRight, widest);
     // The line is shown as written: an '&' is not an access key.
     return shown.replace(QLatin1Char('&'), QLatin1String("&&"));
 }
