@@ -4,8 +4,8 @@
 
 #include <QList>
 #include <QPointer>
-#include <QWidget>
 #include <QQueue>
+#include <QWidget>
 
 // The dialog seam for tests and benchmarks: answers come from queues filled in advance, and
 // every dialog shown is recorded. With its queue empty, a message box answers OK when OK is its
