@@ -51,7 +51,7 @@ bool onSomeScreen(const QRect& geometry) {
 
 }  // namespace
 
-DockPlace DockPlace::of(const QDockWidget& dock) {
+DockPlace DockPlace::of(QDockWidget& dock) {
     DockPlace place;
     if (dock.isFloating()) {
         place.floating = dock.geometry();
@@ -59,7 +59,7 @@ DockPlace DockPlace::of(const QDockWidget& dock) {
     }
     const auto* window = qobject_cast<const QMainWindow*>(dock.parentWidget());
     const Qt::DockWidgetArea area =
-        window ? window->dockWidgetArea(const_cast<QDockWidget*>(&dock)) : Qt::RightDockWidgetArea;
+        window ? window->dockWidgetArea(&dock) : Qt::RightDockWidgetArea;
     for (const SideName& entry : kSides) {
         if (entry.area == area)
             place.side = entry.side;

@@ -17,7 +17,7 @@ struct DockPlace {
     std::optional<QRect> floating;
 
     // Where `dock` is now, in the main window that holds it.
-    static DockPlace of(const QDockWidget& dock);
+    static DockPlace of(QDockWidget& dock);
     // Anything unreadable or out of reason gives the default place (right, half the window).
     static DockPlace fromText(const QString& text);
     QString toText() const;
