@@ -10,12 +10,13 @@ namespace {
 // of all added text.
 constexpr qsizetype kCompactAbove = 1 << 20;
 
+// How far apart, in the file's bytes, the places are noted from which a character of the file is
+// looked for: an edit far into a large file reads at most this far, not the file up to it.
+constexpr qsizetype kMarkSpacing = 16 * 1024;
+
 // How far a number of the document's raw characters reaches into file bytes (decoded as
 // DocumentText decodes them: "\r\n" is one break, a four-byte UTF-8 sequence two characters).
-struct Reach {
-    qsizetype bytes = 0;
-    qsizetype length = 0;
-    qsizetype breaks = 0;
+struct Reach : FilePlace {
     bool splitsPair = false;  // the next character is half of a surrogate pair
 };
 
@@ -45,9 +46,17 @@ qsizetype step(QByteArrayView bytes, qsizetype at, TextEncoding encoding, int* l
     return 2;
 }
 
-Reach reach(QByteArrayView bytes, qsizetype length, TextEncoding encoding) {
-    Reach reach;
+// Reads on from `from`, a place between characters, until `length` characters in all (or the
+// end of `bytes`), noting in `marks` a place about every kMarkSpacing bytes.
+Reach reachOn(QByteArrayView bytes, FilePlace from, qsizetype length, TextEncoding encoding,
+              std::vector<FilePlace>* marks = nullptr) {
+    Reach reach{from};
+    qsizetype nextMark = reach.bytes;
     while (reach.length < length && reach.bytes < bytes.size()) {
+        if (marks && reach.bytes >= nextMark) {
+            marks->push_back(reach);
+            nextMark = reach.bytes + kMarkSpacing;
+        }
         int characters = 1;
         bool isBreak = false;
         const qsizetype size = step(bytes, reach.bytes, encoding, &characters, &isBreak);
@@ -60,6 +69,17 @@ Reach reach(QByteArrayView bytes, qsizetype length, TextEncoding encoding) {
         reach.breaks += isBreak;
     }
     return reach;
+}
+
+// Where the first `length` characters of `file` end, read on from the nearest of its `marks`
+// before.
+Reach reachInFile(QByteArrayView file, const std::vector<FilePlace>& marks, qsizetype length,
+                  TextEncoding encoding) {
+    const auto next = std::upper_bound(
+        marks.begin(), marks.end(), length,
+        [](qsizetype wanted, const FilePlace& mark) { return wanted < mark.length; });
+    const FilePlace from = next == marks.begin() ? FilePlace{} : *std::prev(next);
+    return reachOn(file, from, length, encoding);
 }
 
 QString decoded(QByteArrayView bytes, TextEncoding encoding) {
@@ -102,14 +122,16 @@ void TextReplica::startFromFile(const QByteArray& bytes, const TextFormat& forma
     m_added.clear();
     m_addedMarks.clear();
     m_pieces.clear();
-    const Reach whole = reach(m_file, m_file.size(), format.encoding);
+    m_fileMarks.clear();
+    const Reach whole = reachOn(m_file, {}, m_file.size(), format.encoding, &m_fileMarks);
     if (whole.bytes > 0)
-        m_pieces.push_back({false, 0, whole.bytes, whole.length, whole.breaks});
+        m_pieces.push_back({false, 0, whole.bytes, whole.length, whole.breaks, {}});
     m_inStep = true;
 }
 
 void TextReplica::startFromText(const QString& text, const QList<MarkedBreak>& marks) {
     m_file.clear();
+    m_fileMarks.clear();
     m_added.clear();
     m_addedMarks.clear();
     m_pieces.clear();
@@ -153,10 +175,9 @@ std::size_t TextReplica::splitPiece(std::size_t index, qsizetype offset) {
         return splitFilePiece(index, offset);
     const qsizetype breaks =
         QStringView(m_added).sliced(piece.start, offset).count(QChar::ParagraphSeparator);
-    m_pieces[index] = {true, piece.start, offset, offset, breaks};
+    m_pieces[index] = addedPiece(piece.start, offset, breaks);
     m_pieces.insert(m_pieces.begin() + qsizetype(index) + 1,
-                    {true, piece.start + offset, piece.size - offset, piece.length - offset,
-                     piece.breaks - breaks});
+                    addedPiece(piece.start + offset, piece.size - offset, piece.breaks - breaks));
     return index + 1;
 }
 
@@ -164,20 +185,33 @@ std::size_t TextReplica::splitPiece(std::size_t index, qsizetype offset) {
 // character into the added text, where the halves can part.
 std::size_t TextReplica::splitFilePiece(std::size_t index, qsizetype offset) {
     const Piece piece = m_pieces[index];
-    const Reach before = reach(fileBytes(piece), offset, m_fileFormat.encoding);
-    Piece after{false, piece.start + before.bytes, piece.size - before.bytes,
-                piece.length - before.length, piece.breaks - before.breaks};
+    const Reach end =
+        reachInFile(m_file, m_fileMarks, piece.from.length + offset, m_fileFormat.encoding);
+    Piece before{false,
+                 piece.start,
+                 end.bytes - piece.start,
+                 end.length - piece.from.length,
+                 end.breaks - piece.from.breaks,
+                 piece.from};
+    Piece after{false,
+                end.bytes,
+                piece.size - before.size,
+                piece.length - before.length,
+                piece.breaks - before.breaks,
+                end};
     std::vector<Piece> parts;
-    if (before.bytes > 0)
-        parts.push_back({false, piece.start, before.bytes, before.length, before.breaks});
-    if (before.splitsPair) {
+    if (before.size > 0)
+        parts.push_back(before);
+    if (end.splitsPair) {
         const Piece pair = addText(decoded(fileBytes(after).first(4), m_fileFormat.encoding), {});
-        parts.push_back({true, pair.start, 1, 1, 0});
-        after = {false, after.start + 4, after.size - 4, after.length - 2, after.breaks};
+        parts.push_back(addedPiece(pair.start, 1, 0));
+        parts.push_back(addedPiece(pair.start + 1, 1, 0));
+        after.start += 4;
+        after.size -= 4;
+        after.length -= 2;
+        after.from = {after.start, end.length + 2, end.breaks};
     }
-    const std::size_t second = index + parts.size();
-    if (before.splitsPair)
-        parts.push_back({true, parts.back().start + 1, 1, 1, 0});
+    const std::size_t second = index + parts.size() - (end.splitsPair ? 1 : 0);
     if (after.size > 0)
         parts.push_back(after);
     m_pieces.erase(m_pieces.begin() + qsizetype(index));
@@ -190,7 +224,7 @@ TextReplica::Piece TextReplica::addText(QStringView text, const QList<MarkedBrea
     m_added += text;
     for (const MarkedBreak& mark : marks)
         m_addedMarks.append({start + mark.position, mark.mark});
-    return {true, start, text.size(), text.size(), text.count(QChar::ParagraphSeparator)};
+    return addedPiece(start, text.size(), text.count(QChar::ParagraphSeparator));
 }
 
 void TextReplica::insertPiece(std::size_t index, const Piece& piece) {

@@ -9,6 +9,14 @@
 #include "recovery/JournalText.h"
 #include "recovery/TextChanges.h"
 
+// A place between characters in the bytes a document was loaded from: the bytes before it, and
+// the document's characters and breaks they hold.
+struct FilePlace {
+    qsizetype bytes = 0;
+    qsizetype length = 0;
+    qsizetype breaks = 0;
+};
+
 // A copy of a document's text, kept up to date from an EditRecorder's changes, that can be
 // encoded away from the user-interface thread. It holds the bytes the document was loaded from
 // and the text put in since, as a list of stretches of either: what was never edited stays in
@@ -37,7 +45,11 @@ private:
         qsizetype size = 0;    // likewise
         qsizetype length = 0;  // characters of the document's raw text
         qsizetype breaks = 0;
+        FilePlace from;  // a stretch of the file: where it starts in the file
     };
+    static Piece addedPiece(qsizetype start, qsizetype length, qsizetype breaks) {
+        return {true, start, length, length, breaks, {}};
+    }
 
     void startFromFile(const QByteArray& bytes, const TextFormat& format);
     void startFromText(const QString& text, const QList<MarkedBreak>& marks);
@@ -55,6 +67,7 @@ private:
 
     QByteArray m_file;
     TextFormat m_fileFormat;
+    std::vector<FilePlace> m_fileMarks;  // places every few kilobytes through the file, in order
     QString m_added;
     QList<MarkedBreak> m_addedMarks;  // by position in m_added, ascending
     std::vector<Piece> m_pieces;
