@@ -45,6 +45,8 @@ CompletionPopup::CompletionPopup(QPlainTextEdit& editor)
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setUniformItemSizes(true);
+    // Opaque, so that a list refiltered as the user types does not repaint the text beneath it.
+    setAutoFillBackground(true);
     setFont(editor.font());
     QFont struck = font();
     struck.setStrikeOut(true);

@@ -11,7 +11,10 @@
 #include <QScrollBar>
 
 TagCompleter::TagCompleter(QPlainTextEdit& editor, QObject* parent)
-    : QObject(parent), m_editor(editor) {}
+    : QObject(parent), m_editor(editor) {
+    connect(editor.document(), &QTextDocument::contentsChange, this,
+            [this](int position) { m_openElements.textChanged(position); });
+}
 
 void TagCompleter::discard() {
     close();
@@ -65,7 +68,8 @@ bool TagCompleter::showAtCaret(bool byHand) {
     const QTextCursor caret = m_editor.textCursor();
     CompletionContext context;
     if (!caret.hasSelection())
-        context = completionContextAt(DocumentMarkupText(*m_editor.document()), caret.position());
+        context = completionContextAt(DocumentMarkupText(*m_editor.document()), caret.position(),
+                                      &m_openElements);
     // Typing opens the list after "<" and a letter; a bare "<" only by hand.
     const bool bareStart =
         context.kind == CompletionContext::Kind::Element && context.typed.isEmpty();

@@ -2,6 +2,7 @@
 
 #include "html/CompletionContext.h"
 #include "html/HtmlData.h"
+#include "html/TagMatching.h"
 
 #include <QMetaObject>
 #include <QObject>
@@ -45,6 +46,7 @@ private:
     QPointer<CompletionPopup> m_popup;
     CompletionContext m_context;
     QList<HtmlEntry> m_entries;
+    OpenElementsMemo m_openElements;
     QList<QMetaObject::Connection> m_watches;
     bool m_inKey = false;
 };

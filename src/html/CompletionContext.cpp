@@ -173,13 +173,14 @@ CompletionContext localContext(QStringView before, QStringView after, int caret)
 
 }  // namespace
 
-CompletionContext completionContextAt(const MarkupText& text, int caret) {
+CompletionContext completionContextAt(const MarkupText& text, int caret, OpenElementsMemo* memo) {
     const QString before = text.slice(caret - kContextReach, caret);
     const QString after = text.slice(caret, caret + kContextReach);
     CompletionContext context = localContext(before, after, caret);
     if (context.kind == Kind::None || !isMarkup(text.regionAt(context.tagStart)))
         return {};
     if (context.kind == Kind::EndTag)
-        context.openElements = openElementsBefore(text, context.tagStart);
+        context.openElements = memo ? memo->before(text, context.tagStart)
+                                    : openElementsBefore(text, context.tagStart);
     return context;
 }

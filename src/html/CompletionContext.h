@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class MarkupText;
+class OpenElementsMemo;
 
 // What the caret stands in, for offering names as the user types.
 struct CompletionContext {
@@ -30,5 +31,7 @@ struct CompletionContext {
 };
 
 // The context at `caret`, read from the text around it. None in comments, declarations, scripts
-// and styles, and where no tag starts within a short distance before the caret.
-CompletionContext completionContextAt(const MarkupText& text, int caret);
+// and styles, and where no tag starts within a short distance before the caret. An end tag's open
+// elements come from `memo` when one is given.
+CompletionContext completionContextAt(const MarkupText& text, int caret,
+                                      OpenElementsMemo* memo = nullptr);

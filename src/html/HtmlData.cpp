@@ -104,11 +104,12 @@ const HtmlElement* HtmlData::element(QStringView name) const {
 }
 
 QList<HtmlEntry> HtmlData::attributesOf(QStringView element) const {
-    QList<HtmlEntry> attributes;
-    if (const HtmlElement* known = this->element(element))
-        attributes = known->attributes;
+    const HtmlElement* known = this->element(element);
+    QList<HtmlEntry> attributes = known ? known->attributes : QList<HtmlEntry>();
+    attributes.reserve(attributes.size() + m_globals.size());
+    // The globals differ from each other: only the element's own attributes can repeat one.
     for (const HtmlEntry& global : m_globals) {
-        if (!findEntry(attributes, global.name))
+        if (!known || !findEntry(known->attributes, global.name))
             attributes << global;
     }
     std::stable_partition(attributes.begin(), attributes.end(),

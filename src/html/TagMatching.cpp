@@ -121,3 +121,17 @@ QStringList openElementsBefore(const MarkupText& text, int position) {
     }
     return names;
 }
+
+QStringList OpenElementsMemo::before(const MarkupText& text, int position) {
+    if (position != m_position) {
+        m_names = openElementsBefore(text, position);
+        m_position = position;
+    }
+    return m_names;
+}
+
+void OpenElementsMemo::textChanged(int position) {
+    // The open elements depend on the text before the place only.
+    if (position < m_position)
+        m_position = -1;
+}

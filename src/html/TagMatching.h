@@ -24,3 +24,16 @@ std::optional<MatchingTags> findMatchingTag(const MarkupText& text, int caret);
 // The elements still open at `position` (started and not ended in the kSearchReach characters
 // before it), innermost first, each once. Void and self-closing elements never stay open.
 QStringList openElementsBefore(const MarkupText& text, int position);
+
+// The elements open before the last place asked about, kept until the text before it changes:
+// while the user types an end tag's name, what precedes its "<" is not read again on every key.
+class OpenElementsMemo {
+public:
+    QStringList before(const MarkupText& text, int position);
+    // The text changed from `position` on.
+    void textChanged(int position);
+
+private:
+    int m_position = -1;
+    QStringList m_names;
+};

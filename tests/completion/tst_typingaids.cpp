@@ -133,6 +133,21 @@ private slots:
         QCOMPARE(page.shown(), QStringLiteral("<div><p>x</p>|"));
     }
 
+    // An end tag's open elements are read once while its name is typed, and again once the text
+    // before it changes.
+    void endTagNamesFollowTheTextBeforeTheTag() {
+        Page page(QStringLiteral("<section><div>\n"));
+        page.aids->apply(true, false);
+        page.type(QStringLiteral("</d"));
+        QCOMPARE(page.list()->currentIndex().data().toString(), QStringLiteral("div"));
+        QTextCursor replaced(page.editor.document());  // the tag stays where it was
+        replaced.setPosition(9, QTextCursor::KeepAnchor);
+        replaced.insertText(QStringLiteral("<details>"));
+        page.type(QStringLiteral("e"));
+        QCOMPARE(page.shown(), QStringLiteral("<details><div>\n</de|"));
+        QCOMPARE(page.list()->currentIndex().data().toString(), QStringLiteral("details"));
+    }
+
     void switchedOffItDoesNothing() {
         Page page;
         page.aids->apply(false, false);
