@@ -1,3 +1,4 @@
+#include "support/FileBytes.h"
 #include "support/FrameFixture.h"
 
 #include "app/AboutBox.h"
@@ -15,11 +16,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 QStringList storedRecent(FrameFixture& fx) {
     QStringList files;

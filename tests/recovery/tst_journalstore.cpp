@@ -10,6 +10,7 @@
 #include "recovery/JournalEntry.h"
 #include "recovery/JournalStore.h"
 #include "recovery/OrphanedJournals.h"
+#include "support/FileBytes.h"
 
 namespace {
 
@@ -42,11 +43,6 @@ JournalEntry withText(RecoverableEntry kept) {
 
 QStringList rootListing(const QString& root) {
     return QDir(root).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // A folder's names and the bytes of its regular files; nothing else is opened.
