@@ -119,9 +119,9 @@ QString decode(const QByteArray& bytes, TextEncoding* encoding) {
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom |
                                                     QStringConverter::Flag::Stateless);
     QString text = utf8.decode(bytes);
-    // Only bytes that encode back to themselves count as UTF-8: this turns away malformed and
-    // truncated sequences, overlong forms and encoded surrogates.
-    if (!utf8.hasError() && text.toUtf8() == bytes) {
+    // Qt's decoder reports malformed and truncated sequences, overlong forms, encoded surrogates
+    // and code points beyond U+10FFFF, so text without an error encodes back to these bytes.
+    if (!utf8.hasError()) {
         *encoding = TextEncoding::Utf8;
         return text;
     }
