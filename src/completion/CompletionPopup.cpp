@@ -1,7 +1,7 @@
 #include "completion/CompletionPopup.h"
 
 #include <QPlainTextEdit>
-#include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
 
 namespace {
@@ -79,9 +79,11 @@ void CompletionPopup::placeAt(int anchor, const QList<HtmlEntry>& entries) {
         entries.cbegin(), entries.cend(),
         [](const HtmlEntry& a, const HtmlEntry& b) { return a.name.size() < b.name.size(); });
     const int text = longest == entries.cend() ? 0 : fontMetrics().horizontalAdvance(longest->name);
-    const int width = qMin(
-        qMax(kMinimumWidth, text + frame + rowHeight + verticalScrollBar()->sizeHint().width()),
-        m_editor.width());
+    // The style's scroll bar width: asking the scroll bar for its size hint costs more than the
+    // rest of the placing.
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const int width =
+        qMin(qMax(kMinimumWidth, text + frame + rowHeight + scrollBar), m_editor.width());
     const bool roomBelow = below.y() + height <= m_editor.height() || above.y() < height;
     const int x = qBound(0, below.x(), qMax(0, m_editor.width() - width));
     setGeometry(x, roomBelow ? below.y() : above.y() - height, width, height);

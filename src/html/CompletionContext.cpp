@@ -4,12 +4,17 @@
 #include "html/TagMatching.h"
 #include "html/TagScanner.h"
 
+#include <optional>
+
 namespace {
 
 using Kind = CompletionContext::Kind;
 
 // How far around the caret the tag it stands in is read.
 constexpr int kContextReach = 2048;
+// Only the text from the last "<" before the caret counts, and that is nearly always on the
+// caret's line: a short stretch is read first, the whole reach only when it holds no "<".
+constexpr int kNearReach = 256;
 
 bool isAttributeNameChar(QChar ch) {
     return !ch.isSpace() && ch != u'>' && ch != u'/' && ch != u'=' && ch != u'"' && ch != u'\'' &&
@@ -148,35 +153,54 @@ CompletionContext attributeContext(const AttributeWalk& walk, QStringView before
     return context;
 }
 
-CompletionContext localContext(QStringView before, QStringView after, int caret) {
+// The tag still open at the end of `before`, the caret's place: none when the last "<" starts no
+// tag or its tag was closed.
+std::optional<MarkupTag> openTagAtEnd(QStringView before) {
     const qsizetype at = before.lastIndexOf(u'<');
     if (at < 0)
-        return {};
+        return std::nullopt;
     // "<" or "</" just before the caret: a name may follow.
     const bool bare = before.sliced(at) == u"<" || before.sliced(at) == u"</";
     if (!bare && !isTagStart(before, at))
-        return {};
+        return std::nullopt;
     const MarkupTag tag =
         bare ? MarkupTag{at, before.size(), {}, before.size() - at == 2} : readTag(before, at);
     if (tag.closed)
-        return {};
-    const qsizetype nameEnd = at + (tag.isEnd ? 2 : 1) + tag.name.size();
+        return std::nullopt;
+    return tag;
+}
+
+CompletionContext localContext(const MarkupTag& tag, QStringView before, QStringView after,
+                               int caret) {
+    const qsizetype nameEnd = tag.start + (tag.isEnd ? 2 : 1) + tag.name.size();
     CompletionContext context;
     if (nameEnd == before.size())
         context = nameContext(tag, after, caret);
     else if (!tag.isEnd)
         context = attributeContext(walkAttributes(before, nameEnd), before, after, caret);
     context.element = tag.name.toString();
-    context.tagStart = caret - int(before.size() - at);
+    context.tagStart = caret - int(before.size() - tag.start);
     return context;
+}
+
+// The text before the caret, from at least its last "<" within kContextReach.
+QString textBefore(const MarkupText& text, int caret) {
+    const QString near = text.slice(caret - kNearReach, caret);
+    if (near.contains(u'<') || caret <= kNearReach)
+        return near;
+    return text.slice(caret - kContextReach, caret - kNearReach) + near;
 }
 
 }  // namespace
 
 CompletionContext completionContextAt(const MarkupText& text, int caret, OpenElementsMemo* memo) {
-    const QString before = text.slice(caret - kContextReach, caret);
+    const QString before = textBefore(text, caret);
+    const std::optional<MarkupTag> tag = openTagAtEnd(before);
+    if (!tag)
+        return {};
+    // Read only in a tag: typing in text, the common case, needs no more.
     const QString after = text.slice(caret, caret + kContextReach);
-    CompletionContext context = localContext(before, after, caret);
+    CompletionContext context = localContext(*tag, before, after, caret);
     if (context.kind == Kind::None || !isMarkup(text.regionAt(context.tagStart)))
         return {};
     if (context.kind == Kind::EndTag)

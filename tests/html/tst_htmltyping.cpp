@@ -87,6 +87,9 @@ private slots:
                                 << "";
         QTest::newRow("style") << "<style>a <b|" << Kind::None << ""
                                << "";
+        QTest::newRow("a long tag, its start far back")
+            << "<p>x</p><img title=\"" + QString(600, u'w') + "\" al|" << Kind::Attribute << "al"
+            << "title";
         QTest::newRow("after a script") << "<script>x</script><di|" << Kind::Element << "di"
                                         << "di";
     }
