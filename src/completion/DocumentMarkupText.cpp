@@ -4,7 +4,6 @@
 #include "syntax/SyntaxColoring.h"
 
 #include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
 
@@ -25,17 +24,22 @@ int DocumentMarkupText::length() const {
     return m_document.characterCount() - 1;
 }
 
+// Read line by line: a text cursor placed at either end would lay out the lines there first.
 QString DocumentMarkupText::slice(int from, int to) const {
     from = std::clamp(from, 0, length());
     to = std::clamp(to, from, length());
-    if (from == to)
-        return {};
-    QTextCursor cursor(&m_document);
-    cursor.setPosition(from);
-    cursor.setPosition(to, QTextCursor::KeepAnchor);
-    QString text = cursor.selectedText();
-    // A line break stays one character, so offsets into the slice stay positions.
-    std::replace(text.begin(), text.end(), QChar(QChar::ParagraphSeparator), QChar(u'\n'));
+    QString text;
+    text.reserve(to - from);
+    for (QTextBlock block = m_document.findBlock(from); block.isValid() && block.position() < to;
+         block = block.next()) {
+        const QString line = block.text();
+        const int start = std::max(from - block.position(), 0);
+        const int end = std::min(to - block.position(), int(line.size()));
+        text += QStringView(line).sliced(start, end - start);
+        // A line break stays one character, so offsets into the slice stay positions.
+        if (block.position() + line.size() < to)
+            text += u'\n';
+    }
     return text;
 }
 

@@ -1,5 +1,6 @@
 // Help with typing tags in a real editor, driven by key events: the completion list, closing tags
 // as they are typed, and the matching-tag marks.
+#include "completion/DocumentMarkupText.h"
 #include "completion/MatchingTagHighlight.h"
 #include "completion/TypingAids.h"
 #include "editor/EditorBox.h"
@@ -10,6 +11,8 @@
 #include <QClipboard>
 #include <QListView>
 #include <QTest>
+#include <QTextDocument>
+#include <algorithm>
 
 namespace {
 
@@ -146,6 +149,19 @@ private slots:
         page.type(QStringLiteral("e"));
         QCOMPARE(page.shown(), QStringLiteral("<details><div>\n</de|"));
         QCOMPARE(page.list()->currentIndex().data().toString(), QStringLiteral("details"));
+    }
+
+    // Every stretch of the document, as the aids read it, is that stretch of its plain text.
+    void readsAnyStretchOfTheDocument() {
+        QTextDocument document(QStringLiteral("<p>ab\n\n<b>c</b>\nd"));
+        const DocumentMarkupText text(document);
+        const QString plain = document.toPlainText();
+        for (int from = -2; from <= plain.size() + 2; ++from) {
+            for (int to = from - 1; to <= plain.size() + 2; ++to) {
+                const int start = std::clamp(from, 0, int(plain.size()));
+                QCOMPARE(text.slice(from, to), plain.mid(start, qMax(0, to - start)));
+            }
+        }
     }
 
     void switchedOffItDoesNothing() {
