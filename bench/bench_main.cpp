@@ -53,6 +53,8 @@ void printRatios(const std::map<std::string, double>& times) {
         {"typingAids/On/20000000", "typingAids/Off/20000000"},
         {"typingInTag/On/1000", "typingInTag/Off/1000"},
         {"typingInTag/On/20000000", "typingInTag/Off/20000000"},
+        {"typingMarked/Marked/1000", "typingMarked/Unmarked/1000"},
+        {"typingMarked/Marked/20000000", "typingMarked/Unmarked/20000000"},
         // Painting a folded page against the same page unfolded.
         {"scrollFolded/Folded/iterations:2000", "scrollFolded/Unfolded/iterations:2000"},
         {"paintOverFold/Folded", "paintOverFold/Unfolded"},

@@ -63,6 +63,21 @@ void typingInTag(benchmark::State& state, bool on) {
         typeAndErase(&editor);
 }
 
+// A key just after a start tag whose tags are marked, as they are whenever the caret rests for a
+// moment (a person's keys are further apart than that), against the same key unmarked.
+void typingMarked(benchmark::State& state, bool marked) {
+    SizedPair& pair = pairFor(state.range(0));
+    EditorBox& editor = editorAt(pair, QStringLiteral("<td>"), Side::After);
+    auto* highlight = editor.findChild<MatchingTagHighlight*>();
+    if (marked)
+        highlight->refresh();
+    else
+        highlight->clear();
+    for (auto _ : state)
+        typeAndErase(&editor);
+    highlight->clear();
+}
+
 // What the aids work out for a typed key, alone (what the switches add to a key, less the list's
 // drawing): the completion context with its names, and whether a tag is to be closed.
 void aidsWorkPerKey(benchmark::State& state, const QString& near) {
@@ -137,6 +152,8 @@ BENCHMARK_CAPTURE(typingAids, Off, false)->Apply(sizes);
 BENCHMARK_CAPTURE(typingInTag, On, true)->Apply(sizes);
 BENCHMARK_CAPTURE(typingInTag, Off, false)->Apply(sizes);
 // A fixed count: what is not timed (undo, painting) costs more than what is.
+BENCHMARK_CAPTURE(typingMarked, Marked, true)->Apply(sizes);
+BENCHMARK_CAPTURE(typingMarked, Unmarked, false)->Apply(sizes);
 BENCHMARK_CAPTURE(aidsWorkPerKey, inText, QString())->Apply(sizes);
 BENCHMARK_CAPTURE(aidsWorkPerKey, inTag, QStringLiteral("<table "))->Apply(sizes);
 BENCHMARK(keyToShownList)->Apply(sizes)->Iterations(100);

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QTextLayout>
 #include <QVarLengthArray>
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -78,6 +79,36 @@ bool ColoredLinePainter::canDraw(const QString& text, const QFont& font) {
     if (font.underline() || font.strikeOut() || font.overline())
         return false;
     return !TextDirection::hasRightToLeft(text);
+}
+
+bool ColoredLinePainter::canDrawBackground(const QTextLayout& layout,
+                                           const QTextLayout::FormatRange& range) {
+    const QMap<int, QVariant> properties = range.format.properties();
+    const bool backgroundOnly =
+        std::all_of(properties.keyBegin(), properties.keyEnd(), [](int property) {
+            return property == QTextFormat::BackgroundBrush ||
+                   property >= QTextFormat::UserProperty;
+        });
+    const QTextLine line = layout.lineForTextPosition(range.start);
+    if (!backgroundOnly || !line.isValid() || range.length <= 0)
+        return false;
+    // Qt widens a stretch that goes on past its line's end (the last line's break included) to
+    // the line's edge.
+    const bool last = line.lineNumber() == layout.lineCount() - 1;
+    return range.start + range.length < line.textStart() + line.textLength() + (last ? 1 : 0);
+}
+
+void ColoredLinePainter::drawBackground(const QTextLayout& layout, const QPointF& offset,
+                                        const QTextLayout::FormatRange& range, const QRectF& clip) {
+    const QTextLine line = layout.lineForTextPosition(range.start);
+    const QPointF origin = offset + layout.position();
+    const qreal left = line.cursorToX(range.start);
+    // Widened to whole pixels, as Qt draws a selection's background.
+    const QRect rect = QRectF(origin.x() + left, origin.y() + line.y(),
+                              line.cursorToX(range.start + range.length) - left, line.height())
+                           .toAlignedRect();
+    if (rect.intersects(clip.toAlignedRect()))
+        m_painter.fillRect(rect, range.format.background());
 }
 
 void ColoredLinePainter::draw(const QTextLayout& layout, const QString& text, const QPointF& offset,

@@ -28,14 +28,23 @@ public:
     // colour's line would run under the others'). Other lines are left to drawThroughLayout().
     static bool canDraw(const QString& text, const QFont& font);
 
+    // Whether drawBackground() paints `range` over `layout` as Qt's own drawing would: it only
+    // lays a background under its text (the matching tags' marks do) and stays within one line.
+    // Then the line need not go through drawThroughLayout().
+    static bool canDrawBackground(const QTextLayout& layout, const QTextLayout::FormatRange& range);
+    // Fills the background of `range` in `layout` at `offset`.
+    void drawBackground(const QTextLayout& layout, const QPointF& offset,
+                        const QTextLayout::FormatRange& range, const QRectF& clip);
+
     // Draws `layout` of `text` at `offset` (as QTextLayout::draw does), `spans` in their colours
     // and the rest in the painter's pen, skipping lines outside `clip`.
     void draw(const QTextLayout& layout, const QString& text, const QPointF& offset,
               const QList<SyntaxSpan>& spans, const QRectF& clip);
 
     // Draws as draw() does, through Qt's own text drawing: for what draw() leaves to Qt (right to
-    // left text) and for lines with `selections` over them. The line is laid out again with its
-    // colours, as `layout` was laid out with `font`, so it costs a layout each time.
+    // left text) and for lines with `selections` over them that change more than the background.
+    // The line is laid out again with its colours, as `layout` was laid out with `font`, so it
+    // costs a layout each time.
     void drawThroughLayout(const QTextLayout& layout, const QString& text, const QFont& font,
                            const QPointF& offset, const QList<SyntaxSpan>& spans,
                            const QList<QTextLayout::FormatRange>& selections, const QRectF& clip);

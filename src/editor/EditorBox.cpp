@@ -14,6 +14,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <algorithm>
 
 EditorBox::EditorBox(QWidget* parent) : QPlainTextEdit(parent) {
     auto* text = new QTextDocument(this);
@@ -244,9 +245,15 @@ void EditorBox::paintBlock(QPainter& painter, const QTextBlock& block, const QPo
         return;
     }
     ColoredLinePainter colored(painter, m_lineColors->palette());
-    if (selections.isEmpty() && ColoredLinePainter::canDraw(text, font))
+    const auto backgroundOnly = [layout](const QTextLayout::FormatRange& selection) {
+        return ColoredLinePainter::canDrawBackground(*layout, selection);
+    };
+    if (std::all_of(selections.cbegin(), selections.cend(), backgroundOnly) &&
+        ColoredLinePainter::canDraw(text, font)) {
+        for (const QTextLayout::FormatRange& selection : selections)
+            colored.drawBackground(*layout, offset, selection, clip);
         colored.draw(*layout, text, offset, *spans, clip);
-    else
+    } else
         colored.drawThroughLayout(*layout, text, font, offset, *spans, selections, clip);
     paintCaret(painter, block, offset, context);
 }

@@ -209,13 +209,18 @@ void TestSyntaxColoring::switchingOffTakesEveryColourOff() {
 void TestSyntaxColoring::drawsTheColoursAsQtWould_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<qreal>("width");
+    QTest::addColumn<int>("markFrom");  // a background-only mark, as on matching tags
+    QTest::addColumn<int>("markTo");
     QTest::newRow("tags, attributes, entities")
-        << u"<p class=\"note\">Heard &amp; seen</p>"_qs << 1000.0;
-    QTest::newRow("tabs") << u"\t<td>\tcell</td>"_qs << 1000.0;
+        << u"<p class=\"note\">Heard &amp; seen</p>"_qs << 1000.0 << 0 << 0;
+    QTest::newRow("tabs") << u"\t<td>\tcell</td>"_qs << 1000.0 << 0 << 0;
     QTest::newRow("composed and combining accents")
-        << u"<p title=\"caf\u00e9\">e\u0301t\u00e9</p>"_qs << 1000.0;
-    QTest::newRow("beyond the basic plane") << u"<p>\U0001F426 lark</p>"_qs << 1000.0;
-    QTest::newRow("wrapped") << u"<a href=\"x\">word</a> "_qs.repeated(12) << 180.0;
+        << u"<p title=\"caf\u00e9\">e\u0301t\u00e9</p>"_qs << 1000.0 << 0 << 0;
+    QTest::newRow("beyond the basic plane") << u"<p>\U0001F426 lark</p>"_qs << 1000.0 << 0 << 0;
+    QTest::newRow("wrapped") << u"<a href=\"x\">word</a> "_qs.repeated(12) << 180.0 << 0 << 0;
+    QTest::newRow("marked tag") << u"<td>\tcell</td>"_qs << 1000.0 << 0 << 4;
+    QTest::newRow("mark on a wrapped line")
+        << u"<a href=\"x\">word</a> "_qs.repeated(12) << 180.0 << 30 << 36;
 }
 
 // The colours are drawn glyph by glyph over a plain layout; Qt draws a layout that carries them
@@ -223,6 +228,8 @@ void TestSyntaxColoring::drawsTheColoursAsQtWould_data() {
 void TestSyntaxColoring::drawsTheColoursAsQtWould() {
     QFETCH(QString, text);
     QFETCH(qreal, width);
+    QFETCH(int, markFrom);
+    QFETCH(int, markTo);
     QFont font(u"monospace"_qs);
     font.setStyleStrategy(QFont::PreferNoShaping);
     QTextLayout layout(text, font);
@@ -237,6 +244,13 @@ void TestSyntaxColoring::drawsTheColoursAsQtWould() {
     const SyntaxColors::Palette palette = SyntaxColors::forBackground(Qt::white);
     const QPointF at(3, 2);
     const QRectF everywhere(0, 0, 5000, 5000);
+    QList<QTextLayout::FormatRange> marks;
+    if (markTo > markFrom) {
+        marks.append({markFrom, markTo - markFrom, {}});
+        marks.last().format.setBackground(QColor(0xd0, 0xd8, 0xf0));
+        marks.last().format.setProperty(QTextFormat::UserProperty + 1, true);
+        QVERIFY(ColoredLinePainter::canDrawBackground(layout, marks.last()));
+    }
     const auto paint = [&](const std::function<void(ColoredLinePainter&, QPainter&)>& draw) {
         QImage image(int(width) + 10, int(layout.boundingRect().height()) + 4,
                      QImage::Format_RGB32);
@@ -248,10 +262,12 @@ void TestSyntaxColoring::drawsTheColoursAsQtWould() {
         return image;
     };
     const QImage ours = paint([&](ColoredLinePainter& colored, QPainter&) {
+        for (const QTextLayout::FormatRange& mark : marks)
+            colored.drawBackground(layout, at, mark, everywhere);
         colored.draw(layout, text, at, spans, everywhere);
     });
     const QImage qts = paint([&](ColoredLinePainter& colored, QPainter&) {
-        colored.drawThroughLayout(layout, text, font, at, spans, {}, everywhere);
+        colored.drawThroughLayout(layout, text, font, at, spans, marks, everywhere);
     });
     const QImage plain =
         paint([&](ColoredLinePainter&, QPainter& painter) { layout.draw(&painter, at); });
@@ -266,6 +282,17 @@ void TestSyntaxColoring::leavesToQtWhatItCannotDraw() {
     QVERIFY(!ColoredLinePainter::canDraw(u"<b>\u0645\u0631\u062d\u0628\u0627</b>"_qs, font));
     font.setUnderline(true);
     QVERIFY(!ColoredLinePainter::canDraw(u"<b>lark</b>"_qs, font));
+    // A background past a line's end, or a format that changes more, is drawn Qt's own way.
+    QTextLayout layout(u"<b>lark</b>"_qs, QFont(u"monospace"_qs));
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QTextCharFormat format;
+    format.setBackground(Qt::yellow);
+    QVERIFY(ColoredLinePainter::canDrawBackground(layout, {3, 8, format}));
+    QVERIFY(!ColoredLinePainter::canDrawBackground(layout, {3, 9, format}));
+    format.setForeground(Qt::red);
+    QVERIFY(!ColoredLinePainter::canDrawBackground(layout, {3, 4, format}));
 }
 
 void TestSyntaxColoring::selectedAndRightToLeftLinesKeepTheirColours() {
