@@ -10,7 +10,8 @@ namespace {
 
 // How long the caret rests before its tags are marked (milliseconds).
 constexpr int kRestMs = 40;
-// Lines longer than this are not marked: a marked line is laid out again for each paint.
+// Lines longer than this are not marked: a line with a mark across a wrap (or with right-to-left
+// text) is laid out again for each paint.
 constexpr int kMarkedLineLimit = 4096;
 // Tells this highlight's extra selections from others'.
 constexpr int kMarkProperty = QTextFormat::UserProperty + 0x7461;
